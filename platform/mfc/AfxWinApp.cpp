@@ -1,0 +1,112 @@
+#include "AfxWinApp.h"
+#include "AfxModuleState.h"
+
+#include <shellapi.h>
+
+namespace
+{
+CWinApp* g_pApp = nullptr;
+
+CString ExecutableTitle()
+{
+    wchar_t path[MAX_PATH] = {};
+    DWORD nLength = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    CString title(path, static_cast<int>(nLength));
+    int nSlash = -1;
+    for (int i = 0; i < title.GetLength(); ++i)
+        if (title[i] == L'\\' || title[i] == L'/')
+            nSlash = i;
+    title = title.Mid(nSlash + 1);
+    int nDot = -1;
+    for (int i = 0; i < title.GetLength(); ++i)
+        if (title[i] == L'.')
+            nDot = i;
+    return nDot > 0 ? title.Left(nDot) : title;
+}
+}
+
+CWinApp::CWinApp(LPCWSTR lpszAppName)
+    : m_hInstance(GetModuleHandleW(nullptr)),
+      m_strAppName(lpszAppName ? CString(lpszAppName) : ExecutableTitle())
+{
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    return 0;
+}
+
+void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey)
+{
+    m_strRegistryKey = lpszRegistryKey;
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv)
+        return;
+    for (int i = 1; i < argc; ++i)
+    {
+        const wchar_t* pszParam = argv[i];
+        BOOL bFlag = FALSE;
+        if (pszParam[0] == L'-' || pszParam[0] == L'/')
+        {
+            bFlag = TRUE;
+            ++pszParam;
+        }
+        rCmdInfo.ParseParam(pszParam, bFlag, i + 1 == argc);
+    }
+    LocalFree(argv);
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_pApp ? g_pApp->m_pMainWnd : nullptr;
+}
+
+int AfxWinMain(HINSTANCE hInstance)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp)
+        return -1;
+    AfxGetModuleState()->m_hCurrentInstanceHandle = hInstance;
+    pApp->m_hInstance = hInstance;
+    // The program runs its whole life inside InitInstance (a modal dialog);
+    // this framework has no application message loop of its own.
+    pApp->InitInstance();
+    return pApp->ExitInstance();
+}
+
+int AfxMessageBox(LPCWSTR lpszText, UINT nType, UINT)
+{
+    CWnd* pMainWnd = AfxGetMainWnd();
+    HWND hOwner = pMainWnd && ::IsWindow(pMainWnd->m_hWnd) ? pMainWnd->m_hWnd : nullptr;
+    CWinApp* pApp = AfxGetApp();
+    return ::MessageBoxW(hOwner, lpszText, pApp ? pApp->m_strAppName.GetString() : L"", nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
+{
+    CString prompt;
+    prompt.LoadString(nIDPrompt);
+    return AfxMessageBox(prompt, nType, nIDHelp);
+}

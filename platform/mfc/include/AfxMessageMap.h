@@ -1,0 +1,73 @@
+#pragma once
+// Message maps: each window class lists the messages it handles and chains
+// to its base class's map. Entries are searched from the most derived map
+// to CWnd's; the first match handles the message.
+#include <windows.h>
+
+class CWnd;
+
+// Calls the handler on the window; TRUE when the message was handled.
+typedef BOOL (*AFX_PMSGHANDLER)(CWnd* pWnd, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+struct AFX_MSGMAP_ENTRY
+{
+    UINT nMessage;   // window message
+    UINT nCode;      // notification code for WM_COMMAND and WM_NOTIFY
+    UINT nID;        // control ID for WM_COMMAND and WM_NOTIFY
+    AFX_PMSGHANDLER pfn;
+};
+
+struct AFX_MSGMAP
+{
+    const AFX_MSGMAP* (*pfnGetBaseMap)();
+    const AFX_MSGMAP_ENTRY* lpEntries;
+};
+
+#define DECLARE_MESSAGE_MAP()                              \
+protected:                                                 \
+    static const AFX_MSGMAP* GetThisMessageMap();          \
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                  \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                           \
+    {                                                                           \
+        return GetThisMessageMap();                                             \
+    }                                                                           \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                             \
+    {                                                                           \
+        typedef theClass ThisClass;                                             \
+        typedef baseClass TheBaseClass;                                         \
+        static_assert(sizeof(ThisClass) > 0, "");                               \
+        static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+
+#define END_MESSAGE_MAP()                                                       \
+            { 0, 0, 0, nullptr }                                                \
+        };                                                                      \
+        static const AFX_MSGMAP messageMap = { &TheBaseClass::GetThisMessageMap, \
+                                               &_messageEntries[0] };           \
+        return &messageMap;                                                     \
+    }
+
+#define AFX_MSG_ENTRY(msg, code, id, body)                                      \
+    { msg, static_cast<UINT>(code), static_cast<UINT>(id),                      \
+      [](CWnd* pWnd, WPARAM wParam, LPARAM lParam, LRESULT* pResult) -> BOOL {  \
+          ThisClass* pThis = static_cast<ThisClass*>(pWnd);                     \
+          (void)pThis; (void)wParam; (void)lParam; (void)pResult;               \
+          body;                                                                 \
+          return TRUE;                                                          \
+      } },
+
+#define ON_MESSAGE(msg, memberFxn) \
+    AFX_MSG_ENTRY(msg, 0, 0, *pResult = pThis->memberFxn(wParam, lParam))
+#define ON_COMMAND(id, memberFxn) \
+    AFX_MSG_ENTRY(WM_COMMAND, 0, id, pThis->memberFxn())
+#define ON_BN_CLICKED(id, memberFxn) \
+    AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, pThis->memberFxn())
+#define ON_NOTIFY(code, id, memberFxn) \
+    AFX_MSG_ENTRY(WM_NOTIFY, code, id, pThis->memberFxn(reinterpret_cast<NMHDR*>(lParam), pResult))
+#define ON_WM_PAINT() \
+    AFX_MSG_ENTRY(WM_PAINT, 0, 0, pThis->OnPaint())
+#define ON_WM_QUERYDRAGICON() \
+    AFX_MSG_ENTRY(WM_QUERYDRAGICON, 0, 0, *pResult = reinterpret_cast<LRESULT>(pThis->OnQueryDragIcon()))
+#define ON_WM_SYSCOMMAND() \
+    AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, pThis->OnSysCommand(static_cast<UINT>(wParam), lParam))

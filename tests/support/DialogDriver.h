@@ -1,0 +1,17 @@
+#pragma once
+// Runs a real modal dialog and drives it from inside its own modal loop.
+#include <afxwin.h>
+
+#include <functional>
+
+// Runs dlg.DoModal(); once the dialog's window exists and has been shown,
+// body(hDlg) runs on the same thread, inside the modal loop. If the dialog
+// is still open when body returns, it is closed with WM_CLOSE. Returns what
+// DoModal returned.
+INT_PTR RunDialog(CDialog& dlg, const std::function<void(HWND hDlg)>& body);
+
+// Lets the dialog's thread handle what is queued (clicks, keys, timers).
+void PumpMessages(DWORD milliseconds = 50);
+
+// The text of a window.
+CString WindowText(HWND hWnd);

@@ -1,0 +1,29 @@
+#pragma once
+// Reads an extended dialog template (DLGTEMPLATEEX) back from a module.
+#include <afxwin.h>
+
+#include <vector>
+
+struct DialogItem
+{
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    short x = 0, y = 0, cx = 0, cy = 0;
+    int id = 0;
+    CString className;  // "Button", "Static", ... or "#0x0080" for an atom
+    CString text;       // or "#N" for a resource ordinal
+};
+
+struct DialogTemplate
+{
+    bool valid = false;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    short x = 0, y = 0, cx = 0, cy = 0;
+    CString menu, windowClass, caption, typeface;
+    WORD pointSize = 0, weight = 0;
+    BYTE italic = 0, charset = 0;
+    std::vector<DialogItem> items;
+};
+
+DialogTemplate ReadDialogTemplate(HINSTANCE hModule, UINT id);

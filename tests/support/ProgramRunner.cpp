@@ -1,0 +1,91 @@
+#include "ProgramRunner.h"
+#include "DialogDriver.h"
+
+CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments, const CString& folder)
+{
+    CString commandLine = CString(L"\"") + exePath + L"\"";
+    if (!arguments.IsEmpty())
+        commandLine += CString(L" ") + arguments;
+    std::vector<wchar_t> buffer(commandLine.GetString(), commandLine.GetString() + commandLine.GetLength() + 1);
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    if (!CreateProcessW(exePath, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.IsEmpty() ? nullptr : folder.GetString(), &si, &m_process))
+        m_process = {};
+    else
+        CloseHandle(m_process.hThread);
+}
+
+CProgramRunner::~CProgramRunner()
+{
+    if (m_process.hProcess)
+    {
+        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+        {
+            TerminateProcess(m_process.hProcess, 1);
+            WaitForSingleObject(m_process.hProcess, 5000);
+        }
+        CloseHandle(m_process.hProcess);
+    }
+}
+
+DWORD CProgramRunner::WaitForExit(DWORD milliseconds)
+{
+    if (!m_process.hProcess || WaitForSingleObject(m_process.hProcess, milliseconds) != WAIT_OBJECT_0)
+        return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(m_process.hProcess, &code);
+    return code;
+}
+
+HWND CProgramRunner::WaitForWindow(LPCWSTR caption, DWORD milliseconds) const
+{
+    const DWORD start = GetTickCount();
+    do
+    {
+        std::vector<HWND> windows = VisibleWindowsOf(m_process.dwProcessId, caption);
+        if (!windows.empty())
+            return windows.front();
+        Sleep(50);
+    } while (GetTickCount() - start < milliseconds);
+    return nullptr;
+}
+
+std::vector<HWND> CProgramRunner::VisibleWindows() const
+{
+    return VisibleWindowsOf(m_process.dwProcessId);
+}
+
+namespace
+{
+struct Search
+{
+    DWORD processId;
+    LPCWSTR caption;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND hWnd, LPARAM lParam)
+{
+    Search* search = reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hWnd, &owner);
+    if (owner == search->processId && IsWindowVisible(hWnd)
+        && (!search->caption || WindowText(hWnd) == search->caption))
+        search->found.push_back(hWnd);
+    return TRUE;
+}
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD processId, LPCWSTR caption)
+{
+    Search search = { processId, caption, {} };
+    EnumWindows(&Collect, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+CString MessageBoxText(HWND hBox)
+{
+    // The message text is the static control with ID 0xFFFF.
+    return WindowText(GetDlgItem(hBox, 0xFFFF));
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Starts the built program as a real process and watches its windows.
+#include <afxwin.h>
+
+#include <vector>
+
+class CProgramRunner
+{
+public:
+    // exePath: the program; arguments: its command-line arguments;
+    // folder: its current folder (the exe's folder when empty).
+    CProgramRunner(const CString& exePath, const CString& arguments = CString(),
+                   const CString& folder = CString());
+    // Ends the process if it still runs.
+    ~CProgramRunner();
+    CProgramRunner(const CProgramRunner&) = delete;
+    CProgramRunner& operator=(const CProgramRunner&) = delete;
+
+    bool Started() const { return m_process.hProcess != nullptr; }
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+    HANDLE Process() const { return m_process.hProcess; }
+    // Waits for the process to end; its exit code, or STILL_ACTIVE on time-out.
+    DWORD WaitForExit(DWORD milliseconds);
+    // Waits for a visible top-level window of this process with the caption
+    // (any caption when empty); NULL on time-out.
+    HWND WaitForWindow(LPCWSTR caption, DWORD milliseconds) const;
+    // The visible top-level windows of this process now.
+    std::vector<HWND> VisibleWindows() const;
+
+private:
+    PROCESS_INFORMATION m_process = {};
+};
+
+// Visible top-level windows of a process whose caption is the text.
+std::vector<HWND> VisibleWindowsOf(DWORD processId, LPCWSTR caption = nullptr);
+// The text of the static control that holds a message box's message.
+CString MessageBoxText(HWND hBox);

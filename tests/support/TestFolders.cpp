@@ -1,0 +1,89 @@
+#include "TestFolders.h"
+
+namespace
+{
+// The path without its last component. Paths here may be "\\?\" paths
+// (the build tree outside any drive), where ".." is not resolved.
+CString ParentOf(const CString& path)
+{
+    int nSlash = -1;
+    for (int i = 0; i < path.GetLength(); ++i)
+        if (path[i] == L'\\')
+            nSlash = i;
+    return path.Left(nSlash);
+}
+}
+
+CString BinFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return ParentOf(path);
+}
+
+CString DistFolder()
+{
+    return ParentOf(BinFolder()) + L"\\dist";
+}
+
+bool WriteFileBytes(const CString& path, const void* data, size_t size)
+{
+    HANDLE hFile = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(hFile, data, static_cast<DWORD>(size), &written, nullptr);
+    CloseHandle(hFile);
+    return ok && written == size;
+}
+
+bool CopyFileTo(const CString& from, const CString& to)
+{
+    return CopyFileW(from, to, FALSE) != FALSE;
+}
+
+CTempFolder::CTempFolder()
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    static LONG counter = 0;
+    wchar_t name[64];
+    wsprintfW(name, L"si-test-%lu-%ld", GetCurrentProcessId(), InterlockedIncrement(&counter));
+    m_path = CString(temp) + name;
+    RemoveTree(m_path);
+    CreateDirectoryW(m_path, nullptr);
+}
+
+CTempFolder::~CTempFolder()
+{
+    RemoveTree(m_path);
+}
+
+bool RemoveTree(const CString& folder)
+{
+    WIN32_FIND_DATAW data;
+    HANDLE hFind = FindFirstFileW(folder + L"\\*", &data);
+    if (hFind != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
+            CString name(data.cFileName);
+            if (name == L"." || name == L"..")
+                continue;
+            CString path = folder + L"\\" + name;
+            const bool isLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !isLink)
+                RemoveTree(path);
+            else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveDirectoryW(path);
+            else
+            {
+                SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path);
+            }
+        } while (FindNextFileW(hFind, &data));
+        FindClose(hFind);
+    }
+    RemoveDirectoryW(folder);
+    return GetFileAttributesW(folder) == INVALID_FILE_ATTRIBUTES;
+}

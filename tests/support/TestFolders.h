@@ -1,0 +1,33 @@
+#pragma once
+// Folders the tests work in.
+#include <afxwin.h>
+
+// The folder of the running test executable (the build's bin folder, where
+// the program, its DLLs and the tests are built side by side).
+CString BinFolder();
+// The assembled program folder (dist).
+CString DistFolder();
+
+// Writes bytes to a file, replacing it; true on success.
+bool WriteFileBytes(const CString& path, const void* data, size_t size);
+bool CopyFileTo(const CString& from, const CString& to);
+
+// A new empty folder under the temporary folder, removed with all its
+// contents when the object goes.
+class CTempFolder
+{
+public:
+    CTempFolder();
+    ~CTempFolder();
+    CTempFolder(const CTempFolder&) = delete;
+    CTempFolder& operator=(const CTempFolder&) = delete;
+
+    const CString& Path() const { return m_path; }
+    CString operator/(LPCWSTR name) const { return m_path + L"\\" + name; }
+
+private:
+    CString m_path;
+};
+
+// Removes a folder and everything below it; true when it is gone.
+bool RemoveTree(const CString& folder);

@@ -1,0 +1,121 @@
+#include <DialogTemplate.h>
+#include <ResourceModule.h>
+#include <resource.h>
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+namespace
+{
+void ExpectItem(const DialogItem& item, int id, LPCWSTR className, LPCWSTR text, DWORD style, short x, short y,
+                short cx, short cy)
+{
+    EXPECT_EQ(id, item.id);
+    // Class names are case-insensitive; resource compilers differ in the case they store.
+    EXPECT_EQ(0, item.className.CompareNoCase(className)) << "control " << id;
+    EXPECT_STREQ(text, item.text);
+    EXPECT_EQ(style, item.style) << "control " << id;
+    EXPECT_EQ(0u, item.exStyle);
+    EXPECT_EQ(x, item.x);
+    EXPECT_EQ(y, item.y);
+    EXPECT_EQ(cx, item.cx);
+    EXPECT_EQ(cy, item.cy);
+}
+
+void ExpectTahomaEight(const DialogTemplate& dlg)
+{
+    EXPECT_STREQ(L"Tahoma", dlg.typeface);
+    EXPECT_EQ(8, dlg.pointSize);
+    EXPECT_EQ(0, dlg.weight);
+    EXPECT_EQ(0, dlg.italic);
+    EXPECT_EQ(1, dlg.charset);
+    EXPECT_STREQ(L"", dlg.menu);
+    EXPECT_STREQ(L"", dlg.windowClass);
+}
+}
+
+TEST(ResourceModuleTemplates, MainDialogMatchesItsLayout)
+{
+    ASSERT_TRUE(LoadResourceModule());
+    DialogTemplate dlg = ReadDialogTemplate(AfxGetResourceHandle(), IDD_SOFTWAREINFO_DIALOG);
+    ASSERT_TRUE(dlg.valid);
+    EXPECT_EQ(0x90C800C0u, dlg.style);
+    EXPECT_EQ(static_cast<DWORD>(WS_EX_APPWINDOW), dlg.exStyle);
+    EXPECT_EQ(0, dlg.x);
+    EXPECT_EQ(0, dlg.y);
+    EXPECT_EQ(319, dlg.cx);
+    EXPECT_EQ(256, dlg.cy);
+    EXPECT_STREQ(L"Software Information", dlg.caption);
+    ExpectTahomaEight(dlg);
+    ASSERT_EQ(3u, dlg.items.size());
+    ExpectItem(dlg.items[0], IDOK, L"Button", L"OK", 0x50010001, 262, 229, 50, 16);
+    ExpectItem(dlg.items[1], IDC_SOFTWARE_LIST, L"SysListView32", L"", 0x50000C01, 14, 22, 291, 190);
+    ExpectItem(dlg.items[2], IDC_SOFTWARE_GROUP, L"Button", L"Software Information", 0x50000007, 7, 7, 305, 207);
+}
+
+TEST(ResourceModuleTemplates, AboutBoxMatchesItsLayout)
+{
+    ASSERT_TRUE(LoadResourceModule());
+    DialogTemplate dlg = ReadDialogTemplate(AfxGetResourceHandle(), IDD_ABOUTBOX);
+    ASSERT_TRUE(dlg.valid);
+    EXPECT_EQ(0x80C800C0u, dlg.style);
+    EXPECT_EQ(0u, dlg.exStyle);
+    EXPECT_EQ(258, dlg.cx);
+    EXPECT_EQ(55, dlg.cy);
+    EXPECT_STREQ(L"System Information", dlg.caption);
+    ExpectTahomaEight(dlg);
+    ASSERT_EQ(4u, dlg.items.size());
+    ExpectItem(dlg.items[0], -1, L"Static", L"#128", 0x50000003, 11, 17, 20, 20);
+    ExpectItem(dlg.items[1], IDC_VERSION, L"Static", L"System Information Version 1.0.00.09300", 0x50020080, 40, 10,
+               153, 8);
+    EXPECT_EQ(0x50020000u, dlg.items[2].style);
+    EXPECT_FALSE(dlg.items[2].text.IsEmpty());
+    ExpectItem(dlg.items[3], IDOK, L"Button", L"OK", 0x50030001, 198, 7, 50, 16);
+}
+
+TEST(ResourceModuleStrings, HoldEveryTextTheProgramUses)
+{
+    ASSERT_TRUE(LoadResourceModule());
+    const struct { UINT id; LPCWSTR text; } strings[] = {
+        { IDS_ABOUTBOX, L"About Software Information" },
+        { IDS_APP_DESCRIPTION, L"Display the information about your factory installed software." },
+        { IDS_COLUMN_SOFTWARE, L"Software" },
+        { IDS_COLUMN_DESCRIPTION, L"Description" },
+        { IDS_FACTORY_SOFTWARE, L"Factory-installed Software" },
+        { IDS_MAIN_CAPTION, L"Software Information" },
+        { IDS_MODEL, L"Model" },
+        { IDS_MISSING_DLL, L"Missing DLL.  Please reinstall the software." },
+    };
+    for (const auto& s : strings)
+    {
+        CString text;
+        EXPECT_TRUE(text.LoadString(s.id)) << s.id;
+        EXPECT_STREQ(s.text, text) << s.id;
+    }
+    CString prefix;
+    ASSERT_TRUE(prefix.LoadString(IDS_VERSION_PREFIX));
+    EXPECT_EQ(L' ', prefix[prefix.GetLength() - 1]);
+}
+
+TEST(ResourceModuleIcons, ApplicationIconHasThreeSizesInTwoColourDepths)
+{
+    ASSERT_TRUE(LoadResourceModule());
+    HINSTANCE hModule = AfxGetResourceHandle();
+    HRSRC hRes = FindResourceW(hModule, MAKEINTRESOURCEW(IDR_MAINFRAME), RT_GROUP_ICON);
+    ASSERT_NE(nullptr, hRes);
+    const BYTE* p = static_cast<const BYTE*>(LockResource(LoadResource(hModule, hRes)));
+    ASSERT_NE(nullptr, p);
+    const WORD count = *reinterpret_cast<const WORD*>(p + 4);
+    ASSERT_EQ(6, count);
+    int found = 0;
+    for (WORD i = 0; i < count; ++i)
+    {
+        const BYTE* entry = p + 6 + i * 14;  // GRPICONDIRENTRY
+        const int size = entry[0];
+        const WORD bits = *reinterpret_cast<const WORD*>(entry + 6);
+        if ((size == 48 || size == 32 || size == 16) && (bits == 8 || bits == 32))
+            ++found;
+    }
+    EXPECT_EQ(6, found);
+}

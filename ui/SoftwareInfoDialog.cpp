@@ -1,0 +1,86 @@
+#include "SoftwareInfoDialog.h"
+
+#include <resource.h>
+
+CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent)
+    : CorvelDialog2(IDD_SOFTWAREINFO_DIALOG, pParent),
+      m_hIcon(LoadIconW(AfxFindResourceHandle(MAKEINTRESOURCEW(IDR_MAINFRAME), RT_GROUP_ICON),
+                        MAKEINTRESOURCEW(IDR_MAINFRAME)))
+{
+}
+
+void CSoftwareInfoDialog::DoDataExchange(CDataExchange* pDX)
+{
+    CorvelDialog2::DoDataExchange(pDX);
+    DDX_Control(pDX, IDOK, m_btnOK);
+    DDX_Control(pDX, IDC_SOFTWARE_LIST, m_list);
+    DDX_Control(pDX, IDC_SOFTWARE_GROUP, m_group);
+}
+
+BEGIN_MESSAGE_MAP(CSoftwareInfoDialog, CorvelDialog2)
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_BN_CLICKED(IDOK, OnOkClicked)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_SOFTWARE_LIST, OnListItemChanged)
+END_MESSAGE_MAP()
+
+BOOL CSoftwareInfoDialog::OnInitDialog()
+{
+    AbstractDialog::OnInitDialog();
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    m_list.Corvel();
+
+    CString heading;
+    heading.LoadString(IDS_COLUMN_SOFTWARE);
+    m_list.InsertColumn(0, heading, LVCFMT_LEFT, 100, 0);
+    heading.LoadString(IDS_COLUMN_DESCRIPTION);
+    m_list.InsertColumn(1, heading, LVCFMT_LEFT, 100, 1);
+
+    m_list.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+    m_list.SendMessage(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+    return TRUE;
+}
+
+void CSoftwareInfoDialog::OnPaint()
+{
+    if (!IsIconic())
+    {
+        AbstractDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int cxIcon = GetSystemMetrics(SM_CXICON);
+    const int cyIcon = GetSystemMetrics(SM_CYICON);
+    RECT rect;
+    GetClientRect(&rect);
+    const int x = (rect.right - rect.left - cxIcon + 1) / 2;
+    const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CSoftwareInfoDialog::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+void CSoftwareInfoDialog::OnOkClicked()
+{
+    // The list is for reading only: OK simply closes, as a cancel.
+    OnCancel();
+}
+
+void CSoftwareInfoDialog::OnListItemChanged(NMHDR*, LRESULT* pResult)
+{
+    // No row stays selected. Clearing a selection raises this notification
+    // again; the nested call finds nothing left to clear.
+    for (int i = 0; i < m_list.GetItemCount(); ++i)
+    {
+        if (m_list.GetItemState(i, LVIS_SELECTED) & LVIS_SELECTED)
+            m_list.SetItemState(i, 0, LVIS_SELECTED);
+    }
+    *pResult = 0;
+}

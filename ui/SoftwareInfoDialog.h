@@ -1,0 +1,28 @@
+#pragma once
+// The main window: the modal "Software Information" dialog with the list of
+// factory-installed software.
+#include <CorvelControls.h>
+#include <CorvelDialog.h>
+#include <CorvelListCtrl.h>
+
+class CSoftwareInfoDialog : public CorvelDialog2
+{
+public:
+    explicit CSoftwareInfoDialog(CWnd* pParent = nullptr);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnOkClicked();
+    void OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+
+    DECLARE_MESSAGE_MAP()
+
+    HICON m_hIcon;
+    CorvelButton2 m_btnOK;
+    CorvelListCtrl m_list;
+    CorvelGroupBox m_group;
+};
