@@ -1,13 +1,23 @@
 #include "SoftwareInfoApp.h"
 #include "ResourceModule.h"
+#include "SoftwareInfoCommandLine.h"
 
 #include <CorvelAPI.h>
+#include <SecurityUtilities.h>
 #include <SoftwareInfoDialog.h>
 #include <resource.h>
 
 #include <commctrl.h>
 
-CSoftwareInfoApp::CSoftwareInfoApp()
+namespace
+{
+const wchar_t kBaseName[] = L"MarbekSystemInfoGUI";
+// "Administrator rights are required."
+const wchar_t kAdministratorRequired[] = L"\u7BA1\u7406\u8005\u6A29\u9650\u304C\u5FC5\u8981\u3067\u3059";
+const ATOM kDialogClass = 0x8002;
+}
+
+CSoftwareInfoApp::CSoftwareInfoApp() : m_guard(kBaseName)
 {
 }
 
@@ -25,6 +35,9 @@ BOOL CSoftwareInfoApp::InitInstance()
     AfxOleInit();
     SetRegistryKey(L"Marbek Corporation");
 
+    if (!RunInstanceControl())
+        return FALSE;
+
     CorvelAPI::EnableLuna(false);
 
     CSoftwareInfoDialog dlg(nullptr);
@@ -32,4 +45,52 @@ BOOL CSoftwareInfoApp::InitInstance()
     dlg.DoModal();
     m_pMainWnd = nullptr;
     return FALSE;
+}
+
+bool CSoftwareInfoApp::RunInstanceControl()
+{
+    CSoftwareInfoCommandLine cmdInfo;
+    ParseCommandLine(cmdInfo);
+
+    if (cmdInfo.m_bHalt)
+    {
+        m_guard.SignalUserShutdown();
+        return false;
+    }
+    if (cmdInfo.m_bHaltAll)
+    {
+        BOOL bAdministrator = FALSE;
+        if (IsAdministrator(&bAdministrator) == TRUE && bAdministrator == TRUE)
+            m_guard.SignalAllShutdown();
+        else
+            AfxMessageBox(kAdministratorRequired, MB_ICONEXCLAMATION, 0);
+        return false;
+    }
+    if (m_guard.IsRunning())
+    {
+        CString caption;
+        caption.LoadString(IDS_MAIN_CAPTION);
+        if (HWND hRunning = FindWindowW(MAKEINTATOM(kDialogClass), caption))
+            SetForegroundWindow(hRunning);
+        return false;
+    }
+    m_guard.m_pObserver = this;
+    m_guard.Start();
+    return true;
+}
+
+void CSoftwareInfoApp::OnShutdownAll()
+{
+    PostCloseToMainWindow();
+}
+
+void CSoftwareInfoApp::OnShutdownUser()
+{
+    PostCloseToMainWindow();
+}
+
+void CSoftwareInfoApp::PostCloseToMainWindow()
+{
+    if (m_pMainWnd && IsWindow(m_pMainWnd->m_hWnd))
+        PostMessageW(m_pMainWnd->m_hWnd, WM_CLOSE, 0, 0);
 }

@@ -1,7 +1,8 @@
 #include "ProgramRunner.h"
 #include "DialogDriver.h"
 
-CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments, const CString& folder)
+CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments, const CString& folder,
+                               HANDLE hToken)
 {
     CString commandLine = CString(L"\"") + exePath + L"\"";
     if (!arguments.IsEmpty())
@@ -9,8 +10,13 @@ CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments,
     std::vector<wchar_t> buffer(commandLine.GetString(), commandLine.GetString() + commandLine.GetLength() + 1);
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
-    if (!CreateProcessW(exePath, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.IsEmpty() ? nullptr : folder.GetString(), &si, &m_process))
+    LPCWSTR pszFolder = folder.IsEmpty() ? nullptr : folder.GetString();
+    const BOOL bStarted =
+        hToken ? CreateProcessAsUserW(hToken, exePath, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, pszFolder,
+                                      &si, &m_process)
+               : CreateProcessW(exePath, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, pszFolder, &si,
+                                &m_process);
+    if (!bStarted)
         m_process = {};
     else
         CloseHandle(m_process.hThread);

@@ -8,9 +8,10 @@ class CProgramRunner
 {
 public:
     // exePath: the program; arguments: its command-line arguments;
-    // folder: its current folder (the exe's folder when empty).
+    // folder: its current folder (the exe's folder when empty);
+    // hToken: a token to run it under (CreateProcessAsUserW), or NULL.
     CProgramRunner(const CString& exePath, const CString& arguments = CString(),
-                   const CString& folder = CString());
+                   const CString& folder = CString(), HANDLE hToken = nullptr);
     // Ends the process if it still runs.
     ~CProgramRunner();
     CProgramRunner(const CProgramRunner&) = delete;

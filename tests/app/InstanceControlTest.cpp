@@ -1,0 +1,178 @@
+// One instance per session, and the halt switches, with real processes of
+// the built program.
+#include <ProgramRunner.h>
+#include <TestFolders.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+const DWORD kTimeout = 20000;
+const wchar_t kCaption[] = L"Software Information";
+const wchar_t kUserEvent[] = L"MarbekSystemInfoGUI-Shutdown-User";
+const wchar_t kAllEvent[] = L"Global\\MarbekSystemInfoGUI-Shutdown-All";
+const wchar_t kAdministratorRequired[] = L"\u7BA1\u7406\u8005\u6A29\u9650\u304C\u5FC5\u8981\u3067\u3059";
+
+CString Program()
+{
+    return DistFolder() + L"\\ZelSoftwareInfo.exe";
+}
+
+// A running first instance with its dialog on screen.
+class InstanceControlTest : public ::testing::Test
+{
+protected:
+    void StartFirstInstance()
+    {
+        m_first.reset(new CProgramRunner(Program()));
+        m_hFirst = m_first->WaitForWindow(kCaption, kTimeout);
+        ASSERT_NE(nullptr, m_hFirst);
+    }
+
+    void TearDown() override
+    {
+        if (m_hFirst && IsWindow(m_hFirst))
+            PostMessageW(m_hFirst, WM_CLOSE, 0, 0);
+        if (m_first)
+            m_first->WaitForExit(10000);
+    }
+
+    bool FirstEnds() { return m_first->WaitForExit(10000) == 0; }
+
+    std::unique_ptr<CProgramRunner> m_first;
+    HWND m_hFirst = nullptr;
+};
+
+bool EventIsSet(HANDLE hEvent)
+{
+    return WaitForSingleObject(hEvent, 0) == WAIT_OBJECT_0;
+}
+
+// A window of the test's own, to stand in front of the running dialog.
+class CCoverWindow
+{
+public:
+    CCoverWindow()
+    {
+        m_hWnd = CreateWindowExW(0, L"STATIC", L"cover", WS_POPUP | WS_VISIBLE, 0, 0, 600, 500, nullptr, nullptr,
+                                 nullptr, nullptr);
+        SetForegroundWindow(m_hWnd);
+    }
+    ~CCoverWindow() { DestroyWindow(m_hWnd); }
+    HWND m_hWnd;
+};
+
+// A token like the caller's, but with the Administrators group for deny only.
+HANDLE CreateNonAdministratorToken()
+{
+    HANDLE hToken = nullptr, hRestricted = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &hToken))
+        return nullptr;
+    SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+    PSID pAdmins = nullptr;
+    if (AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
+                                 &pAdmins))
+    {
+        SID_AND_ATTRIBUTES disable = { pAdmins, 0 };
+        CreateRestrictedToken(hToken, 0, 1, &disable, 0, nullptr, 0, nullptr, &hRestricted);
+        FreeSid(pAdmins);
+    }
+    CloseHandle(hToken);
+    return hRestricted;
+}
+}
+
+TEST_F(InstanceControlTest, SecondStartBringsTheFirstToTheFrontAndOpensNoDialog)
+{
+    StartFirstInstance();
+    CCoverWindow cover;
+    ASSERT_EQ(cover.m_hWnd, GetForegroundWindow());
+
+    CProgramRunner second(Program());
+    EXPECT_EQ(0u, second.WaitForExit(kTimeout));
+    EXPECT_EQ(m_hFirst, GetForegroundWindow());
+    EXPECT_TRUE(IsWindow(m_hFirst));
+    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
+}
+
+TEST_F(InstanceControlTest, HaltClosesTheRunningInstanceAndShowsNothing)
+{
+    StartFirstInstance();
+    CProgramRunner halt(Program(), L"/halt");
+    EXPECT_EQ(0u, halt.WaitForExit(kTimeout));
+    EXPECT_TRUE(FirstEnds());
+}
+
+TEST_F(InstanceControlTest, HaltAllInAnyCaseClosesTheRunningInstance)
+{
+    StartFirstInstance();
+    CProgramRunner haltAll(Program(), L"-HALTALL");
+    EXPECT_EQ(0u, haltAll.WaitForExit(kTimeout));
+    EXPECT_TRUE(FirstEnds());
+}
+
+TEST_F(InstanceControlTest, BothSwitchesSignalOnlyTheSessionEvent)
+{
+    StartFirstInstance();
+    // Held open so their state can be read after the processes have gone.
+    HANDLE hUser = OpenEventW(SYNCHRONIZE, FALSE, kUserEvent);
+    HANDLE hAll = OpenEventW(SYNCHRONIZE, FALSE, kAllEvent);
+    ASSERT_NE(nullptr, hUser);
+    ASSERT_NE(nullptr, hAll);
+
+    CProgramRunner both(Program(), L"/haltAll /halt");
+    EXPECT_EQ(0u, both.WaitForExit(kTimeout));
+    EXPECT_TRUE(FirstEnds());
+    EXPECT_TRUE(EventIsSet(hUser));
+    EXPECT_FALSE(EventIsSet(hAll));
+    CloseHandle(hUser);
+    CloseHandle(hAll);
+}
+
+TEST_F(InstanceControlTest, BareWordIsNoSwitch)
+{
+    StartFirstInstance();
+    CProgramRunner bare(Program(), L"halt");
+    EXPECT_EQ(0u, bare.WaitForExit(kTimeout));
+    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(500));
+    EXPECT_EQ(1u, VisibleWindowsOf(m_first->ProcessId(), kCaption).size());
+}
+
+TEST(InstanceControlAlone, SwitchesWithNothingRunningExitAtOnceAndLeaveNoObject)
+{
+    for (const wchar_t* args : { L"/halt", L"-haltAll" })
+    {
+        CProgramRunner program(Program(), args);
+        EXPECT_EQ(0u, program.WaitForExit(kTimeout)) << args;
+        EXPECT_EQ(nullptr, OpenEventW(SYNCHRONIZE, FALSE, kUserEvent)) << args;
+        EXPECT_EQ(nullptr, OpenEventW(SYNCHRONIZE, FALSE, kAllEvent)) << args;
+    }
+}
+
+TEST_F(InstanceControlTest, HaltAllWithoutAdministratorRightsShowsTheMessageAndSignalsNothing)
+{
+    HANDLE hToken = CreateNonAdministratorToken();
+    ASSERT_NE(nullptr, hToken);
+    StartFirstInstance();
+    {
+        CProgramRunner haltAll(Program(), L"/haltAll", CString(), hToken);
+        ASSERT_TRUE(haltAll.Started());
+        HWND hBox = haltAll.WaitForWindow(L"ZelSoftwareInfo", kTimeout);
+        ASSERT_NE(nullptr, hBox);
+        EXPECT_STREQ(kAdministratorRequired, MessageBoxText(hBox));
+        // The exclamation icon, and only an OK button.
+        HICON hExclamation = LoadIconW(nullptr, IDI_EXCLAMATION);
+        bool bIcon = false;
+        for (HWND hChild = GetWindow(hBox, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT))
+            bIcon = bIcon || reinterpret_cast<HICON>(SendMessageW(hChild, STM_GETICON, 0, 0)) == hExclamation;
+        EXPECT_TRUE(bIcon);
+        EXPECT_NE(nullptr, GetDlgItem(hBox, IDOK));
+        EXPECT_EQ(nullptr, GetDlgItem(hBox, IDCANCEL));
+        PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(0u, haltAll.WaitForExit(kTimeout));
+    }
+    CloseHandle(hToken);
+    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(1000));
+}
