@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <utility>
 
 namespace
 {
@@ -14,7 +15,12 @@ namespace
 class CGuardProbe : public CObserveApp
 {
 public:
-    explicit CGuardProbe(const std::wstring& baseName) : CObserveApp(baseName.c_str()) {}
+    // The observer is assigned at once, as the owner does before Start.
+    explicit CGuardProbe(const std::wstring& baseName, IShutdownObserver* pObserver = nullptr)
+        : CObserveApp(baseName.c_str())
+    {
+        m_pObserver = pObserver;
+    }
     using CObserveApp::StopWatcher;
     using CObserveApp::WatchShutdown;
 
@@ -163,14 +169,12 @@ TEST(InstanceGuardObjects, NothingIsLeftOpenAfterDestruction)
     const DWORD before = HandleCount();
     {
         CRecordingObserver observer;
-        CGuardProbe guard(UniqueBaseName());
-        guard.m_pObserver = &observer;
+        CGuardProbe guard(UniqueBaseName(), &observer);
         guard.Start();
     }
     {
         CRecordingObserver observer;
-        CGuardProbe guard(UniqueBaseName());
-        guard.m_pObserver = &observer;
+        CGuardProbe guard(UniqueBaseName(), &observer);
         guard.Start();
         guard.SignalUserShutdown();
         ASSERT_TRUE(observer.WaitForCall(kGenerous));
@@ -181,8 +185,7 @@ TEST(InstanceGuardObjects, NothingIsLeftOpenAfterDestruction)
 TEST(ShutdownWatcher, SessionEventNotifiesOnceAndTheWatcherEnds)
 {
     CRecordingObserver observer;
-    CGuardProbe guard(UniqueBaseName());
-    guard.m_pObserver = &observer;
+    CGuardProbe guard(UniqueBaseName(), &observer);
     ASSERT_TRUE(guard.Start());
     EXPECT_TRUE(guard.SignalUserShutdown());
     ASSERT_TRUE(observer.WaitForCall(kGenerous));
@@ -197,10 +200,9 @@ TEST(ShutdownWatcher, SessionEventNotifiesOnceAndTheWatcherEnds)
 TEST(ShutdownWatcher, MachineWideEventWinsOverSessionEvent)
 {
     CRecordingObserver observer;
-    CGuardProbe guard(UniqueBaseName());
+    CGuardProbe guard(UniqueBaseName(), &observer);
     ASSERT_TRUE(guard.SignalUserShutdown());
     ASSERT_TRUE(guard.SignalAllShutdown());
-    guard.m_pObserver = &observer;
     guard.Start();
     ASSERT_TRUE(observer.WaitForCall(kGenerous));
     ASSERT_TRUE(guard.WatcherEnds(kGenerous));
@@ -211,10 +213,9 @@ TEST(ShutdownWatcher, MachineWideEventWinsOverSessionEvent)
 TEST(ShutdownWatcher, StopEventWinsOverShutdownEvents)
 {
     CRecordingObserver observer;
-    CGuardProbe guard(UniqueBaseName());
+    CGuardProbe guard(UniqueBaseName(), &observer);
     guard.SignalUserShutdown();
     guard.SignalAllShutdown();
-    guard.m_pObserver = &observer;
     guard.SetStopEventAhead();
     EXPECT_EQ(guard.WatchShutdown(), 0u);
     EXPECT_EQ(observer.m_all + observer.m_user, 0);
@@ -227,8 +228,7 @@ TEST(ShutdownWatcher, EventSetBeforeConstructionNotifiesAtStart)
     ASSERT_TRUE(signaller.SignalUserShutdown());
 
     CRecordingObserver observer;
-    CGuardProbe guard(base);
-    guard.m_pObserver = &observer;
+    CGuardProbe guard(base, &observer);
     guard.Start();
     ASSERT_TRUE(observer.WaitForCall(kGenerous));
     EXPECT_EQ(observer.m_user, 1);
@@ -237,8 +237,7 @@ TEST(ShutdownWatcher, EventSetBeforeConstructionNotifiesAtStart)
 TEST(ShutdownWatcher, StopReleasesAWaitingWatcherWithoutNotification)
 {
     CRecordingObserver observer;
-    CGuardProbe guard(UniqueBaseName());
-    guard.m_pObserver = &observer;
+    CGuardProbe guard(UniqueBaseName(), &observer);
     guard.Start();
     EXPECT_TRUE(guard.StopWatcher());
     EXPECT_EQ(guard.Thread(), nullptr);
@@ -248,8 +247,7 @@ TEST(ShutdownWatcher, StopReleasesAWaitingWatcherWithoutNotification)
 TEST(ShutdownWatcher, WatcherStuckInItsObserverIsKilled)
 {
     CStuckObserver observer;
-    CGuardProbe guard(UniqueBaseName());
-    guard.m_pObserver = &observer;
+    CGuardProbe guard(UniqueBaseName(), &observer);
     guard.Start();
     guard.SignalUserShutdown();
     ASSERT_TRUE(observer.WaitUntilEntered(kGenerous));
@@ -265,41 +263,40 @@ TEST(ShutdownWatcher, MissingShutdownEventEndsTheWatcherSilently)
     CHandle squatter(CreateMutexW(nullptr, FALSE, (base + L"-Shutdown-User").c_str()));
     ASSERT_TRUE(squatter);
     CRecordingObserver observer;
-    CGuardProbe guard(base);
+    CGuardProbe guard(base, &observer);
     EXPECT_FALSE(guard.SignalUserShutdown());
-    guard.m_pObserver = &observer;
     guard.Start();
     ASSERT_TRUE(guard.WatcherEnds(kGenerous));
     EXPECT_TRUE(guard.SignalAllShutdown());
     EXPECT_EQ(observer.m_all + observer.m_user, 0);
 }
 
-TEST(HaltFromAnotherProcess, SessionHaltWakesTheRunningInstance)
+namespace
+{
+// Starts a guard, has the probe signal it with the command from another
+// process, and returns the observer's (OnShutdownAll, OnShutdownUser) calls.
+std::pair<int, int> NotificationsOfHalt(LPCWSTR pszCommand)
 {
     const std::wstring base = UniqueBaseName();
     CRecordingObserver observer;
-    CGuardProbe guard(base);
-    guard.m_pObserver = &observer;
+    CGuardProbe guard(base, &observer);
     guard.Start();
-    EXPECT_EQ(CProgramRunner(ProbePath(), (L"halt " + base).c_str()).WaitForExit(kGenerous),
+    const std::wstring arguments = pszCommand + (L" " + base);
+    EXPECT_EQ(CProgramRunner(ProbePath(), arguments.c_str()).WaitForExit(kGenerous),
               static_cast<DWORD>(TRUE));
-    ASSERT_TRUE(observer.WaitForCall(kGenerous));
-    EXPECT_EQ(observer.m_user, 1);
-    EXPECT_EQ(observer.m_all, 0);
+    EXPECT_TRUE(observer.WaitForCall(kGenerous));
+    return {observer.m_all, observer.m_user};
+}
+}
+
+TEST(HaltFromAnotherProcess, SessionHaltWakesTheRunningInstance)
+{
+    EXPECT_EQ(NotificationsOfHalt(L"halt"), std::make_pair(0, 1));
 }
 
 TEST(HaltFromAnotherProcess, HaltAllWakesTheRunningInstance)
 {
-    const std::wstring base = UniqueBaseName();
-    CRecordingObserver observer;
-    CGuardProbe guard(base);
-    guard.m_pObserver = &observer;
-    guard.Start();
-    EXPECT_EQ(CProgramRunner(ProbePath(), (L"haltAll " + base).c_str()).WaitForExit(kGenerous),
-              static_cast<DWORD>(TRUE));
-    ASSERT_TRUE(observer.WaitForCall(kGenerous));
-    EXPECT_EQ(observer.m_all, 1);
-    EXPECT_EQ(observer.m_user, 0);
+    EXPECT_EQ(NotificationsOfHalt(L"haltAll"), std::make_pair(1, 0));
 }
 
 TEST(HaltFromAnotherProcess, HaltWithoutRunningInstanceSucceedsAndLeavesNothing)
@@ -310,8 +307,7 @@ TEST(HaltFromAnotherProcess, HaltWithoutRunningInstanceSucceedsAndLeavesNothing)
     // The event went with the signalling process: a later instance is not told.
     EXPECT_FALSE(EventExists(base + L"-Shutdown-User"));
     CRecordingObserver observer;
-    CGuardProbe guard(base);
-    guard.m_pObserver = &observer;
+    CGuardProbe guard(base, &observer);
     guard.Start();
     EXPECT_TRUE(guard.StopWatcher());
     EXPECT_EQ(observer.m_all + observer.m_user, 0);
