@@ -1,0 +1,169 @@
+#include "SecurityUtilities.h"
+
+int g_bOsVersionLoaded = 0;
+DWORD g_dwPlatformId = 0;
+
+void LoadOsVersion()
+{
+    if (g_bOsVersionLoaded)
+        return;
+    // A failed query leaves the record zero: the platform then counts as unknown.
+    OSVERSIONINFOW info = {};
+    info.dwOSVersionInfoSize = sizeof(info);
+    GetVersionExW(&info);
+    g_dwPlatformId = info.dwPlatformId;
+    g_bOsVersionLoaded = 1;
+}
+
+namespace
+{
+// Looks for S-1-5-32-dwRid among the token's groups, counting it only when
+// enabled (a deny-only or disabled group does not count).
+BOOL FindEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
+{
+    DWORD cbGroups = 0;
+    if (GetTokenInformation(hToken, TokenGroups, nullptr, 0, &cbGroups)
+        || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+        return FALSE;
+    // A fixed block: the handle is the pointer.
+    HGLOBAL hGroups = GlobalAlloc(GMEM_ZEROINIT, cbGroups);
+    if (hGroups == nullptr)
+        return FALSE;
+    PTOKEN_GROUPS pGroups = static_cast<PTOKEN_GROUPS>(hGroups);
+    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
+    PSID pGroupSid = nullptr;
+    if (!GetTokenInformation(hToken, TokenGroups, pGroups, cbGroups, &cbGroups)
+        || !AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, dwRid,
+                                     0, 0, 0, 0, 0, 0, &pGroupSid))
+    {
+        GlobalFree(hGroups);
+        return FALSE;
+    }
+    for (DWORD i = 0; i < pGroups->GroupCount; ++i)
+    {
+        const SID_AND_ATTRIBUTES& group = pGroups->Groups[i];
+        if (EqualSid(group.Sid, pGroupSid) && (group.Attributes & SE_GROUP_ENABLED))
+        {
+            *pbMember = TRUE;
+            break;
+        }
+    }
+    FreeSid(pGroupSid);
+    GlobalFree(hGroups);
+    return TRUE;
+}
+}
+
+BOOL IsBuiltinGroupMember(DWORD dwRid, BOOL* pbMember)
+{
+    if (pbMember == nullptr)
+        return FALSE;
+    if (!g_bOsVersionLoaded)
+        LoadOsVersion();
+    if (g_dwPlatformId != VER_PLATFORM_WIN32_NT)
+        return FALSE;
+    *pbMember = FALSE;
+    HANDLE hToken = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &hToken))
+        return FALSE;
+    const BOOL bResult = FindEnabledBuiltinGroup(hToken, dwRid, pbMember);
+    CloseHandle(hToken);
+    return bResult;
+}
+
+BOOL IsAdministrator(BOOL* pbMember)
+{
+    return IsBuiltinGroupMember(DOMAIN_ALIAS_RID_ADMINS, pbMember);
+}
+
+void BuildOpenSecurityDescriptor(PSECURITY_DESCRIPTOR pSD)
+{
+    if (pSD == nullptr)
+        return;
+    SID_IDENTIFIER_AUTHORITY worldAuthority = SECURITY_WORLD_SID_AUTHORITY;
+    PSID pEveryone = nullptr;
+    if (!AllocateAndInitializeSid(&worldAuthority, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0,
+                                  &pEveryone))
+        return;
+    // Header and both entries, with room to spare.
+    const DWORD cbAcl = 2 * GetLengthSid(pEveryone) + 32;
+    PACL pAcl = static_cast<PACL>(LocalAlloc(LPTR, cbAcl));
+    if (pAcl != nullptr)
+    {
+        // The deny entry must come first, or the allow entry would grant everything.
+        const bool bAttached = InitializeAcl(pAcl, cbAcl, ACL_REVISION)
+            && AddAccessDeniedAce(pAcl, ACL_REVISION, WRITE_DAC | WRITE_OWNER, pEveryone)
+            && AddAccessAllowedAce(pAcl, ACL_REVISION, GENERIC_ALL, pEveryone)
+            && InitializeSecurityDescriptor(pSD, SECURITY_DESCRIPTOR_REVISION)
+            && SetSecurityDescriptorDacl(pSD, TRUE, pAcl, FALSE);
+        if (!bAttached)
+            LocalFree(pAcl);
+    }
+    FreeSid(pEveryone);
+}
+
+void FreeSecurityDescriptorDacl(PSECURITY_DESCRIPTOR pSD)
+{
+    if (pSD == nullptr)
+        return;
+    BOOL bPresent = FALSE;
+    BOOL bDefaulted = FALSE;
+    PACL pAcl = nullptr;
+    if (GetSecurityDescriptorDacl(pSD, &bPresent, &pAcl, &bDefaulted) && bPresent && !bDefaulted
+        && pAcl != nullptr)
+        LocalFree(pAcl);
+}
+
+namespace
+{
+// The security attributes of one create-or-open call. When the open
+// descriptor could not even be initialised, the object gets default
+// security instead: an uninitialised descriptor must reach neither the
+// system nor FreeSecurityDescriptorDacl.
+class COpenSecurityAttributes
+{
+public:
+    COpenSecurityAttributes()
+    {
+        BuildOpenSecurityDescriptor(&m_descriptor);
+        m_attributes.nLength = sizeof(m_attributes);
+        m_attributes.lpSecurityDescriptor =
+            m_descriptor.Revision == SECURITY_DESCRIPTOR_REVISION ? &m_descriptor : nullptr;
+        m_attributes.bInheritHandle = FALSE;
+    }
+    ~COpenSecurityAttributes()
+    {
+        if (m_attributes.lpSecurityDescriptor != nullptr)
+            FreeSecurityDescriptorDacl(&m_descriptor);
+    }
+    COpenSecurityAttributes(const COpenSecurityAttributes&) = delete;
+    COpenSecurityAttributes& operator=(const COpenSecurityAttributes&) = delete;
+
+    LPSECURITY_ATTRIBUTES Get() { return &m_attributes; }
+
+private:
+    // Zero until BuildOpenSecurityDescriptor initialises it.
+    SECURITY_DESCRIPTOR m_descriptor = {};
+    SECURITY_ATTRIBUTES m_attributes = {};
+};
+}
+
+HANDLE CreateOrOpenMutex(BOOL bInitialOwner, LPCWSTR pszName)
+{
+    COpenSecurityAttributes security;
+    // An existing mutex is opened by the create call itself.
+    HANDLE hMutex = CreateMutexW(security.Get(), bInitialOwner, pszName);
+    if (hMutex == nullptr)
+        hMutex = OpenMutexW(SYNCHRONIZE, FALSE, pszName);
+    return hMutex;
+}
+
+HANDLE CreateOrOpenEvent(bool bManualReset, bool bInitialState, LPCWSTR pszName)
+{
+    COpenSecurityAttributes security;
+    // An existing event is opened and keeps its creator's reset mode and state.
+    HANDLE hEvent = CreateEventW(security.Get(), bManualReset, bInitialState, pszName);
+    if (hEvent == nullptr)
+        hEvent = OpenEventW(SYNCHRONIZE | EVENT_MODIFY_STATE, FALSE, pszName);
+    return hEvent;
+}
