@@ -1,4 +1,5 @@
 #include "SoftwareInfoDialog.h"
+#include "AboutBox.h"
 
 #include <resource.h>
 
@@ -18,6 +19,7 @@ void CSoftwareInfoDialog::DoDataExchange(CDataExchange* pDX)
 }
 
 BEGIN_MESSAGE_MAP(CSoftwareInfoDialog, CorvelDialog2)
+    ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDOK, OnOkClicked)
@@ -27,6 +29,17 @@ END_MESSAGE_MAP()
 BOOL CSoftwareInfoDialog::OnInitDialog()
 {
     AbstractDialog::OnInitDialog();
+
+    if (CMenu* pSysMenu = GetSystemMenu(FALSE))
+    {
+        CString strAboutMenu;
+        strAboutMenu.LoadString(IDS_ABOUTBOX);
+        if (!strAboutMenu.IsEmpty())
+        {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+        }
+    }
 
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -42,6 +55,18 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
     m_list.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
     m_list.SendMessage(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
     return TRUE;
+}
+
+void CSoftwareInfoDialog::OnSysCommand(UINT nID, LPARAM)
+{
+    // The low four bits of a system command are the system's own.
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX)
+    {
+        CAboutBox dlgAbout;
+        dlgAbout.DoModal();
+    }
+    else
+        Default();
 }
 
 void CSoftwareInfoDialog::OnPaint()

@@ -24,6 +24,52 @@ BOOL CALLBACK FindThreadDialog(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
+struct Watch
+{
+    DWORD threadId;
+    LPCWSTR caption;
+    const std::function<void(HWND)>* body;
+    int count;
+    bool busy;
+};
+Watch* g_watch = nullptr;
+
+struct Search
+{
+    LPCWSTR caption;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindCaptionedDialog(HWND hWnd, LPARAM lParam)
+{
+    Search* pSearch = reinterpret_cast<Search*>(lParam);
+    HWND hFound = nullptr;
+    FindThreadDialog(hWnd, reinterpret_cast<LPARAM>(&hFound));
+    if (hFound && WindowText(hFound) == pSearch->caption)
+    {
+        pSearch->hFound = hFound;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK OnWatchTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!g_watch || g_watch->busy)
+        return;
+    Search search = { g_watch->caption, nullptr };
+    EnumThreadWindows(g_watch->threadId, &FindCaptionedDialog, reinterpret_cast<LPARAM>(&search));
+    if (!search.hFound)
+        return;
+    g_watch->busy = true;
+    ++g_watch->count;
+    (*g_watch->body)(search.hFound);
+    // Sent, not posted: the dialog is hidden before the next tick looks again.
+    if (IsWindow(search.hFound) && IsWindowVisible(search.hFound))
+        SendMessageW(search.hFound, WM_CLOSE, 0, 0);
+    g_watch->busy = false;
+}
+
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
     if (!g_session || g_session->done)
@@ -51,6 +97,19 @@ INT_PTR RunDialog(CDialog& dlg, const std::function<void(HWND hDlg)>& body)
         KillTimer(nullptr, timer);
     g_session = previous;
     return result;
+}
+
+int HandleDialogsDuring(LPCWSTR caption, const std::function<void()>& action,
+                        const std::function<void(HWND hBox)>& body)
+{
+    Watch watch = { GetCurrentThreadId(), caption, &body, 0, false };
+    Watch* previous = g_watch;
+    g_watch = &watch;
+    UINT_PTR timer = SetTimer(nullptr, 0, 20, &OnWatchTimer);
+    action();
+    KillTimer(nullptr, timer);
+    g_watch = previous;
+    return watch.count;
 }
 
 void PumpMessages(DWORD milliseconds)

@@ -1,0 +1,50 @@
+#include "AboutBox.h"
+
+#include <resource.h>
+
+#include <strsafe.h>
+
+#include <iterator>
+#include <vector>
+
+void AppendProductVersion(CString& line, LPCWSTR modulePath)
+{
+    DWORD dwHandle = 0;
+    const DWORD dwSize = GetFileVersionInfoSizeW(modulePath, &dwHandle);
+    if (dwSize == 0)
+        return;
+    std::vector<BYTE> block(static_cast<size_t>(dwSize) + 1, 0);
+    if (GetFileVersionInfoW(modulePath, 0, static_cast<DWORD>(block.size()), block.data()) != TRUE)
+        return;
+
+    // The program's strings are kept under US English, code page 0; the
+    // translation table is not consulted.
+    wchar_t query[100];
+    StringCchPrintfW(query, std::size(query), L"\\StringFileInfo\\%04x%04x\\ProductVersion", 0x0409, 0);
+    LPWSTR pszVersion = nullptr;
+    UINT nLength = 0;
+    if (VerQueryValueW(block.data(), query, reinterpret_cast<LPVOID*>(&pszVersion), &nLength) == TRUE)
+        line += pszVersion;
+}
+
+CAboutBox::CAboutBox() : CorvelDialog(IDD_ABOUTBOX, nullptr)
+{
+    m_strVersion.LoadString(IDS_VERSION_PREFIX);
+
+    wchar_t path[MAX_PATH] = {};
+    const DWORD nLength = GetModuleFileNameW(AfxGetInstanceHandle(), path, static_cast<DWORD>(std::size(path)));
+    // A path that fills the buffer may have been cut short.
+    if (nLength == 0 || nLength >= std::size(path))
+        return;
+    AppendProductVersion(m_strVersion, path);
+}
+
+void CAboutBox::DoDataExchange(CDataExchange* pDX)
+{
+    CorvelDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDOK, m_btnOK);
+    DDX_Text(pDX, IDC_VERSION, m_strVersion);
+}
+
+BEGIN_MESSAGE_MAP(CAboutBox, CorvelDialog)
+END_MESSAGE_MAP()

@@ -1,0 +1,26 @@
+#pragma once
+// The "System Information" box: the application icon, the program's version
+// line, a notice line and OK.
+#include <CorvelControls.h>
+#include <CorvelDialog.h>
+
+// Appends to line the ProductVersion that the module file's version resource
+// holds under language 0409 and code page 0000. Leaves line as it is when the
+// file has no such value.
+void AppendProductVersion(CString& line, LPCWSTR modulePath);
+
+class CAboutBox : public CorvelDialog
+{
+public:
+    // Builds the version line: string IDS_VERSION_PREFIX, then the product
+    // version of the application's executable.
+    CAboutBox();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    DECLARE_MESSAGE_MAP()
+
+    CorvelButton m_btnOK;
+    CString m_strVersion;
+};
