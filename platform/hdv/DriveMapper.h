@@ -1,0 +1,21 @@
+#pragma once
+// Maps a folder to a drive letter in the way the running system supports.
+#include <afxwin.h>
+
+class IDriveMapper
+{
+public:
+    virtual ~IDriveMapper() = default;
+    // letter: upper case, A to Z. True when the system took the request.
+    virtual bool Define(wchar_t letter, const CString& folder) = 0;
+    virtual bool Remove(wchar_t letter) = 0;
+};
+
+// The mapper for this system, chosen once: wine's mount manager under wine,
+// DOS device names on Windows.
+IDriveMapper& SystemDriveMapper();
+
+// True when the letter's root is the folder itself (same file identity).
+bool DriveLeadsTo(wchar_t letter, const CString& folder);
+// True when the letter names no drive.
+bool DriveIsFree(wchar_t letter);

@@ -1,0 +1,51 @@
+#include "HdvSettings.h"
+
+#include <ProfileReader.h>
+
+namespace
+{
+// The folder this library was loaded from, not the program's.
+CString OwnFolder()
+{
+    HMODULE hSelf = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<LPCWSTR>(&ReadHdvSettings), &hSelf))
+        return CString();
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(hSelf, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return CString();
+    CString folder(path, static_cast<int>(length));
+    int slash = -1;
+    for (int i = 0; i < folder.GetLength(); ++i)
+        if (folder[i] == L'\\')
+            slash = i;
+    return folder.Left(slash);
+}
+}
+
+bool ReadHdvSettings(CHdvSettings& settings)
+{
+    const CString folder = OwnFolder();
+    if (folder.IsEmpty())
+        return false;
+    const CString ini = folder + L"\\Hdv.ini";
+    settings.m_strSource = ReadProfileValue(ini, L"FactoryVolume", L"Source");
+    settings.m_strSource.Trim();
+    CString letter = ReadProfileValue(ini, L"FactoryVolume", L"Letter");
+    letter.Trim();
+    if (letter.GetLength() == 2 && letter[1] == L':')
+        letter = letter.Left(1);
+    if (letter.GetLength() > 1)
+        return false;
+    if (letter.GetLength() == 1)
+    {
+        wchar_t ch = letter[0];
+        if (ch >= L'a' && ch <= L'z')
+            ch = static_cast<wchar_t>(ch - L'a' + L'A');
+        if (ch < L'A' || ch > L'Z')
+            return false;
+        settings.m_chLetter = ch;
+    }
+    return !settings.m_strSource.IsEmpty();
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Hdv.ini beside the library: [FactoryVolume] Source=folder, Letter=X (optional).
+#include <afxwin.h>
+
+struct CHdvSettings
+{
+    CString m_strSource;
+    // Upper-case letter, or NUL when none is given.
+    wchar_t m_chLetter = L'\0';
+};
+
+// False when Hdv.ini has no Source or a Letter that is not a drive letter.
+bool ReadHdvSettings(CHdvSettings& settings);

@@ -1,0 +1,24 @@
+#pragma once
+// A profile (INI) file built in memory and saved as UTF-16LE with a
+// byte-order mark, so that every character survives the profile functions.
+#include <afxwin.h>
+
+#include <string>
+
+class CUnicodeIniFile
+{
+public:
+    // Starts a section; line breaks in the name become blanks.
+    void AddSection(const CString& name);
+    // Adds key=value to the current section. The value is quoted when the
+    // profile functions would otherwise strip its quotes or blanks; line
+    // breaks become blanks.
+    void AddValue(const CString& key, const CString& value);
+
+    // Writes the file beside the target and moves it into place, so the
+    // target is either the old file or the whole new one. TRUE on success.
+    BOOL Save(const CString& path) const;
+
+private:
+    std::wstring m_text;
+};

@@ -1,0 +1,157 @@
+#include "ModelReader.h"
+
+#include <objidl.h>
+#include <shlwapi.h>
+#include <xmllite.h>
+
+namespace
+{
+// Releases a COM interface when it goes.
+template <class T>
+class CInterfaceOwner
+{
+public:
+    CInterfaceOwner() = default;
+    ~CInterfaceOwner()
+    {
+        if (m_p)
+            m_p->Release();
+    }
+    CInterfaceOwner(const CInterfaceOwner&) = delete;
+    CInterfaceOwner& operator=(const CInterfaceOwner&) = delete;
+    T* operator->() const { return m_p; }
+    T* Get() const { return m_p; }
+    T** Out() { return &m_p; }
+
+private:
+    T* m_p = nullptr;
+};
+
+class CLibrary
+{
+public:
+    explicit CLibrary(LPCWSTR name) : m_h(LoadLibraryW(name)) {}
+    ~CLibrary()
+    {
+        if (m_h)
+            FreeLibrary(m_h);
+    }
+    CLibrary(const CLibrary&) = delete;
+    CLibrary& operator=(const CLibrary&) = delete;
+    FARPROC Proc(LPCSTR name) const { return m_h ? GetProcAddress(m_h, name) : nullptr; }
+
+private:
+    HMODULE m_h;
+};
+
+using CreateXmlReaderFn = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
+
+CString LocalName(IXmlReader* reader)
+{
+    LPCWSTR name = nullptr;
+    return SUCCEEDED(reader->GetLocalName(&name, nullptr)) ? CString(name) : CString();
+}
+
+CString SectionName(IXmlReader* reader, int position)
+{
+    LPCWSTR id = nullptr;
+    if (reader->MoveToAttributeByName(L"id", nullptr) == S_OK && SUCCEEDED(reader->GetValue(&id, nullptr)))
+    {
+        CString name(id);
+        reader->MoveToElement();
+        return name;
+    }
+    wchar_t fallback[32];
+    wsprintfW(fallback, L"Module%d", position);
+    return fallback;
+}
+
+// Walks the document: Module elements under the root become sections, their
+// child elements keys; the text under a child, as the reader gives it, its value.
+bool ReadModules(IXmlReader* reader, CUnicodeIniFile& ini)
+{
+    int position = 0;
+    bool inModule = false;
+    bool inChild = false;
+    CString key;
+    CString value;
+    // Open elements, counted from the element events: wine's reader reports
+    // end elements one level deeper than their start.
+    UINT depth = 0;
+    XmlNodeType type;
+    HRESULT hr;
+    while ((hr = reader->Read(&type)) == S_OK)
+    {
+        switch (type)
+        {
+        case XmlNodeType_Element:
+        {
+            const UINT level = depth;
+            const bool empty = reader->IsEmptyElement() != FALSE;
+            if (!empty)
+                ++depth;
+            if (level == 1)
+            {
+                inModule = LocalName(reader) == L"Module";
+                if (inModule)
+                    ini.AddSection(SectionName(reader, ++position));
+                inModule = inModule && !empty;
+            }
+            else if (level == 2 && inModule)
+            {
+                key = LocalName(reader);
+                value.Empty();
+                inChild = !empty;
+                if (empty)
+                    ini.AddValue(key, value);
+            }
+            break;
+        }
+        case XmlNodeType_Text:
+        case XmlNodeType_CDATA:
+        case XmlNodeType_Whitespace:
+            if (inChild)
+            {
+                LPCWSTR text = nullptr;
+                if (SUCCEEDED(reader->GetValue(&text, nullptr)))
+                    value += text;
+            }
+            break;
+        case XmlNodeType_EndElement:
+            --depth;
+            if (depth == 2 && inChild)
+            {
+                ini.AddValue(key, value);
+                inChild = false;
+            }
+            else if (depth == 1)
+                inModule = false;
+            break;
+        default:
+            break;
+        }
+    }
+    return hr == S_FALSE;
+}
+}
+
+bool ReadModelFile(const CString& modelPath, CUnicodeIniFile& ini)
+{
+    // mingw has no import library for xmllite.dll.
+    CLibrary xmllite(L"xmllite.dll");
+    auto createReader = reinterpret_cast<CreateXmlReaderFn>(
+        reinterpret_cast<void*>(xmllite.Proc("CreateXmlReader")));
+    if (!createReader)
+        return false;
+
+    CInterfaceOwner<IStream> stream;
+    if (FAILED(SHCreateStreamOnFileEx(modelPath, STGM_READ | STGM_SHARE_DENY_WRITE, FILE_ATTRIBUTE_NORMAL,
+                                      FALSE, nullptr, stream.Out())))
+        return false;
+    CInterfaceOwner<IXmlReader> reader;
+    if (FAILED(createReader(__uuidof(IXmlReader), reinterpret_cast<void**>(reader.Out()), nullptr)) ||
+        FAILED(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit)) ||
+        FAILED(reader->SetInput(stream.Get())))
+        return false;
+    return ReadModules(reader.Get(), ini);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The model-code library: writes modules.ini from the factory model file.
+#include <afxwin.h>
+
+#ifdef MERIDALE_BUILD
+#define MERIDALE_API extern "C" __declspec(dllexport)
+#else
+#define MERIDALE_API extern "C" __declspec(dllimport)
+#endif
+
+// Writes iniPath from the model file at modelPath: one section per Module
+// (named by its id, or "Module" + its 1-based position), one key per child
+// element holding its text. TRUE on success; on any failure (empty or
+// missing path, unreadable or malformed file) nothing is written.
+MERIDALE_API BOOL MakeIniFromMcode(CString iniPath, CString modelPath);

@@ -1,0 +1,76 @@
+// Unicode.exe "<temp.ini>" "<apps.ini>": writes apps.ini (UTF-16LE) holding
+// every section of temp.ini with its CustomerDescription.
+#include <ProfileReader.h>
+#include <UnicodeIniFile.h>
+
+#include <shellapi.h>
+#include <vector>
+
+namespace
+{
+enum ExitCode
+{
+    ExitOk = 0,
+    ExitUsage = 1,
+    ExitUnreadable = 2,
+    ExitUnwritable = 3
+};
+
+// One line on standard error, which a windowless program still has when
+// its starter redirects it.
+int Fail(int code, const CString& message)
+{
+    const CString line = CString(L"Unicode: ") + message + L"\r\n";
+    const int size = WideCharToMultiByte(CP_UTF8, 0, line, line.GetLength(), nullptr, 0, nullptr, nullptr);
+    std::vector<char> bytes(static_cast<size_t>(size));
+    WideCharToMultiByte(CP_UTF8, 0, line, line.GetLength(), bytes.data(), size, nullptr, nullptr);
+    HANDLE hError = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD written = 0;
+    if (hError && hError != INVALID_HANDLE_VALUE)
+        WriteFile(hError, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    return code;
+}
+
+// The profile functions take a missing file for an empty one.
+bool CanRead(const CString& path)
+{
+    HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(hFile);
+    return true;
+}
+
+int Convert(const CString& tempIni, const CString& appsIni)
+{
+    if (!CanRead(tempIni))
+        return Fail(ExitUnreadable, CString(L"cannot read ") + tempIni);
+    CStringArray names;
+    ReadSectionNames(tempIni, names);
+    CUnicodeIniFile apps;
+    for (INT_PTR i = 0; i < names.GetSize(); ++i)
+    {
+        apps.AddSection(names[i]);
+        apps.AddValue(L"CustomerDescription", ReadProfileValue(tempIni, names[i], L"CustomerDescription"));
+    }
+    if (!apps.Save(appsIni))
+        return Fail(ExitUnwritable, CString(L"cannot write ") + appsIni);
+    return ExitOk;
+}
+}
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
+{
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv)
+        return Fail(ExitUsage, L"cannot read the command line");
+    int code;
+    if (argc != 3 || argv[1][0] == L'\0' || argv[2][0] == L'\0')
+        code = Fail(ExitUsage, L"usage: Unicode.exe \"<temp.ini>\" \"<apps.ini>\"");
+    else
+        code = Convert(argv[1], argv[2]);
+    LocalFree(argv);
+    return code;
+}

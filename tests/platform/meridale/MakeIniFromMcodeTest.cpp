@@ -1,0 +1,145 @@
+#include <Meridale.h>
+
+#include "ProfileFiles.h"
+#include "TestFolders.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+class MakeIniFromMcodeTest : public ::testing::Test
+{
+protected:
+    CTempFolder m_folder;
+    CString m_model = m_folder / L"PCMODEL_XML.xml";
+    CString m_ini = m_folder / L"modules.ini";
+
+    void WriteModel(const std::string& utf8)
+    {
+        ASSERT_TRUE(WriteFileBytes(m_model, utf8.data(), utf8.size()));
+    }
+    bool Exists(const CString& path) const { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
+    // Failure must leave neither the file nor a half-written copy beside it.
+    void ExpectNothingWritten() const
+    {
+        EXPECT_FALSE(Exists(m_ini));
+        EXPECT_FALSE(Exists(m_ini + L".new"));
+    }
+};
+
+TEST_F(MakeIniFromMcodeTest, WritesOneSectionPerModuleWithItsChildren)
+{
+    WriteModel(u8"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               u8"<Model name=\"PC-7\">\n"
+               u8"  <Module id=\"M001\">\n"
+               u8"    <CustomerLabel>Photo Studio</CustomerLabel>\n"
+               u8"    <CustomerDescription>Edit &amp; organise your photos.</CustomerDescription>\n"
+               u8"    <Version>3.1</Version>\n"
+               u8"  </Module>\n"
+               u8"  <Module>\n"
+               u8"    <CustomerLabel>\u5199\u771f\u30b9\u30bf\u30b8\u30aa</CustomerLabel>\n"
+               u8"    <CustomerDescription><![CDATA[<b>\u65e5\u672c\u8a9e</b>]]></CustomerDescription>\n"
+               u8"    <Note/>\n"
+               u8"  </Module>\n"
+               u8"  <Module id=\"M003\"/>\n"
+               u8"</Model>\n");
+
+    ASSERT_TRUE(MakeIniFromMcode(m_ini, m_model));
+
+    EXPECT_TRUE(StartsWithUtf16Bom(m_ini));
+    const std::vector<CString> names = ProfileSectionNames(m_ini);
+    ASSERT_EQ(3u, names.size());
+    EXPECT_STREQ(L"M001", names[0]);
+    EXPECT_STREQ(L"Module2", names[1]);
+    EXPECT_STREQ(L"M003", names[2]);
+    EXPECT_STREQ(L"Photo Studio", ProfileValue(m_ini, L"M001", L"CustomerLabel"));
+    EXPECT_STREQ(L"Edit & organise your photos.", ProfileValue(m_ini, L"M001", L"CustomerDescription"));
+    EXPECT_STREQ(L"3.1", ProfileValue(m_ini, L"M001", L"Version"));
+    EXPECT_STREQ(L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", ProfileValue(m_ini, L"Module2", L"CustomerLabel"));
+    EXPECT_STREQ(L"<b>\u65e5\u672c\u8a9e</b>", ProfileValue(m_ini, L"Module2", L"CustomerDescription"));
+    EXPECT_STREQ(L"", ProfileValue(m_ini, L"Module2", L"Note"));
+    EXPECT_FALSE(Exists(m_ini + L".new"));
+}
+
+TEST_F(MakeIniFromMcodeTest, TextThatTheProfileFunctionsWouldAlterSurvives)
+{
+    WriteModel("<Model><Module id=\"M1\">"
+               "<CustomerLabel>  padded  </CustomerLabel>"
+               "<CustomerDescription>\"quoted\"</CustomerDescription>"
+               "<Lines>one\r\ntwo</Lines>"
+               "</Module></Model>");
+
+    ASSERT_TRUE(MakeIniFromMcode(m_ini, m_model));
+
+    EXPECT_STREQ(L"  padded  ", ProfileValue(m_ini, L"M1", L"CustomerLabel"));
+    EXPECT_STREQ(L"\"quoted\"", ProfileValue(m_ini, L"M1", L"CustomerDescription"));
+    // A profile value is one line.
+    EXPECT_STREQ(L"one two", ProfileValue(m_ini, L"M1", L"Lines"));
+}
+
+TEST_F(MakeIniFromMcodeTest, ModelWithoutModulesGivesAnEmptyFile)
+{
+    WriteModel("<?xml version=\"1.0\"?><Model name=\"empty\"/>");
+
+    ASSERT_TRUE(MakeIniFromMcode(m_ini, m_model));
+
+    EXPECT_TRUE(StartsWithUtf16Bom(m_ini));
+    EXPECT_TRUE(ProfileSectionNames(m_ini).empty());
+}
+
+TEST_F(MakeIniFromMcodeTest, BadModelFilesWriteNothing)
+{
+    const std::string bad[] = {
+        "<Model><Module id=\"M1\"></Model>",
+        "<Model><Module id=\"M1\"/></Model><Model/>",
+        "<Model name=unquoted/>",
+        "",
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE Model [<!ENTITY big \"x\">]>\n"
+        "<Model><Module id=\"M1\"><CustomerLabel>&big;</CustomerLabel></Module></Model>",
+    };
+    for (const std::string& text : bad)
+    {
+        SCOPED_TRACE(text);
+        WriteModel(text);
+        EXPECT_FALSE(MakeIniFromMcode(m_ini, m_model));
+        ExpectNothingWritten();
+    }
+}
+
+TEST_F(MakeIniFromMcodeTest, MissingOrEmptyPathsWriteNothing)
+{
+    EXPECT_FALSE(MakeIniFromMcode(m_ini, m_folder / L"absent.xml"));
+    EXPECT_FALSE(MakeIniFromMcode(m_ini, CString()));
+    EXPECT_FALSE(MakeIniFromMcode(m_ini, m_folder.Path()));
+    ExpectNothingWritten();
+
+    WriteModel("<Model><Module id=\"M1\"/></Model>");
+    EXPECT_FALSE(MakeIniFromMcode(CString(), m_model));
+}
+
+TEST_F(MakeIniFromMcodeTest, FailureLeavesAnEarlierFileAlone)
+{
+    const char earlier[] = "[Old]\r\nCustomerLabel=Kept\r\n";
+    ASSERT_TRUE(WriteFileBytes(m_ini, earlier, sizeof(earlier) - 1));
+    WriteModel("<Model><Module>");
+
+    EXPECT_FALSE(MakeIniFromMcode(m_ini, m_model));
+
+    EXPECT_STREQ(L"Kept", ProfileValue(m_ini, L"Old", L"CustomerLabel"));
+}
+
+TEST_F(MakeIniFromMcodeTest, ReplacesAnEarlierFileWhole)
+{
+    const char earlier[] = "[Old]\r\nCustomerLabel=Gone\r\n";
+    ASSERT_TRUE(WriteFileBytes(m_ini, earlier, sizeof(earlier) - 1));
+    WriteModel("<Model><Module id=\"New\"><CustomerLabel>Fresh</CustomerLabel></Module></Model>");
+
+    ASSERT_TRUE(MakeIniFromMcode(m_ini, m_model));
+
+    const std::vector<CString> names = ProfileSectionNames(m_ini);
+    ASSERT_EQ(1u, names.size());
+    EXPECT_STREQ(L"New", names[0]);
+}
+}

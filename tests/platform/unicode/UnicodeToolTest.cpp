@@ -1,0 +1,204 @@
+#include "ProfileFiles.h"
+#include "TestFolders.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+struct ToolResult
+{
+    DWORD exitCode = STILL_ACTIVE;
+    std::string error;
+};
+
+std::string ReadAll(const CString& path)
+{
+    std::string bytes;
+    HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                               nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(hFile, chunk, sizeof(chunk), &read, nullptr) && read)
+        bytes.append(chunk, read);
+    CloseHandle(hFile);
+    return bytes;
+}
+
+class UnicodeToolTest : public ::testing::Test
+{
+protected:
+    CTempFolder m_folder;
+    CString m_temp = m_folder / L"temp.ini";
+    CString m_apps = m_folder / L"apps.ini";
+
+    // Runs the built tool with its standard error going to a file.
+    ToolResult Run(const CString& arguments)
+    {
+        const CString exe = BinFolder() + L"\\Unicode.exe";
+        const CString errorFile = m_folder / L"stderr.txt";
+        SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+        HANDLE hError = CreateFileW(errorFile, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+        CString commandLine = CString(L"\"") + exe + L"\" " + arguments;
+        std::wstring buffer(commandLine.GetString());
+        STARTUPINFOW si = {};
+        si.cb = sizeof(si);
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdError = hError;
+        PROCESS_INFORMATION pi = {};
+        ToolResult result;
+        if (CreateProcessW(exe, &buffer[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi))
+        {
+            WaitForSingleObject(pi.hProcess, 60000);
+            GetExitCodeProcess(pi.hProcess, &result.exitCode);
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+        }
+        CloseHandle(hError);
+        result.error = ReadAll(errorFile);
+        return result;
+    }
+    ToolResult Convert() { return Run(CString(L"\"") + m_temp + L"\" \"" + m_apps + L"\""); }
+
+    void WriteUtf16(const CString& path, const std::wstring& text)
+    {
+        std::wstring bytes = L"\xFEFF" + text;
+        ASSERT_TRUE(WriteFileBytes(path, bytes.data(), bytes.size() * sizeof(wchar_t)));
+    }
+    // A failed run reports one line and leaves an existing apps.ini as it was.
+    void ExpectFailureLeavesAppsAlone(const ToolResult& result, const std::string& before)
+    {
+        EXPECT_NE(0u, result.exitCode);
+        EXPECT_NE(STILL_ACTIVE, result.exitCode);
+        ASSERT_FALSE(result.error.empty());
+        EXPECT_EQ(result.error.size() - 2, result.error.find("\r\n"));
+        EXPECT_EQ(before, ReadAll(m_apps));
+    }
+};
+
+TEST_F(UnicodeToolTest, CopiesDescriptionsFromAnAnsiFileThePlatformWrote)
+{
+    ASSERT_TRUE(WritePrivateProfileStringW(L"Photo Studio", L"CustomerDescription", L"Edit photos.", m_temp));
+    ASSERT_TRUE(WritePrivateProfileStringW(L"Photo Studio", L"CustomerLabel", L"not copied", m_temp));
+    ASSERT_TRUE(WritePrivateProfileStringW(L"Disc Player", L"CustomerDescription", L"", m_temp));
+    ASSERT_TRUE(WritePrivateProfileStringW(L"No Description", L"Other", L"x", m_temp));
+    ASSERT_NE(0xFF, static_cast<unsigned char>(ReadAll(m_temp)[0]));
+
+    ASSERT_EQ(0u, Convert().exitCode);
+
+    EXPECT_TRUE(StartsWithUtf16Bom(m_apps));
+    const std::vector<CString> names = ProfileSectionNames(m_apps);
+    ASSERT_EQ(3u, names.size());
+    EXPECT_STREQ(L"Photo Studio", names[0]);
+    EXPECT_STREQ(L"Disc Player", names[1]);
+    EXPECT_STREQ(L"No Description", names[2]);
+    EXPECT_STREQ(L"Edit photos.", ProfileValue(m_apps, L"Photo Studio", L"CustomerDescription"));
+    EXPECT_STREQ(L"<missing>", ProfileValue(m_apps, L"Photo Studio", L"CustomerLabel"));
+    EXPECT_STREQ(L"", ProfileValue(m_apps, L"Disc Player", L"CustomerDescription"));
+    EXPECT_STREQ(L"", ProfileValue(m_apps, L"No Description", L"CustomerDescription"));
+    EXPECT_EQ(GetFileAttributesW(m_apps + L".new"), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(UnicodeToolTest, KeepsJapaneseFromAUtf16File)
+{
+    WriteUtf16(m_temp, L"[\u5199\u771f\u30b9\u30bf\u30b8\u30aa]\r\n"
+                       L"CustomerDescription=\u5199\u771f\u3092\u7de8\u96c6\u3057\u307e\u3059\u3002\r\n");
+
+    ASSERT_EQ(0u, Convert().exitCode);
+
+    const std::vector<CString> names = ProfileSectionNames(m_apps);
+    ASSERT_EQ(1u, names.size());
+    EXPECT_STREQ(L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", names[0]);
+    EXPECT_STREQ(L"\u5199\u771f\u3092\u7de8\u96c6\u3057\u307e\u3059\u3002",
+                 ProfileValue(m_apps, names[0], L"CustomerDescription"));
+}
+
+TEST_F(UnicodeToolTest, CopiesEverySectionAndWholeValuesBeyondFixedBuffers)
+{
+    std::wstring text;
+    const std::wstring longValue(5000, L'd');
+    for (int i = 0; i < 300; ++i)
+    {
+        wchar_t name[64];
+        wsprintfW(name, L"Product with a rather long name number %03d", i);
+        text += std::wstring(L"[") + name + L"]\r\nCustomerDescription=" + (i == 299 ? longValue : L"v") + L"\r\n";
+    }
+    WriteUtf16(m_temp, text);
+
+    ASSERT_EQ(0u, Convert().exitCode);
+
+    const std::vector<CString> names = ProfileSectionNames(m_apps);
+    ASSERT_EQ(300u, names.size());
+    EXPECT_STREQ(L"Product with a rather long name number 299", names[299]);
+    EXPECT_STREQ(longValue.c_str(), ProfileValue(m_apps, names[299], L"CustomerDescription"));
+}
+
+TEST_F(UnicodeToolTest, AwkwardNamesAndValuesReadBackUnchanged)
+{
+    WriteUtf16(m_temp, L"[a]b]\r\nCustomerDescription=bracket\r\n"
+                       L"[x=y]\r\nCustomerDescription=equals\r\n"
+                       L"[;not a comment]\r\nCustomerDescription=semicolon\r\n"
+                       L"[quoted]\r\nCustomerDescription=\"\"inner\"\"\r\n"
+                       L"[padded]\r\nCustomerDescription=\"  blanks  \"\r\n");
+
+    ASSERT_EQ(0u, Convert().exitCode);
+
+    const std::vector<CString> before = ProfileSectionNames(m_temp);
+    const std::vector<CString> after = ProfileSectionNames(m_apps);
+    ASSERT_EQ(before.size(), after.size());
+    for (size_t i = 0; i < before.size(); ++i)
+    {
+        EXPECT_STREQ(before[i], after[i]);
+        EXPECT_STREQ(ProfileValue(m_temp, before[i], L"CustomerDescription"),
+                     ProfileValue(m_apps, after[i], L"CustomerDescription"));
+    }
+}
+
+TEST_F(UnicodeToolTest, FileWithoutSectionsGivesAnEmptyCatalogue)
+{
+    WriteUtf16(m_temp, L"; nothing here\r\n");
+
+    ASSERT_EQ(0u, Convert().exitCode);
+
+    EXPECT_TRUE(StartsWithUtf16Bom(m_apps));
+    EXPECT_TRUE(ProfileSectionNames(m_apps).empty());
+}
+
+TEST_F(UnicodeToolTest, MissingInputFailsAndLeavesAppsAlone)
+{
+    const char existing[] = "[Kept]\r\nCustomerDescription=old\r\n";
+    ASSERT_TRUE(WriteFileBytes(m_apps, existing, sizeof(existing) - 1));
+
+    ExpectFailureLeavesAppsAlone(Convert(), existing);
+    ExpectFailureLeavesAppsAlone(Run(CString(L"\"") + m_folder.Path() + L"\" \"" + m_apps + L"\""), existing);
+}
+
+TEST_F(UnicodeToolTest, WrongArgumentsFailAndLeaveAppsAlone)
+{
+    const char existing[] = "[Kept]\r\nCustomerDescription=old\r\n";
+    ASSERT_TRUE(WriteFileBytes(m_apps, existing, sizeof(existing) - 1));
+    WriteUtf16(m_temp, L"[New]\r\nCustomerDescription=new\r\n");
+    const CString quotedTemp = CString(L"\"") + m_temp + L"\"";
+    const CString quotedApps = CString(L"\"") + m_apps + L"\"";
+
+    for (const CString& arguments : {CString(), quotedTemp, quotedTemp + L" " + quotedApps + L" extra",
+                                     quotedTemp + L" \"\""})
+    {
+        SCOPED_TRACE(static_cast<LPCWSTR>(arguments));
+        ExpectFailureLeavesAppsAlone(Run(arguments), existing);
+    }
+}
+
+TEST_F(UnicodeToolTest, UnwritableOutputFails)
+{
+    WriteUtf16(m_temp, L"[New]\r\nCustomerDescription=new\r\n");
+
+    const ToolResult result = Run(CString(L"\"") + m_temp + L"\" \"" + (m_folder / L"absent\\apps.ini") + L"\"");
+
+    EXPECT_NE(0u, result.exitCode);
+    EXPECT_FALSE(result.error.empty());
+}
+}
