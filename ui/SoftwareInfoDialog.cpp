@@ -1,5 +1,8 @@
 #include "SoftwareInfoDialog.h"
 
+#include <CatalogueLocations.h>
+#include <SectionNameArray.h>
+#include <SectionNames.h>
 #include <resource.h>
 
 CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent)
@@ -38,6 +41,9 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
     m_list.InsertColumn(0, heading, LVCFMT_LEFT, 100, 0);
     heading.LoadString(IDS_COLUMN_DESCRIPTION);
     m_list.InsertColumn(1, heading, LVCFMT_LEFT, 100, 1);
+
+    CatalogueLocations locations = GetCatalogueLocations();
+    LoadCatalogue(locations.m_strAppsIni);
 
     m_list.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
     m_list.SendMessage(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
@@ -83,4 +89,27 @@ void CSoftwareInfoDialog::OnListItemChanged(NMHDR*, LRESULT* pResult)
             m_list.SetItemState(i, 0, LVIS_SELECTED);
     }
     *pResult = 0;
+}
+
+void CSoftwareInfoDialog::LoadCatalogue(CString strAppsIni)
+{
+    CSectionNameArray names;
+    ReadSectionNames(strAppsIni, names);
+    names.SortNoCase();
+
+    // Each row goes in at the top, so walking from the last name to the
+    // first leaves the list in ascending order. A longer description
+    // arrives cut to the buffer, before it is trimmed.
+    wchar_t szDescription[1024];
+    for (INT_PTR i = names.GetSize() - 1; i >= 0; --i)
+    {
+        GetPrivateProfileStringW(names[i], L"CustomerDescription", L"", szDescription,
+                                 static_cast<DWORD>(sizeof(szDescription) / sizeof(szDescription[0])), strAppsIni);
+        CString strDescription(szDescription);
+        strDescription.Trim();
+        if (strDescription.IsEmpty())
+            continue;
+        m_list.InsertItem(LVIF_TEXT, 0, names[i], 0, 0, 0, 0);
+        m_list.SetItemText(0, 1, strDescription);
+    }
 }
