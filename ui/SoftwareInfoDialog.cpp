@@ -99,7 +99,9 @@ void CSoftwareInfoDialog::LoadCatalogue(CString strAppsIni)
 
     // Each row goes in at the top, so walking from the last name to the
     // first leaves the list in ascending order. A longer description
-    // arrives cut to the buffer, before it is trimmed.
+    // arrives cut to the buffer, before it is trimmed. The list redraws
+    // once at the end, not for every row.
+    m_list.SetRedraw(FALSE);
     wchar_t szDescription[1024];
     for (INT_PTR i = names.GetSize() - 1; i >= 0; --i)
     {
@@ -112,4 +114,6 @@ void CSoftwareInfoDialog::LoadCatalogue(CString strAppsIni)
         m_list.InsertItem(LVIF_TEXT, 0, names[i], 0, 0, 0, 0);
         m_list.SetItemText(0, 1, strDescription);
     }
+    m_list.SetRedraw(TRUE);
+    m_list.Invalidate();
 }
