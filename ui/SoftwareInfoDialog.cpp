@@ -1,6 +1,9 @@
 #include "SoftwareInfoDialog.h"
 #include "AboutBox.h"
 
+#include <CatalogueLocations.h>
+#include <SectionNameArray.h>
+#include <SectionNames.h>
 #include <resource.h>
 
 CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent)
@@ -51,6 +54,9 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
     m_list.InsertColumn(0, heading, LVCFMT_LEFT, 100, 0);
     heading.LoadString(IDS_COLUMN_DESCRIPTION);
     m_list.InsertColumn(1, heading, LVCFMT_LEFT, 100, 1);
+
+    CatalogueLocations locations = GetCatalogueLocations();
+    LoadCatalogue(locations.m_strAppsIni);
 
     m_list.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
     m_list.SendMessage(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
@@ -108,4 +114,31 @@ void CSoftwareInfoDialog::OnListItemChanged(NMHDR*, LRESULT* pResult)
             m_list.SetItemState(i, 0, LVIS_SELECTED);
     }
     *pResult = 0;
+}
+
+void CSoftwareInfoDialog::LoadCatalogue(CString strAppsIni)
+{
+    CSectionNameArray names;
+    ReadSectionNames(strAppsIni, names);
+    names.SortNoCase();
+
+    // Each row goes in at the top, so walking from the last name to the
+    // first leaves the list in ascending order. A longer description
+    // arrives cut to the buffer, before it is trimmed. The list redraws
+    // once at the end, not for every row.
+    m_list.SetRedraw(FALSE);
+    wchar_t szDescription[1024];
+    for (INT_PTR i = names.GetSize() - 1; i >= 0; --i)
+    {
+        GetPrivateProfileStringW(names[i], L"CustomerDescription", L"", szDescription,
+                                 static_cast<DWORD>(sizeof(szDescription) / sizeof(szDescription[0])), strAppsIni);
+        CString strDescription(szDescription);
+        strDescription.Trim();
+        if (strDescription.IsEmpty())
+            continue;
+        m_list.InsertItem(LVIF_TEXT, 0, names[i], 0, 0, 0, 0);
+        m_list.SetItemText(0, 1, strDescription);
+    }
+    m_list.SetRedraw(TRUE);
+    m_list.Invalidate();
 }

@@ -10,6 +10,10 @@ class CSoftwareInfoDialog : public CorvelDialog2
 public:
     explicit CSoftwareInfoDialog(CWnd* pParent = nullptr);
 
+    // Adds a row for every product of the catalogue file that has a
+    // description, ordered by name without regard to case.
+    void LoadCatalogue(CString strAppsIni);
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -1,0 +1,23 @@
+#pragma once
+// Where the catalogue's files live and where the program itself lies.
+#include <afxwin.h>
+
+struct CatalogueLocations
+{
+    CString m_strDataFolder;
+    CString m_strModulesIni;
+    CString m_strTempIni;
+    CString m_strAppsIni;
+    CString m_strExeFolder;
+};
+
+// The fixed data folder with its three file paths, and the executable folder.
+// Touches no file.
+CatalogueLocations GetCatalogueLocations();
+
+// The folder of the running executable, cut out of the process's command line.
+CString GetExecutableFolder();
+
+// The same, from a given command line: the first token (quoted or up to the
+// first blank) without "ZelSoftwareInfo.exe" and without its last character.
+CString GetExecutableFolder(CString strCommandLine);

@@ -1,0 +1,70 @@
+#include <FileSystem.h>
+#include <TestFolders.h>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+BOOL CALLBACK CountWindow(HWND, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+int ThreadWindowCount()
+{
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+}
+
+TEST(FileSystemTest, FileExistsForAnyEntryDirectoryExistsOnlyForDirectories)
+{
+    CTempFolder folder;
+    const CString file = folder / L"apps.ini";
+    ASSERT_TRUE(WriteFileBytes(file, "[A]\r\n", 5));
+
+    EXPECT_TRUE(FileExists(folder.Path()));
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_FALSE(FileExists(folder / L"missing.ini"));
+
+    EXPECT_TRUE(DirectoryExists(folder.Path()));
+    EXPECT_FALSE(DirectoryExists(file));
+    EXPECT_FALSE(DirectoryExists(folder / L"missing"));
+
+    EXPECT_TRUE(FileExists(L"c:\\programdata\\Marbek Corporation"));
+}
+
+TEST(FileSystemTest, EnsureDataFolderCreatesOnlyTheLastComponent)
+{
+    CTempFolder folder;
+    const CString parent = folder / L"Marbek Corporation";
+    const CString data = parent + L"\\Quenta Central";
+    const int windowsBefore = ThreadWindowCount();
+
+    EnsureDataFolder(data);
+    EXPECT_FALSE(FileExists(parent));
+    EXPECT_FALSE(FileExists(data));
+    EXPECT_EQ(windowsBefore, ThreadWindowCount()) << "nothing is shown";
+
+    ASSERT_TRUE(CreateDirectoryW(parent, nullptr));
+    EnsureDataFolder(data);
+    EXPECT_TRUE(DirectoryExists(data));
+}
+
+TEST(FileSystemTest, EnsureDataFolderLeavesAnExistingFolderOrAFileInTheWayAlone)
+{
+    CTempFolder folder;
+    const CString data = folder / L"Quenta Central";
+    ASSERT_TRUE(CreateDirectoryW(data, nullptr));
+    ASSERT_TRUE(WriteFileBytes(data + L"\\apps.ini", "[A]\r\n", 5));
+    EnsureDataFolder(data);
+    EXPECT_TRUE(FileExists(data + L"\\apps.ini"));
+
+    const CString blocked = folder / L"blocked";
+    ASSERT_TRUE(WriteFileBytes(blocked, "x", 1));
+    EnsureDataFolder(blocked);
+    EXPECT_TRUE(FileExists(blocked));
+    EXPECT_FALSE(DirectoryExists(blocked));
+}
