@@ -3,11 +3,13 @@
 // reverse order, it prints the time LoadCatalogue needs on the real dialog's
 // list and the time the list needs to take the same rows, pre-sorted,
 // inserted directly. Each figure is the median of five runs.
+#include "BenchTiming.h"
+
 #include <DialogDriver.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
 #include <TestFolders.h>
-#include <IniFiles.h>
+#include <ProfileFiles.h>
 #include <resource.h>
 
 #include <commctrl.h>
@@ -55,13 +57,6 @@ CString CatalogueText(const std::vector<Product>& products)
     return text;
 }
 
-double Seconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // Inserts the rows as LoadCatalogue does: from the last to the first, each
 // at the top, with the list's redrawing off meanwhile.
 void InsertRows(HWND hList, const std::vector<Product>& products)
@@ -80,12 +75,6 @@ void InsertRows(HWND hList, const std::vector<Product>& products)
     }
     SendMessageW(hList, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hList, nullptr, TRUE);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 }
 
@@ -116,21 +105,18 @@ int main()
                 WriteAnsiIni(path, text);
 
                 SendMessageW(hList, LVM_DELETEALLITEMS, 0, 0);
-                LARGE_INTEGER start, end;
-                QueryPerformanceCounter(&start);
+                CStopwatch loading;
                 dlg.LoadCatalogue(path);
-                QueryPerformanceCounter(&end);
-                load.push_back(Seconds(start, end));
+                load.push_back(loading.Milliseconds());
                 complete = complete && SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0) == count;
 
                 SendMessageW(hList, LVM_DELETEALLITEMS, 0, 0);
-                QueryPerformanceCounter(&start);
+                CStopwatch inserting;
                 InsertRows(hList, products);
-                QueryPerformanceCounter(&end);
-                bare.push_back(Seconds(start, end));
+                bare.push_back(inserting.Milliseconds());
             }
-            const double loadMs = Median(load) * 1000.0;
-            const double bareMs = Median(bare) * 1000.0;
+            const double loadMs = Median(load);
+            const double bareMs = Median(bare);
             std::printf("%8d %12.1f %12.1f %8.2f\n", count, loadMs, bareMs, loadMs / bareMs);
         }
     });

@@ -1,22 +1,18 @@
 #include "SectionNameArray.h"
 
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 void CSectionNameArray::SortNoCase()
 {
     // Catalogues may hold thousands of names: a stable O(n log n) sort keeps
     // the order of equal names as a bubble sort would, without its n² cost.
-    std::vector<INT_PTR> order(static_cast<size_t>(GetSize()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [this](INT_PTR a, INT_PTR b) { return GetAt(a).CompareNoCase(GetAt(b)) < 0; });
-
     std::vector<CString> sorted;
-    sorted.reserve(order.size());
-    for (INT_PTR index : order)
-        sorted.push_back(GetAt(index));
+    sorted.reserve(static_cast<size_t>(GetSize()));
+    for (INT_PTR i = 0; i < GetSize(); ++i)
+        sorted.push_back(GetAt(i));
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
     for (size_t i = 0; i < sorted.size(); ++i)
         SetAt(static_cast<INT_PTR>(i), sorted[i]);
 }

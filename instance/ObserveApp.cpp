@@ -16,6 +16,18 @@ void CloseAndClear(HANDLE& handle)
         handle = nullptr;
     }
 }
+
+// Creates or opens the guard's manual-reset event of that name format; NULL
+// when the name cannot be formed.
+HANDLE CreateShutdownEvent(const CObserveApp& guard, LPCWSTR pszFormat)
+{
+    wchar_t* pszName = guard.FormatName(pszFormat);
+    if (pszName == nullptr)
+        return nullptr;
+    HANDLE hEvent = CreateOrOpenEvent(true, false, pszName);
+    delete[] pszName;
+    return hEvent;
+}
 }
 
 CObserveApp::CObserveApp(LPCWSTR pszBaseName)
@@ -28,16 +40,8 @@ CObserveApp::CObserveApp(LPCWSTR pszBaseName)
         return;
     lstrcpyW(m_pszName, pszBaseName);
 
-    if (wchar_t* pszUser = FormatName(L"%s-Shutdown-User"))
-    {
-        m_hShutdownUser = CreateOrOpenEvent(true, false, pszUser);
-        delete[] pszUser;
-    }
-    if (wchar_t* pszAll = FormatName(L"Global\\%s-Shutdown-All"))
-    {
-        m_hShutdownAll = CreateOrOpenEvent(true, false, pszAll);
-        delete[] pszAll;
-    }
+    m_hShutdownUser = CreateShutdownEvent(*this, L"%s-Shutdown-User");
+    m_hShutdownAll = CreateShutdownEvent(*this, L"Global\\%s-Shutdown-All");
 }
 
 CObserveApp::~CObserveApp()

@@ -2,9 +2,11 @@
 #include "AboutBox.h"
 
 #include <CatalogueLocations.h>
+#include <ProfileReader.h>
 #include <SectionNameArray.h>
-#include <SectionNames.h>
 #include <resource.h>
+
+#include <iterator>
 
 CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent)
     : CorvelDialog2(IDD_SOFTWAREINFO_DIALOG, pParent),
@@ -131,7 +133,7 @@ void CSoftwareInfoDialog::LoadCatalogue(CString strAppsIni)
     for (INT_PTR i = names.GetSize() - 1; i >= 0; --i)
     {
         GetPrivateProfileStringW(names[i], L"CustomerDescription", L"", szDescription,
-                                 static_cast<DWORD>(sizeof(szDescription) / sizeof(szDescription[0])), strAppsIni);
+                                 static_cast<DWORD>(std::size(szDescription)), strAppsIni);
         CString strDescription(szDescription);
         strDescription.Trim();
         if (strDescription.IsEmpty())

@@ -15,12 +15,8 @@ CString OwnFolder()
     const DWORD length = GetModuleFileNameW(hSelf, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return CString();
-    CString folder(path, static_cast<int>(length));
-    int slash = -1;
-    for (int i = 0; i < folder.GetLength(); ++i)
-        if (folder[i] == L'\\')
-            slash = i;
-    return folder.Left(slash);
+    const CString file(path, static_cast<int>(length));
+    return file.Left(file.ReverseFind(L'\\'));
 }
 }
 

@@ -40,6 +40,12 @@ int CString::Find(LPCWSTR pszSub, int nStart) const
     return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
+int CString::ReverseFind(wchar_t ch) const
+{
+    size_t pos = m_str.rfind(ch);
+    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
 CString CString::Mid(int nFirst) const
 {
     return Mid(nFirst, GetLength() - nFirst);

@@ -12,15 +12,8 @@ CString ExecutableTitle()
     wchar_t path[MAX_PATH] = {};
     DWORD nLength = GetModuleFileNameW(nullptr, path, MAX_PATH);
     CString title(path, static_cast<int>(nLength));
-    int nSlash = -1;
-    for (int i = 0; i < title.GetLength(); ++i)
-        if (title[i] == L'\\' || title[i] == L'/')
-            nSlash = i;
-    title = title.Mid(nSlash + 1);
-    int nDot = -1;
-    for (int i = 0; i < title.GetLength(); ++i)
-        if (title[i] == L'.')
-            nDot = i;
+    title = title.Mid(title.ReverseFind(L'\\') + 1);
+    const int nDot = title.ReverseFind(L'.');
     return nDot > 0 ? title.Left(nDot) : title;
 }
 }

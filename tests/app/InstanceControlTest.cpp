@@ -63,25 +63,6 @@ public:
     ~CCoverWindow() { DestroyWindow(m_hWnd); }
     HWND m_hWnd;
 };
-
-// A token like the caller's, but with the Administrators group for deny only.
-HANDLE CreateNonAdministratorToken()
-{
-    HANDLE hToken = nullptr, hRestricted = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &hToken))
-        return nullptr;
-    SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
-    PSID pAdmins = nullptr;
-    if (AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
-                                 &pAdmins))
-    {
-        SID_AND_ATTRIBUTES disable = { pAdmins, 0 };
-        CreateRestrictedToken(hToken, 0, 1, &disable, 0, nullptr, 0, nullptr, &hRestricted);
-        FreeSid(pAdmins);
-    }
-    CloseHandle(hToken);
-    return hRestricted;
-}
 }
 
 TEST_F(InstanceControlTest, SecondStartBringsTheFirstToTheFrontAndOpensNoDialog)

@@ -104,34 +104,10 @@ bool TokenIsAdministrator()
 // process's token turned deny-only; the probe's exit code, or STILL_ACTIVE.
 DWORD RunProbeWithoutAdministrators()
 {
-    DWORD exitCode = STILL_ACTIVE;
-    HANDLE hToken = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_DUPLICATE | TOKEN_ASSIGN_PRIMARY | TOKEN_QUERY,
-                          &hToken))
-        return exitCode;
-    BYTE sid[SECURITY_MAX_SID_SIZE];
-    DWORD cbSid = sizeof(sid);
-    HANDLE hRestricted = nullptr;
-    SID_AND_ATTRIBUTES disabled = {sid, 0};
-    if (CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &cbSid)
-        && CreateRestrictedToken(hToken, 0, 1, &disabled, 0, nullptr, 0, nullptr, &hRestricted))
-    {
-        CString commandLine = L"\"" + ProbePath() + L"\" admin";
-        std::vector<wchar_t> buffer(commandLine.GetString(),
-                                    commandLine.GetString() + commandLine.GetLength() + 1);
-        STARTUPINFOW si = {};
-        si.cb = sizeof(si);
-        PROCESS_INFORMATION pi = {};
-        if (CreateProcessAsUserW(hRestricted, ProbePath(), buffer.data(), nullptr, nullptr, FALSE,
-                                 0, nullptr, nullptr, &si, &pi))
-        {
-            if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
-                GetExitCodeProcess(pi.hProcess, &exitCode);
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
-        }
-        CloseHandle(hRestricted);
-    }
+    HANDLE hToken = CreateNonAdministratorToken();
+    if (hToken == nullptr)
+        return STILL_ACTIVE;
+    const DWORD exitCode = CProgramRunner(ProbePath(), L"admin", CString(), hToken).WaitForExit(30000);
     CloseHandle(hToken);
     return exitCode;
 }

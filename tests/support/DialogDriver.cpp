@@ -1,29 +1,12 @@
 #include "DialogDriver.h"
 
+#include <map>
 #include <vector>
 
 namespace
 {
-struct Session
-{
-    DWORD threadId;
-    const std::function<void(HWND)>* body;
-    bool done;
-};
-Session* g_session = nullptr;
-
-BOOL CALLBACK FindThreadDialog(HWND hWnd, LPARAM lParam)
-{
-    wchar_t className[16] = {};
-    GetClassNameW(hWnd, className, 16);
-    if (lstrcmpW(className, L"#32770") == 0 && IsWindowVisible(hWnd))
-    {
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// One watch: while its action runs, every visible dialog on the thread that
+// has the caption (any dialog when caption is NULL) is handed to the body.
 struct Watch
 {
     DWORD threadId;
@@ -32,7 +15,8 @@ struct Watch
     int count;
     bool busy;
 };
-Watch* g_watch = nullptr;
+// The watches by their timers: nested watches each keep to their own.
+std::map<UINT_PTR, Watch*> g_watches;
 
 struct Search
 {
@@ -40,62 +24,44 @@ struct Search
     HWND hFound;
 };
 
-BOOL CALLBACK FindCaptionedDialog(HWND hWnd, LPARAM lParam)
+BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
 {
     Search* pSearch = reinterpret_cast<Search*>(lParam);
-    HWND hFound = nullptr;
-    FindThreadDialog(hWnd, reinterpret_cast<LPARAM>(&hFound));
-    if (hFound && WindowText(hFound) == pSearch->caption)
+    wchar_t className[16] = {};
+    GetClassNameW(hWnd, className, 16);
+    if (lstrcmpW(className, L"#32770") == 0 && IsWindowVisible(hWnd)
+        && (!pSearch->caption || WindowText(hWnd) == pSearch->caption))
     {
-        pSearch->hFound = hFound;
+        pSearch->hFound = hWnd;
         return FALSE;
     }
     return TRUE;
 }
 
-void CALLBACK OnWatchTimer(HWND, UINT, UINT_PTR, DWORD)
+void CALLBACK OnWatchTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
-    if (!g_watch || g_watch->busy)
+    auto it = g_watches.find(idEvent);
+    if (it == g_watches.end() || it->second->busy)
         return;
-    Search search = { g_watch->caption, nullptr };
-    EnumThreadWindows(g_watch->threadId, &FindCaptionedDialog, reinterpret_cast<LPARAM>(&search));
+    Watch* pWatch = it->second;
+    Search search = { pWatch->caption, nullptr };
+    EnumThreadWindows(pWatch->threadId, &FindDialog, reinterpret_cast<LPARAM>(&search));
     if (!search.hFound)
         return;
-    g_watch->busy = true;
-    ++g_watch->count;
-    (*g_watch->body)(search.hFound);
+    pWatch->busy = true;
+    ++pWatch->count;
+    (*pWatch->body)(search.hFound);
     // Sent, not posted: the dialog is hidden before the next tick looks again.
     if (IsWindow(search.hFound) && IsWindowVisible(search.hFound))
         SendMessageW(search.hFound, WM_CLOSE, 0, 0);
-    g_watch->busy = false;
-}
-
-void CALLBACK OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
-{
-    if (!g_session || g_session->done)
-        return;
-    HWND hDlg = nullptr;
-    EnumThreadWindows(g_session->threadId, &FindThreadDialog, reinterpret_cast<LPARAM>(&hDlg));
-    if (!hDlg)
-        return;
-    g_session->done = true;
-    KillTimer(nullptr, idEvent);
-    (*g_session->body)(hDlg);
-    if (IsWindow(hDlg))
-        PostMessageW(hDlg, WM_CLOSE, 0, 0);
+    pWatch->busy = false;
 }
 }
 
 INT_PTR RunDialog(CDialog& dlg, const std::function<void(HWND hDlg)>& body)
 {
-    Session session = { GetCurrentThreadId(), &body, false };
-    Session* previous = g_session;
-    g_session = &session;
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, &OnTimer);
-    INT_PTR result = dlg.DoModal();
-    if (!session.done)
-        KillTimer(nullptr, timer);
-    g_session = previous;
+    INT_PTR result = -1;
+    HandleDialogsDuring(nullptr, [&] { result = dlg.DoModal(); }, body);
     return result;
 }
 
@@ -103,12 +69,11 @@ int HandleDialogsDuring(LPCWSTR caption, const std::function<void()>& action,
                         const std::function<void(HWND hBox)>& body)
 {
     Watch watch = { GetCurrentThreadId(), caption, &body, 0, false };
-    Watch* previous = g_watch;
-    g_watch = &watch;
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, &OnWatchTimer);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &OnWatchTimer);
+    g_watches[timer] = &watch;
     action();
     KillTimer(nullptr, timer);
-    g_watch = previous;
+    g_watches.erase(timer);
     return watch.count;
 }
 

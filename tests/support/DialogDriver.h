@@ -10,10 +10,11 @@
 // DoModal returned.
 INT_PTR RunDialog(CDialog& dlg, const std::function<void(HWND hDlg)>& body);
 
-// Runs action(). Each time a visible dialog with the caption shows on this
-// thread meanwhile (a modal loop that action starts), body(hBox) runs inside
-// that dialog's loop, and the dialog is then closed with WM_CLOSE if still
-// open. Returns how many such dialogs showed.
+// Runs action(). Each time a visible dialog with the caption (any dialog
+// when caption is NULL) shows on this thread meanwhile (a modal loop that
+// action starts), body(hBox) runs inside that dialog's loop, and the dialog
+// is then closed with WM_CLOSE if still open. Returns how many such dialogs
+// showed.
 int HandleDialogsDuring(LPCWSTR caption, const std::function<void()>& action,
                         const std::function<void(HWND hBox)>& body);
 

@@ -1,9 +1,15 @@
 #pragma once
-// Reading profile (INI) files back in tests, with buffers far larger than
-// anything the tests write.
+// Profile (INI) files in tests: written in the two encodings the profile
+// functions read, and read back with buffers far larger than anything the
+// tests write.
 #include <afxwin.h>
 
 #include <vector>
+
+// In the ANSI code page; true on success.
+bool WriteAnsiIni(const CString& path, const CString& text);
+// In UTF-16LE with a byte-order mark; true on success.
+bool WriteUtf16Ini(const CString& path, const CString& text);
 
 std::vector<CString> ProfileSectionNames(const CString& path);
 CString ProfileValue(const CString& path, LPCWSTR section, LPCWSTR key);

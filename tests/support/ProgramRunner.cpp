@@ -2,7 +2,7 @@
 #include "DialogDriver.h"
 
 CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments, const CString& folder,
-                               HANDLE hToken)
+                               HANDLE hToken, HANDLE hStdError)
 {
     CString commandLine = CString(L"\"") + exePath + L"\"";
     if (!arguments.IsEmpty())
@@ -10,11 +10,17 @@ CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments,
     std::vector<wchar_t> buffer(commandLine.GetString(), commandLine.GetString() + commandLine.GetLength() + 1);
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
+    const BOOL bInherit = hStdError != nullptr;
+    if (bInherit)
+    {
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdError = hStdError;
+    }
     LPCWSTR pszFolder = folder.IsEmpty() ? nullptr : folder.GetString();
     const BOOL bStarted =
-        hToken ? CreateProcessAsUserW(hToken, exePath, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, pszFolder,
-                                      &si, &m_process)
-               : CreateProcessW(exePath, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, pszFolder, &si,
+        hToken ? CreateProcessAsUserW(hToken, exePath, buffer.data(), nullptr, nullptr, bInherit, 0, nullptr,
+                                      pszFolder, &si, &m_process)
+               : CreateProcessW(exePath, buffer.data(), nullptr, nullptr, bInherit, 0, nullptr, pszFolder, &si,
                                 &m_process);
     if (!bStarted)
         m_process = {};
@@ -88,6 +94,21 @@ std::vector<HWND> VisibleWindowsOf(DWORD processId, LPCWSTR caption)
     Search search = { processId, caption, {} };
     EnumWindows(&Collect, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HANDLE CreateNonAdministratorToken()
+{
+    HANDLE hToken = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_DUPLICATE | TOKEN_ASSIGN_PRIMARY | TOKEN_QUERY, &hToken))
+        return nullptr;
+    BYTE sid[SECURITY_MAX_SID_SIZE];
+    DWORD cbSid = sizeof(sid);
+    SID_AND_ATTRIBUTES disabled = { sid, 0 };
+    HANDLE hRestricted = nullptr;
+    if (CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &cbSid))
+        CreateRestrictedToken(hToken, 0, 1, &disabled, 0, nullptr, 0, nullptr, &hRestricted);
+    CloseHandle(hToken);
+    return hRestricted;
 }
 
 CString MessageBoxText(HWND hBox)

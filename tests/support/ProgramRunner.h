@@ -9,9 +9,10 @@ class CProgramRunner
 public:
     // exePath: the program; arguments: its command-line arguments;
     // folder: its current folder (the exe's folder when empty);
-    // hToken: a token to run it under (CreateProcessAsUserW), or NULL.
+    // hToken: a token to run it under (CreateProcessAsUserW), or NULL;
+    // hStdError: an inheritable handle to receive its standard error, or NULL.
     CProgramRunner(const CString& exePath, const CString& arguments = CString(),
-                   const CString& folder = CString(), HANDLE hToken = nullptr);
+                   const CString& folder = CString(), HANDLE hToken = nullptr, HANDLE hStdError = nullptr);
     // Ends the process if it still runs.
     ~CProgramRunner();
     CProgramRunner(const CProgramRunner&) = delete;
@@ -31,6 +32,11 @@ public:
 private:
     PROCESS_INFORMATION m_process = {};
 };
+
+// A primary token like this process's, with the Administrators group for
+// deny only: a process started under it is no administrator. NULL on failure;
+// the caller closes it.
+HANDLE CreateNonAdministratorToken();
 
 // Visible top-level windows of a process whose caption is the text.
 std::vector<HWND> VisibleWindowsOf(DWORD processId, LPCWSTR caption = nullptr);

@@ -6,11 +6,7 @@ namespace
 // (the build tree outside any drive), where ".." is not resolved.
 CString ParentOf(const CString& path)
 {
-    int nSlash = -1;
-    for (int i = 0; i < path.GetLength(); ++i)
-        if (path[i] == L'\\')
-            nSlash = i;
-    return path.Left(nSlash);
+    return path.Left(path.ReverseFind(L'\\'));
 }
 }
 

@@ -1,5 +1,5 @@
 #include <DialogDriver.h>
-#include <IniFiles.h>
+#include <ProfileFiles.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
 #include <TestFolders.h>

@@ -37,6 +37,8 @@ public:
 
     int Find(wchar_t ch, int nStart = 0) const;
     int Find(LPCWSTR pszSub, int nStart = 0) const;
+    // Index of the last occurrence of ch, or -1.
+    int ReverseFind(wchar_t ch) const;
     CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;
     CString Left(int nCount) const { return Mid(0, nCount); }

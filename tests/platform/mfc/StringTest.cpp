@@ -72,3 +72,12 @@ TEST(CStringLoadString, MissingStringLeavesTheTextUnchanged)
     EXPECT_FALSE(text.LoadString(54321));
     EXPECT_STREQ(L"before", text);
 }
+
+TEST(CStringReverseFind, FindsTheLastOccurrence)
+{
+    CString path(L"B:\\bin\\tests.exe");
+    EXPECT_EQ(6, path.ReverseFind(L'\\'));
+    EXPECT_EQ(12, path.ReverseFind(L'.'));
+    EXPECT_EQ(-1, path.ReverseFind(L'/'));
+    EXPECT_EQ(-1, CString().ReverseFind(L'\\'));
+}

@@ -1,4 +1,5 @@
 #include "ProfileFiles.h"
+#include "ProgramRunner.h"
 #include "TestFolders.h"
 
 #include <gtest/gtest.h>
@@ -38,25 +39,12 @@ protected:
     // Runs the built tool with its standard error going to a file.
     ToolResult Run(const CString& arguments)
     {
-        const CString exe = BinFolder() + L"\\Unicode.exe";
         const CString errorFile = m_folder / L"stderr.txt";
         SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
         HANDLE hError = CreateFileW(errorFile, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-        CString commandLine = CString(L"\"") + exe + L"\" " + arguments;
-        std::wstring buffer(commandLine.GetString());
-        STARTUPINFOW si = {};
-        si.cb = sizeof(si);
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdError = hError;
-        PROCESS_INFORMATION pi = {};
         ToolResult result;
-        if (CreateProcessW(exe, &buffer[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi))
-        {
-            WaitForSingleObject(pi.hProcess, 60000);
-            GetExitCodeProcess(pi.hProcess, &result.exitCode);
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
-        }
+        result.exitCode =
+            CProgramRunner(BinFolder() + L"\\Unicode.exe", arguments, CString(), nullptr, hError).WaitForExit(60000);
         CloseHandle(hError);
         result.error = ReadAll(errorFile);
         return result;
@@ -65,8 +53,7 @@ protected:
 
     void WriteUtf16(const CString& path, const std::wstring& text)
     {
-        std::wstring bytes = L"\xFEFF" + text;
-        ASSERT_TRUE(WriteFileBytes(path, bytes.data(), bytes.size() * sizeof(wchar_t)));
+        ASSERT_TRUE(WriteUtf16Ini(path, text.c_str()));
     }
     // A failed run reports one line and leaves an existing apps.ini as it was.
     void ExpectFailureLeavesAppsAlone(const ToolResult& result, const std::string& before)

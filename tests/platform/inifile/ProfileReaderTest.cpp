@@ -1,5 +1,5 @@
-#include <IniFiles.h>
-#include <SectionNames.h>
+#include <ProfileFiles.h>
+#include <ProfileReader.h>
 #include <TestFolders.h>
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ CString CatalogueNeeding(int listLength, CStringArray& names)
 }
 }
 
-TEST(SectionNamesTest, AreReadInFileOrderWithEmptyNamesSkipped)
+TEST(ReadSectionNames, AreReadInFileOrderWithEmptyNamesSkipped)
 {
     CTempFolder folder;
     const CString path = folder / L"apps.ini";
@@ -47,7 +47,7 @@ TEST(SectionNamesTest, AreReadInFileOrderWithEmptyNamesSkipped)
     EXPECT_STREQ(L"beta", names[2]);
 }
 
-TEST(SectionNamesTest, MissingOrEmptyFileGivesNoNames)
+TEST(ReadSectionNames, MissingOrEmptyFileGivesNoNames)
 {
     CTempFolder folder;
     EXPECT_EQ(0, ReadNames(folder / L"missing.ini").GetSize());
@@ -55,7 +55,7 @@ TEST(SectionNamesTest, MissingOrEmptyFileGivesNoNames)
     EXPECT_EQ(0, ReadNames(folder / L"empty.ini").GetSize());
 }
 
-TEST(SectionNamesTest, ListsOfAnyLengthAreReadWhole)
+TEST(ReadSectionNames, ListsOfAnyLengthAreReadWhole)
 {
     CTempFolder folder;
     const CString path = folder / L"apps.ini";
