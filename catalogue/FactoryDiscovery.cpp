@@ -1,0 +1,99 @@
+#include "FactoryDiscovery.h"
+#include "FileSystem.h"
+
+#include <AcRcvPrt.h>
+
+#include <set>
+#include <tuple>
+
+CString g_strModelFile;
+
+namespace
+{
+// Each request works on a fresh library object; Initialize returning 0
+// means the library cannot be used.
+template <typename Request>
+bool WithVolumeLibrary(Request request)
+{
+    AcRcvPrt volume;
+    if (volume.Initialize() == 0)
+        return false;
+    request(volume);
+    return true;
+}
+
+// A directory link that leads back up the tree must not make the walk
+// endless: links the platform marks as reparse points are not followed, and
+// a folder already searched (same volume and file index) is not searched
+// again, however it is reached.
+typedef std::tuple<DWORD, DWORD, DWORD> FolderIdentity;
+
+bool ReadFolderIdentity(const CString& folder, FolderIdentity* pIdentity)
+{
+    HANDLE hFolder = CreateFileW(folder, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (hFolder == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const BOOL bRead = GetFileInformationByHandle(hFolder, &info);
+    CloseHandle(hFolder);
+    if (!bRead)
+        return false;
+    *pIdentity = FolderIdentity(info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
+    return true;
+}
+
+void FindModelFileBelow(const CString& folder, const CString& pattern, std::set<FolderIdentity>& searched)
+{
+    FolderIdentity identity;
+    if (ReadFolderIdentity(folder, &identity) && !searched.insert(identity).second)
+        return;
+    WIN32_FIND_DATAW data;
+    HANDLE hFind = FindFirstFileW(folder + L"\\*.*", &data);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    do
+    {
+        const CString name(data.cFileName);
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        {
+            if (name == L"." || name == L"..")
+                continue;
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                FindModelFileBelow(folder + L"\\" + name, pattern, searched);
+        }
+        else if (name.Find(pattern) >= 0)
+        {
+            g_strModelFile = folder + L"\\" + name;
+        }
+    } while (FindNextFileW(hFind, &data));
+    FindClose(hFind);
+}
+}
+
+bool ActivateFactoryVolume()
+{
+    return WithVolumeLibrary([](AcRcvPrt& volume) { volume.ActivePOne(); });
+}
+
+bool DeactivateFactoryVolume()
+{
+    return WithVolumeLibrary([](AcRcvPrt& volume) { volume.DisablePOne(); });
+}
+
+CString FindFactoryDriveLetter()
+{
+    for (wchar_t letter = L'D'; letter <= L'Z'; ++letter)
+    {
+        const CString drive(letter);
+        if (DirectoryExists(drive + L":\\idf"))
+            return drive;
+    }
+    return CString(L"C");
+}
+
+void FindModelFile(CString folder, CString pattern)
+{
+    std::set<FolderIdentity> searched;
+    FindModelFileBelow(folder, pattern, searched);
+}

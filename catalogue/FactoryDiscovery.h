@@ -1,0 +1,19 @@
+#pragma once
+// Finding the factory data: making the factory volume reachable, the drive
+// that carries the idf folder, and the model file below it.
+#include <afxwin.h>
+
+// Receives the path of the model file found by FindModelFile; empty until a
+// file matches.
+extern CString g_strModelFile;
+
+// Asks the volume-access library to make the factory volume reachable;
+// false when the library cannot be used.
+bool ActivateFactoryVolume();
+// Asks the library to withdraw the volume again; false when it cannot be used.
+bool DeactivateFactoryVolume();
+// The first letter from D to Z whose root holds an idf folder, or "C".
+CString FindFactoryDriveLetter();
+// Walks the tree under folder depth-first; every file whose name contains
+// pattern (case-sensitive) replaces g_strModelFile, so the last match wins.
+void FindModelFile(CString folder, CString pattern);

@@ -1,0 +1,216 @@
+#include "FactoryDiscovery.h"
+#include "FileSystem.h"
+
+#include "FactoryVolume.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+namespace
+{
+// Creates entries under root in the order given: names ending in a
+// backslash are folders, the others one-byte files.
+void BuildTree(const CString& root, std::initializer_list<LPCWSTR> entries)
+{
+    for (LPCWSTR entry : entries)
+    {
+        const CString path = root + L"\\" + entry;
+        if (path[path.GetLength() - 1] == L'\\')
+            CreateDirectoryW(path.Left(path.GetLength() - 1), nullptr);
+        else
+            WriteFileBytes(path, "x", 1);
+    }
+}
+
+// Letters the test prefix leaves free.
+const wchar_t kFirst = L'E';
+const wchar_t kSecond = L'G';
+
+class FactoryDriveLetterTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(DriveExists(kFirst));
+        ASSERT_FALSE(DriveExists(kSecond));
+        for (wchar_t letter = L'D'; letter <= L'Z'; ++letter)
+            ASSERT_FALSE(DirectoryExists(CString(letter) + L":\\idf")) << "the test prefix has " << char(letter) << ":\\idf";
+    }
+
+    // Makes the volume's content reachable under the letter.
+    static void Activate(const CFactoryVolume& volume, wchar_t letter)
+    {
+        const wchar_t text[] = {letter, L'\0'};
+        volume.Configure(text);
+        ASSERT_TRUE(volume.Run(L"activate"));
+    }
+};
+
+TEST_F(FactoryDriveLetterTest, TheFirstLetterWithAnIdfFolderWins)
+{
+    CFactoryVolume second, first;
+    BuildTree(second.Content(), {L"idf\\"});
+    BuildTree(first.Content(), {L"idf\\"});
+    Activate(second, kSecond);
+    Activate(first, kFirst);
+
+    EXPECT_EQ(CString(L"E"), FindFactoryDriveLetter());
+}
+
+TEST_F(FactoryDriveLetterTest, AFileNamedIdfDoesNotCount)
+{
+    CFactoryVolume withFile, withFolder;
+    BuildTree(withFile.Content(), {L"idf"});
+    BuildTree(withFolder.Content(), {L"idf\\"});
+    Activate(withFile, kFirst);
+    Activate(withFolder, kSecond);
+
+    EXPECT_EQ(CString(L"G"), FindFactoryDriveLetter());
+}
+
+TEST_F(FactoryDriveLetterTest, WithoutAFactoryDriveTheAnswerIsC)
+{
+    CFactoryVolume volume;
+    BuildTree(volume.Content(), {L"data\\", L"data\\idf\\"});
+    Activate(volume, kFirst);
+    ASSERT_TRUE(CreateDirectoryW(L"C:\\idf", nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+
+    EXPECT_EQ(CString(L"C"), FindFactoryDriveLetter());
+    RemoveTree(L"C:\\idf");
+}
+
+// The volume library beside this test program (the one the program imports),
+// configured by an Hdv.ini that is removed again at the end.
+class CImportedVolumeLibrary
+{
+public:
+    CImportedVolumeLibrary() : m_ini(BinFolder() + L"\\Hdv.ini") {}
+    ~CImportedVolumeLibrary() { DeleteFileW(m_ini); }
+    void Configure(const CString& source, LPCWSTR letter) const
+    {
+        WritePrivateProfileStringW(L"FactoryVolume", L"Source", source, m_ini);
+        WritePrivateProfileStringW(L"FactoryVolume", L"Letter", letter, m_ini);
+    }
+
+private:
+    CString m_ini;
+};
+
+TEST(FactoryVolumeTest, AnUnusableLibraryReportsFalseAndMakesNoDrive)
+{
+    CImportedVolumeLibrary library;
+    ASSERT_FALSE(DriveExists(kFirst));
+
+    EXPECT_FALSE(ActivateFactoryVolume()) << "no Hdv.ini";
+    library.Configure(L"C:\\no such folder", L"E");
+    EXPECT_FALSE(ActivateFactoryVolume()) << "Source missing";
+    EXPECT_FALSE(DeactivateFactoryVolume());
+    EXPECT_FALSE(DriveExists(kFirst));
+}
+
+TEST(FactoryVolumeTest, ActivationMakesTheIdfFolderReachableUntilDeactivation)
+{
+    CImportedVolumeLibrary library;
+    CTempFolder content;
+    BuildTree(content.Path(), {L"idf\\", L"idf\\Model\\", L"idf\\Model\\PC-XML.xml"});
+    library.Configure(content.Path(), L"E");
+
+    ASSERT_TRUE(ActivateFactoryVolume());
+    EXPECT_EQ(CString(L"E"), FindFactoryDriveLetter());
+    g_strModelFile.Empty();
+    FindModelFile(L"E:\\idf", L"XML");
+    EXPECT_EQ(CString(L"E:\\idf\\Model\\PC-XML.xml"), g_strModelFile);
+
+    EXPECT_TRUE(DeactivateFactoryVolume());
+    EXPECT_FALSE(DriveExists(kFirst));
+    EXPECT_EQ(CString(L"C"), FindFactoryDriveLetter());
+}
+
+class FindModelFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { g_strModelFile.Empty(); }
+    CString Idf() const { return m_volume / L"idf"; }
+    void Build(std::initializer_list<LPCWSTR> entries) const { BuildTree(m_volume.Path(), entries); }
+
+    CTempFolder m_volume;
+};
+
+// The walk takes a folder's entries in the platform's order; NTFS and wine
+// both return them sorted by their upper-case names, which the two cases
+// below rely on: the later match in that depth-first order wins.
+TEST_F(FindModelFileTest, AMatchInALaterSubfolderReplacesOneAtTheTop)
+{
+    Build({L"idf\\", L"idf\\MODEL.XML", L"idf\\sub\\", L"idf\\sub\\XML-list.txt"});
+
+    FindModelFile(Idf(), L"XML");
+
+    EXPECT_EQ(Idf() + L"\\sub\\XML-list.txt", g_strModelFile);
+}
+
+TEST_F(FindModelFileTest, AMatchAfterAnEarlierSubfolderReplacesTheOneInIt)
+{
+    Build({L"idf\\", L"idf\\Data\\", L"idf\\Data\\XML-list.txt", L"idf\\MODEL.XML"});
+
+    FindModelFile(Idf(), L"XML");
+
+    EXPECT_EQ(Idf() + L"\\MODEL.XML", g_strModelFile);
+}
+
+TEST_F(FindModelFileTest, ThePatternMatchesCaseSensitivelyAnywhereInTheName)
+{
+    Build({L"idf\\", L"idf\\model.xml", L"idf\\a\\", L"idf\\a\\XMLdata", L"idf\\b\\", L"idf\\b\\Xml.txt"});
+
+    FindModelFile(Idf(), L"XML");
+
+    EXPECT_EQ(Idf() + L"\\a\\XMLdata", g_strModelFile);
+}
+
+TEST_F(FindModelFileTest, FoldersAreEnteredButNeverChosen)
+{
+    Build({L"idf\\", L"idf\\XML\\", L"idf\\XML\\deeper\\", L"idf\\XML\\deeper\\PC_XML.dat", L"idf\\ZXML\\"});
+
+    FindModelFile(Idf(), L"XML");
+
+    EXPECT_EQ(Idf() + L"\\XML\\deeper\\PC_XML.dat", g_strModelFile);
+}
+
+TEST_F(FindModelFileTest, HiddenAndSystemFilesAndNamesWithoutADotCount)
+{
+    Build({L"idf\\", L"idf\\MODELXML"});
+    SetFileAttributesW(Idf() + L"\\MODELXML", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+
+    FindModelFile(Idf(), L"XML");
+
+    EXPECT_EQ(Idf() + L"\\MODELXML", g_strModelFile);
+    SetFileAttributesW(Idf() + L"\\MODELXML", FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(FindModelFileTest, NothingFoundLeavesThePathAsItWas)
+{
+    Build({L"idf\\", L"idf\\empty\\"});
+    FindModelFile(Idf(), L"XML");
+    EXPECT_TRUE(g_strModelFile.IsEmpty()) << "empty idf";
+
+    FindModelFile(m_volume / L"absent", L"XML");
+    EXPECT_TRUE(g_strModelFile.IsEmpty()) << "missing folder";
+
+    g_strModelFile = L"C:\\earlier\\MODEL.XML";
+    FindModelFile(Idf(), L"XML");
+    EXPECT_EQ(CString(L"C:\\earlier\\MODEL.XML"), g_strModelFile);
+}
+
+// The build makes idf\sub\back a host link to idf itself. The walk must end,
+// and the match met through the link must not replace the real one.
+TEST_F(FindModelFileTest, ALinkBackUpTheTreeEndsTheWalk)
+{
+    const CString buildRoot = BinFolder().Left(BinFolder().ReverseFind(L'\\'));
+    const CString idf = buildRoot + L"\\tests\\catalogue\\linkloop\\idf";
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(idf + L"\\sub\\back\\PC-XML.dat")) << "the link is missing";
+
+    FindModelFile(idf, L"XML");
+
+    EXPECT_EQ(idf + L"\\PC-XML.dat", g_strModelFile);
+}
+}

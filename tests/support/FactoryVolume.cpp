@@ -1,0 +1,45 @@
+#include "FactoryVolume.h"
+
+#include "ProgramRunner.h"
+
+#include <cstring>
+
+CFactoryVolume::CFactoryVolume()
+{
+    CopyFileTo(BinFolder() + L"\\Hdv.dll", m_library / L"Hdv.dll");
+    CopyFileTo(BinFolder() + L"\\HdvProbe.exe", m_library / L"HdvProbe.exe");
+}
+
+CFactoryVolume::~CFactoryVolume()
+{
+    Run(L"disable");
+}
+
+void CFactoryVolume::WriteIni(const char* text) const
+{
+    WriteFileBytes(m_library / L"Hdv.ini", text, std::strlen(text));
+}
+
+void CFactoryVolume::Configure(const CString& source, LPCWSTR letter) const
+{
+    DeleteFileW(m_library / L"Hdv.ini");
+    WritePrivateProfileStringW(L"FactoryVolume", L"Source", source, m_library / L"Hdv.ini");
+    if (letter)
+        WritePrivateProfileStringW(L"FactoryVolume", L"Letter", letter, m_library / L"Hdv.ini");
+}
+
+bool CFactoryVolume::Run(LPCWSTR command) const
+{
+    CProgramRunner probe(m_library / L"HdvProbe.exe", command);
+    return probe.WaitForExit(60000) == 1;
+}
+
+bool DriveExists(wchar_t letter)
+{
+    return (GetLogicalDrives() & (1u << (letter - L'A'))) != 0;
+}
+
+CString DriveRoot(wchar_t letter)
+{
+    return CString(letter) + L":\\";
+}

@@ -1,0 +1,36 @@
+#pragma once
+// A factory volume for tests: a folder with the volume's content, and a copy
+// of the volume library with its own Hdv.ini and a probe program that calls
+// the library as the main program does. Several can be reachable at once,
+// each under its own letter.
+#include "TestFolders.h"
+
+class CFactoryVolume
+{
+public:
+    CFactoryVolume();
+    // Withdraws the volume's letter if the test left it reachable.
+    ~CFactoryVolume();
+
+    // The folder that becomes the drive's root.
+    const CString& Content() const { return m_content.Path(); }
+    CString operator/(LPCWSTR name) const { return m_content / name; }
+
+    void WriteIni(const char* text) const;
+    // Hdv.ini naming source, with letter when it is not null.
+    void Configure(const CString& source, LPCWSTR letter) const;
+    // Hdv.ini naming this volume's content.
+    void Configure(LPCWSTR letter) const { Configure(Content(), letter); }
+    // Runs one operation (initialize, activate, disable) on a fresh library
+    // object; true when Initialize and the operation both returned nonzero.
+    bool Run(LPCWSTR command) const;
+
+private:
+    CTempFolder m_library;
+    CTempFolder m_content;
+};
+
+// True when the system knows the drive letter.
+bool DriveExists(wchar_t letter);
+// "X:\" for a letter.
+CString DriveRoot(wchar_t letter);
