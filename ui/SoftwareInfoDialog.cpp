@@ -2,6 +2,7 @@
 #include "AboutBox.h"
 
 #include <CatalogueLocations.h>
+#include <CataloguePreparation.h>
 #include <ProfileReader.h>
 #include <SectionNameArray.h>
 #include <resource.h>
@@ -58,6 +59,7 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
     m_list.InsertColumn(1, heading, LVCFMT_LEFT, 100, 1);
 
     CatalogueLocations locations = GetCatalogueLocations();
+    PrepareCatalogue(locations);
     LoadCatalogue(locations.m_strAppsIni);
 
     m_list.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));

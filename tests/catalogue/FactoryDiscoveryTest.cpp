@@ -80,23 +80,6 @@ TEST_F(FactoryDriveLetterTest, WithoutAFactoryDriveTheAnswerIsC)
     RemoveTree(L"C:\\idf");
 }
 
-// The volume library beside this test program (the one the program imports),
-// configured by an Hdv.ini that is removed again at the end.
-class CImportedVolumeLibrary
-{
-public:
-    CImportedVolumeLibrary() : m_ini(BinFolder() + L"\\Hdv.ini") {}
-    ~CImportedVolumeLibrary() { DeleteFileW(m_ini); }
-    void Configure(const CString& source, LPCWSTR letter) const
-    {
-        WritePrivateProfileStringW(L"FactoryVolume", L"Source", source, m_ini);
-        WritePrivateProfileStringW(L"FactoryVolume", L"Letter", letter, m_ini);
-    }
-
-private:
-    CString m_ini;
-};
-
 TEST(FactoryVolumeTest, AnUnusableLibraryReportsFalseAndMakesNoDrive)
 {
     CImportedVolumeLibrary library;

@@ -34,6 +34,21 @@ bool CFactoryVolume::Run(LPCWSTR command) const
     return probe.WaitForExit(60000) == 1;
 }
 
+CImportedVolumeLibrary::CImportedVolumeLibrary() : m_ini(BinFolder() + L"\\Hdv.ini")
+{
+}
+
+CImportedVolumeLibrary::~CImportedVolumeLibrary()
+{
+    DeleteFileW(m_ini);
+}
+
+void CImportedVolumeLibrary::Configure(const CString& source, LPCWSTR letter) const
+{
+    WritePrivateProfileStringW(L"FactoryVolume", L"Source", source, m_ini);
+    WritePrivateProfileStringW(L"FactoryVolume", L"Letter", letter, m_ini);
+}
+
 bool DriveExists(wchar_t letter)
 {
     return (GetLogicalDrives() & (1u << (letter - L'A'))) != 0;

@@ -30,6 +30,22 @@ private:
     CTempFolder m_content;
 };
 
+// The volume library beside the test program (the one a program linked
+// with it imports), configured by an Hdv.ini that goes with the object.
+class CImportedVolumeLibrary
+{
+public:
+    CImportedVolumeLibrary();
+    ~CImportedVolumeLibrary();
+    CImportedVolumeLibrary(const CImportedVolumeLibrary&) = delete;
+    CImportedVolumeLibrary& operator=(const CImportedVolumeLibrary&) = delete;
+
+    void Configure(const CString& source, LPCWSTR letter) const;
+
+private:
+    CString m_ini;
+};
+
 // True when the system knows the drive letter.
 bool DriveExists(wchar_t letter);
 // "X:\" for a letter.

@@ -38,6 +38,22 @@ bool CopyFileTo(const CString& from, const CString& to)
     return CopyFileW(from, to, FALSE) != FALSE;
 }
 
+bool CopyFolderFiles(const CString& from, const CString& to)
+{
+    WIN32_FIND_DATAW data;
+    HANDLE hFind = FindFirstFileW(from + L"\\*", &data);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return false;
+    bool copied = true;
+    do
+    {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            copied = CopyFileTo(from + L"\\" + data.cFileName, to + L"\\" + data.cFileName) && copied;
+    } while (FindNextFileW(hFind, &data));
+    FindClose(hFind);
+    return copied;
+}
+
 CTempFolder::CTempFolder()
 {
     wchar_t temp[MAX_PATH] = {};

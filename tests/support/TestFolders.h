@@ -11,6 +11,8 @@ CString DistFolder();
 // Writes bytes to a file, replacing it; true on success.
 bool WriteFileBytes(const CString& path, const void* data, size_t size);
 bool CopyFileTo(const CString& from, const CString& to);
+// Copies every file directly in one folder into another; true when all were copied.
+bool CopyFolderFiles(const CString& from, const CString& to);
 
 // A new empty folder under the temporary folder, removed with all its
 // contents when the object goes.

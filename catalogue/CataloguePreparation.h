@@ -1,0 +1,18 @@
+#pragma once
+// The first-run preparation: builds apps.ini from the factory model file
+// when it is missing.
+#include "CatalogueLocations.h"
+
+// Creates the data folder when missing and, when apps.ini is missing, runs
+// the whole pipeline: factory volume, model file, modules.ini, temp.ini,
+// Unicode.exe. Reports nothing; the caller loads apps.ini either way.
+void PrepareCatalogue(const CatalogueLocations& locations);
+
+// Reduces modules.ini to temp.ini: one section per distinct non-empty
+// CustomerLabel (trimmed), holding its trimmed CustomerDescription; a later
+// item with the same label replaces the earlier description.
+void ConvertModulesToTemp(CString strModulesIni, CString strTempIni);
+
+// Runs Unicode.exe from the executable folder, hidden, on the two quoted
+// paths and waits for it to end.
+void RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder);
