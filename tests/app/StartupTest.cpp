@@ -13,12 +13,19 @@ CString ProgramIn(const CString& folder)
 {
     return folder + L"\\ZelSoftwareInfo.exe";
 }
+
+// The program folder without its resource module.
+void CopyProgramWithoutResources(const CString& folder)
+{
+    ASSERT_TRUE(CopyFolderFiles(DistFolder(), folder));
+    ASSERT_TRUE(DeleteFileW(folder + L"\\SoftInfoRes.dll"));
+}
 }
 
 TEST(Startup, WithoutTheResourceModuleShowsOnlyTheMissingDllBox)
 {
     CTempFolder folder;
-    ASSERT_TRUE(CopyFileTo(ProgramIn(DistFolder()), ProgramIn(folder.Path())));
+    CopyProgramWithoutResources(folder.Path());
     CProgramRunner program(ProgramIn(folder.Path()), CString(), folder.Path());
     ASSERT_TRUE(program.Started());
 
@@ -51,7 +58,7 @@ TEST(Startup, NeverRunsCodeFromAResourceModuleFoundOnTheSearchPath)
     DeleteFileW(marker);
 
     CTempFolder folder;
-    ASSERT_TRUE(CopyFileTo(ProgramIn(DistFolder()), ProgramIn(folder.Path())));
+    CopyProgramWithoutResources(folder.Path());
     ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\PlantedResourceModule.dll", folder / L"SoftInfoRes.dll"));
     {
         CProgramRunner program(ProgramIn(folder.Path()), CString(), folder.Path());

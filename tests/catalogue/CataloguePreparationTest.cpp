@@ -1,7 +1,6 @@
 #include "CataloguePreparation.h"
 #include "FactoryDiscovery.h"
 
-#include "DialogDriver.h"
 #include "FactoryVolume.h"
 #include "ModelFiles.h"
 #include "ProfileFiles.h"
@@ -195,17 +194,6 @@ TEST(RunUnicodeToolTest, StartsTheToolInTheProgramFolderOnTheTwoQuotedPathsAndWa
                  L"\"c:\\programdata\\Marbek Corporation\\Quenta Central\\apps.ini\"",
                  record[0]);
     EXPECT_EQ(0, record[1].CompareNoCase(program.Path()));
-}
-
-TEST(RunUnicodeToolTest, AMissingToolIsNotWaitedFor)
-{
-    CTempFolder empty;
-    const int boxes = HandleDialogsDuring(nullptr, [&] { RunUnicodeTool(empty / L"temp.ini", empty / L"apps.ini", empty.Path()); },
-                                [](HWND) {});
-    // The shell reports the failure in its own way: Windows shows a box,
-    // wine 8 none. Whatever showed has been closed and the call has returned.
-    EXPECT_LE(boxes, 1);
-    EXPECT_FALSE(Exists(empty / L"apps.ini"));
 }
 
 // The pipeline on a data folder of its own, with the volume library beside
