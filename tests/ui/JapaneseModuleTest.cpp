@@ -4,6 +4,7 @@
 #include <DialogDriver.h>
 #include <DialogTemplate.h>
 #include <JapaneseTexts.h>
+#include <LoadedLibrary.h>
 #include <TestFolders.h>
 #include <resource.h>
 
@@ -16,23 +17,11 @@
 namespace
 {
 // A resource module mapped as data, as the program maps it.
-class CResourceFile
+class CResourceFile : public CLoadedLibrary
 {
 public:
     explicit CResourceFile(const CString& path)
-        : m_hModule(LoadLibraryExW(path, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
-    ~CResourceFile()
-    {
-        if (m_hModule)
-            FreeLibrary(m_hModule);
-    }
-    CResourceFile(const CResourceFile&) = delete;
-    CResourceFile& operator=(const CResourceFile&) = delete;
-
-    HMODULE Handle() const { return m_hModule; }
-
-private:
-    HMODULE m_hModule;
+        : CLoadedLibrary(path, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE) {}
 };
 
 // Type and name of a resource, numbers as "#N".
