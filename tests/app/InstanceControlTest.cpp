@@ -1,5 +1,6 @@
 // One instance per session, and the halt switches, with real processes of
 // the built program.
+#include <CoverWindow.h>
 #include <ProgramRunner.h>
 #include <TestFolders.h>
 
@@ -49,20 +50,6 @@ bool EventIsSet(HANDLE hEvent)
 {
     return WaitForSingleObject(hEvent, 0) == WAIT_OBJECT_0;
 }
-
-// A window of the test's own, to stand in front of the running dialog.
-class CCoverWindow
-{
-public:
-    CCoverWindow()
-    {
-        m_hWnd = CreateWindowExW(0, L"STATIC", L"cover", WS_POPUP | WS_VISIBLE, 0, 0, 600, 500, nullptr, nullptr,
-                                 nullptr, nullptr);
-        SetForegroundWindow(m_hWnd);
-    }
-    ~CCoverWindow() { DestroyWindow(m_hWnd); }
-    HWND m_hWnd;
-};
 }
 
 TEST_F(InstanceControlTest, SecondStartBringsTheFirstToTheFrontAndOpensNoDialog)

@@ -1,6 +1,7 @@
 // The About box and the main dialog's system-menu command that opens it.
 #include <AboutBox.h>
 #include <DialogDriver.h>
+#include <LoadedLibrary.h>
 #include <ProgramRunner.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
@@ -34,23 +35,10 @@ CString VersionPrefix()
 }
 
 // A module mapped for its file name and resources; none of its code runs.
-class CMappedModule
+class CMappedModule : public CLoadedLibrary
 {
 public:
-    explicit CMappedModule(const CString& path)
-        : m_hModule(LoadLibraryExW(path, nullptr, DONT_RESOLVE_DLL_REFERENCES)) {}
-    ~CMappedModule()
-    {
-        if (m_hModule)
-            FreeLibrary(m_hModule);
-    }
-    CMappedModule(const CMappedModule&) = delete;
-    CMappedModule& operator=(const CMappedModule&) = delete;
-
-    HMODULE Handle() const { return m_hModule; }
-
-private:
-    HMODULE m_hModule;
+    explicit CMappedModule(const CString& path) : CLoadedLibrary(path, DONT_RESOLVE_DLL_REFERENCES) {}
 };
 
 // For the scope, the framework takes the application's instance and its

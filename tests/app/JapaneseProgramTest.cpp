@@ -1,0 +1,103 @@
+// The built program with the Japanese resource module in place of the
+// English one, started as a user would start it.
+#include <CoverWindow.h>
+#include <DialogDriver.h>
+#include <JapaneseTexts.h>
+#include <ProgramRunner.h>
+#include <TestFolders.h>
+#include <resource.h>
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <cstddef>
+#include <iterator>
+#include <memory>
+
+namespace
+{
+const DWORD kTimeout = 20000;
+
+// A heading of a list view in another process: the header control's text
+// is read through a buffer in that process.
+CString RemoteHeaderText(HANDLE hProcess, HWND hList, int column)
+{
+    HWND hHeader = reinterpret_cast<HWND>(SendMessageW(hList, LVM_GETHEADER, 0, 0));
+    struct Remote
+    {
+        HDITEMW item;
+        wchar_t text[64];
+    };
+    BYTE* remote = static_cast<BYTE*>(
+        VirtualAllocEx(hProcess, nullptr, sizeof(Remote), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!remote)
+        return CString();
+    Remote local = {};
+    local.item.mask = HDI_TEXT;
+    local.item.pszText = reinterpret_cast<LPWSTR>(remote + offsetof(Remote, text));
+    local.item.cchTextMax = static_cast<int>(std::size(local.text));
+    CString text;
+    if (WriteProcessMemory(hProcess, remote, &local, sizeof(local), nullptr)
+        && SendMessageW(hHeader, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(remote))
+        && ReadProcessMemory(hProcess, remote, &local, sizeof(local), nullptr))
+    {
+        local.text[std::size(local.text) - 1] = 0;
+        text = local.text;
+    }
+    VirtualFreeEx(hProcess, remote, 0, MEM_RELEASE);
+    return text;
+}
+
+// A program folder with the Japanese module as its resource module, and the
+// program running from it with its dialog on screen.
+class JapaneseProgramTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CopyFileTo(DistFolder() + L"\\ZelSoftwareInfo.exe", Program()));
+        ASSERT_TRUE(CopyFileTo(DistFolder() + L"\\ja-JP\\SoftInfoRes.dll", m_folder / L"SoftInfoRes.dll"));
+        m_first.reset(new CProgramRunner(Program(), CString(), m_folder.Path()));
+        m_hFirst = m_first->WaitForWindow(kJapaneseMainCaption, kTimeout);
+        ASSERT_NE(nullptr, m_hFirst);
+    }
+
+    void TearDown() override
+    {
+        if (m_hFirst && IsWindow(m_hFirst))
+            PostMessageW(m_hFirst, WM_CLOSE, 0, 0);
+        if (m_first)
+        {
+            EXPECT_EQ(0u, m_first->WaitForExit(10000));
+        }
+    }
+
+    CString Program() const { return m_folder / L"ZelSoftwareInfo.exe"; }
+
+    CTempFolder m_folder;
+    std::unique_ptr<CProgramRunner> m_first;
+    HWND m_hFirst = nullptr;
+};
+}
+
+TEST_F(JapaneseProgramTest, ShowsJapaneseCaptionFrameAndHeadings)
+{
+    EXPECT_STREQ(kJapaneseMainCaption, WindowText(GetDlgItem(m_hFirst, IDC_SOFTWARE_GROUP)));
+    HWND hList = GetDlgItem(m_hFirst, IDC_SOFTWARE_LIST);
+    ASSERT_NE(nullptr, hList);
+    EXPECT_STREQ(kJapaneseSoftwareHeading, RemoteHeaderText(m_first->Process(), hList, 0));
+    EXPECT_STREQ(kJapaneseDescriptionHeading, RemoteHeaderText(m_first->Process(), hList, 1));
+}
+
+TEST_F(JapaneseProgramTest, SecondStartFindsTheRunningDialogByItsJapaneseCaption)
+{
+    CCoverWindow cover;
+    ASSERT_EQ(cover.m_hWnd, GetForegroundWindow());
+
+    CProgramRunner second(Program(), CString(), m_folder.Path());
+    EXPECT_EQ(0u, second.WaitForExit(kTimeout));
+    EXPECT_EQ(m_hFirst, GetForegroundWindow());
+    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
+    EXPECT_EQ(1u, VisibleWindowsOf(m_first->ProcessId(), kJapaneseMainCaption).size());
+}
