@@ -56,7 +56,7 @@ class JapaneseProgramTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CopyFileTo(DistFolder() + L"\\ZelSoftwareInfo.exe", Program()));
+        ASSERT_TRUE(CopyFolderFiles(DistFolder(), m_folder.Path()));
         ASSERT_TRUE(CopyFileTo(DistFolder() + L"\\ja-JP\\SoftInfoRes.dll", m_folder / L"SoftInfoRes.dll"));
         m_first.reset(new CProgramRunner(Program(), CString(), m_folder.Path()));
         m_hFirst = m_first->WaitForWindow(kJapaneseMainCaption, kTimeout);
