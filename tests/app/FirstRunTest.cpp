@@ -23,25 +23,6 @@ const DWORD kTimeout = 60000;
 const wchar_t kCaption[] = L"Software Information";
 const wchar_t kLetter = L'F';
 
-bool Exists(const CString& path)
-{
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadBytes(const CString& path)
-{
-    std::string bytes;
-    HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(hFile, chunk, sizeof(chunk), &read, nullptr) && read)
-        bytes.append(chunk, read);
-    CloseHandle(hFile);
-    return bytes;
-}
-
 class FirstRunTest : public ::testing::Test
 {
 protected:
@@ -100,8 +81,8 @@ protected:
 
     void ExpectNoIntermediates() const
     {
-        EXPECT_FALSE(Exists(Data(L"modules.ini")));
-        EXPECT_FALSE(Exists(Data(L"temp.ini")));
+        EXPECT_FALSE(PathExists(Data(L"modules.ini")));
+        EXPECT_FALSE(PathExists(Data(L"temp.ini")));
         EXPECT_FALSE(DriveExists(kLetter)) << "the volume is withdrawn";
     }
 
@@ -134,13 +115,13 @@ TEST_F(FirstRunTest, WithACatalogueTheDataFolderStaysAsItWas)
     ASSERT_TRUE(WriteUtf16Ini(Data(L"apps.ini"), L"[Mail]\r\nCustomerDescription=Read mail.\r\n"
                                                  L"[Maps]\r\nCustomerDescription=Find the way.\r\n"));
     ASSERT_TRUE(WriteAnsiIni(Data(L"temp.ini"), L"[Leftover]\r\nCustomerDescription=x\r\n"));
-    const std::string apps = ReadBytes(Data(L"apps.ini"));
-    const std::string temp = ReadBytes(Data(L"temp.ini"));
+    const std::string apps = ReadFileBytes(Data(L"apps.ini"));
+    const std::string temp = ReadFileBytes(Data(L"temp.ini"));
 
     EXPECT_EQ(2, RowsShown());
-    EXPECT_EQ(apps, ReadBytes(Data(L"apps.ini")));
-    EXPECT_EQ(temp, ReadBytes(Data(L"temp.ini")));
-    EXPECT_FALSE(Exists(Data(L"modules.ini")));
+    EXPECT_EQ(apps, ReadFileBytes(Data(L"apps.ini")));
+    EXPECT_EQ(temp, ReadFileBytes(Data(L"temp.ini")));
+    EXPECT_FALSE(PathExists(Data(L"modules.ini")));
 }
 
 TEST_F(FirstRunTest, WithoutHdvIniTheListStaysEmptyAndTheNextStartTriesAgain)
@@ -149,8 +130,8 @@ TEST_F(FirstRunTest, WithoutHdvIniTheListStaysEmptyAndTheNextStartTriesAgain)
     ASSERT_TRUE(DeleteFileW(m_program / L"Hdv.ini"));
 
     EXPECT_EQ(0, RowsShown());
-    EXPECT_TRUE(Exists(DataFolder()));
-    EXPECT_FALSE(Exists(Data(L"apps.ini")));
+    EXPECT_TRUE(PathExists(DataFolder()));
+    EXPECT_FALSE(PathExists(Data(L"apps.ini")));
 
     WritePrivateProfileStringW(L"FactoryVolume", L"Source", m_volume.Path(), m_program / L"Hdv.ini");
     EXPECT_EQ(1, RowsShown());
@@ -163,7 +144,7 @@ TEST_F(FirstRunTest, WithoutUnicodeExeTheIntermediatesAreStillRemoved)
 
     EXPECT_EQ(0, RowsShown());
     EXPECT_EQ(1, m_otherWindows) << "the shell reports the missing tool";
-    EXPECT_FALSE(Exists(Data(L"apps.ini")));
+    EXPECT_FALSE(PathExists(Data(L"apps.ini")));
     ExpectNoIntermediates();
 }
 
@@ -173,7 +154,7 @@ TEST_F(FirstRunTest, AMalformedModelFileGivesAnEmptyList)
     ASSERT_TRUE(WriteFileBytes(m_volume / L"idf\\Model\\PCMODEL_XML.xml", model, sizeof(model) - 1));
 
     EXPECT_EQ(0, RowsShown());
-    EXPECT_FALSE(Exists(Data(L"apps.ini")));
+    EXPECT_FALSE(PathExists(Data(L"apps.ini")));
     ExpectNoIntermediates();
 }
 }

@@ -12,29 +12,11 @@
 
 namespace
 {
-bool Exists(const CString& path)
-{
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadBytes(const CString& path)
-{
-    std::string bytes;
-    HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(hFile, chunk, sizeof(chunk), &read, nullptr) && read)
-        bytes.append(chunk, read);
-    CloseHandle(hFile);
-    return bytes;
-}
 
 // The lines of the probe's run.txt (UTF-16, one fact per line).
 std::vector<CString> ProbeRecord(const CString& folder)
 {
-    const std::string bytes = ReadBytes(folder + L"\\run.txt");
+    const std::string bytes = ReadFileBytes(folder + L"\\run.txt");
     const CString text(reinterpret_cast<LPCWSTR>(bytes.data()), static_cast<int>(bytes.size() / sizeof(wchar_t)));
     std::vector<CString> lines;
     CString line;
@@ -151,7 +133,7 @@ TEST_F(ConvertModulesToTempTest, ANewTempIniKeepsCharactersOutsideTheAnsiCodePag
 TEST_F(ConvertModulesToTempTest, WithoutModulesIniNoTempIniIsMade)
 {
     ConvertModulesToTemp(m_modules, m_temp);
-    EXPECT_FALSE(Exists(m_temp));
+    EXPECT_FALSE(PathExists(m_temp));
 }
 
 TEST_F(ConvertModulesToTempTest, ALeftoverTempIniIsAddedTo)
@@ -174,7 +156,7 @@ public:
     CProbedProgramFolder() { CopyFileTo(BinFolder() + L"\\UnicodeToolProbe.exe", m_folder / L"Unicode.exe"); }
     const CString& Path() const { return m_folder.Path(); }
     CString operator/(LPCWSTR name) const { return m_folder / name; }
-    bool ToolRan() const { return Exists(m_folder / L"run.txt"); }
+    bool ToolRan() const { return PathExists(m_folder / L"run.txt"); }
     std::vector<CString> Record() const { return ProbeRecord(m_folder.Path()); }
 
 private:
@@ -248,8 +230,8 @@ TEST_F(PrepareCatalogueTest, TheToolSeesOnlyTheConvertedTempIniAndBothIntermedia
     EXPECT_STREQ(L"Edit and organise photos.", ProfileValue(seen, L"Photo Studio", L"CustomerDescription"));
     EXPECT_STREQ(L"Mail", names[1]);
 
-    EXPECT_FALSE(Exists(Data(L"modules.ini")));
-    EXPECT_FALSE(Exists(Data(L"temp.ini")));
+    EXPECT_FALSE(PathExists(Data(L"modules.ini")));
+    EXPECT_FALSE(PathExists(Data(L"temp.ini")));
     EXPECT_FALSE(DriveExists(L'E')) << "the volume is withdrawn";
 }
 
@@ -268,8 +250,8 @@ TEST_F(PrepareCatalogueTest, AFirstRunWithTheRealToolLeavesOnlyAppsIni)
     EXPECT_STREQ(L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", names[0]);
     EXPECT_STREQ(L"\u5199\u771f\u3092\u7de8\u96c6\u3057\u307e\u3059\u3002",
                  ProfileValue(apps, L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", L"CustomerDescription"));
-    EXPECT_FALSE(Exists(Data(L"modules.ini")));
-    EXPECT_FALSE(Exists(Data(L"temp.ini")));
+    EXPECT_FALSE(PathExists(Data(L"modules.ini")));
+    EXPECT_FALSE(PathExists(Data(L"temp.ini")));
 }
 
 TEST_F(PrepareCatalogueTest, WithAppsIniPresentNothingIsCalledAndNothingChanges)
@@ -279,14 +261,14 @@ TEST_F(PrepareCatalogueTest, WithAppsIniPresentNothingIsCalledAndNothingChanges)
     CreateDirectoryW(m_locations.m_strDataFolder, nullptr);
     ASSERT_TRUE(WriteUtf16Ini(Data(L"apps.ini"), L"[Kept]\r\nCustomerDescription=as it was\r\n"));
     ASSERT_TRUE(WriteAnsiIni(Data(L"temp.ini"), L"[Leftover]\r\nCustomerDescription=x\r\n"));
-    const std::string apps = ReadBytes(Data(L"apps.ini"));
-    const std::string temp = ReadBytes(Data(L"temp.ini"));
+    const std::string apps = ReadFileBytes(Data(L"apps.ini"));
+    const std::string temp = ReadFileBytes(Data(L"temp.ini"));
 
     PrepareCatalogue(m_locations);
 
-    EXPECT_EQ(apps, ReadBytes(Data(L"apps.ini")));
-    EXPECT_EQ(temp, ReadBytes(Data(L"temp.ini")));
-    EXPECT_FALSE(Exists(Data(L"modules.ini"))) << "the model-code library was not called";
+    EXPECT_EQ(apps, ReadFileBytes(Data(L"apps.ini")));
+    EXPECT_EQ(temp, ReadFileBytes(Data(L"temp.ini")));
+    EXPECT_FALSE(PathExists(Data(L"modules.ini"))) << "the model-code library was not called";
     EXPECT_FALSE(m_program.ToolRan());
     EXPECT_TRUE(g_strModelFile.IsEmpty()) << "the volume was not searched";
 }
@@ -297,10 +279,10 @@ TEST_F(PrepareCatalogueTest, WithoutAUsableVolumeLibraryOnlyTheDataFolderIsMade)
 
     PrepareCatalogue(m_locations);
 
-    EXPECT_TRUE(Exists(m_locations.m_strDataFolder));
-    EXPECT_FALSE(Exists(Data(L"modules.ini")));
-    EXPECT_FALSE(Exists(Data(L"temp.ini")));
-    EXPECT_FALSE(Exists(Data(L"apps.ini")));
+    EXPECT_TRUE(PathExists(m_locations.m_strDataFolder));
+    EXPECT_FALSE(PathExists(Data(L"modules.ini")));
+    EXPECT_FALSE(PathExists(Data(L"temp.ini")));
+    EXPECT_FALSE(PathExists(Data(L"apps.ini")));
     EXPECT_FALSE(m_program.ToolRan());
 }
 
@@ -315,7 +297,7 @@ TEST_F(PrepareCatalogueTest, WithoutAModelFileTheToolStillRunsOnNothing)
     const std::vector<CString> record = m_program.Record();
     ASSERT_EQ(5u, record.size());
     EXPECT_STREQ(L"temp.ini absent", record[3]);
-    EXPECT_FALSE(Exists(Data(L"modules.ini")));
-    EXPECT_FALSE(Exists(Data(L"apps.ini")));
+    EXPECT_FALSE(PathExists(Data(L"modules.ini")));
+    EXPECT_FALSE(PathExists(Data(L"apps.ini")));
 }
 }

@@ -22,6 +22,26 @@ CString DistFolder()
     return ParentOf(BinFolder()) + L"\\dist";
 }
 
+bool PathExists(const CString& path)
+{
+    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadFileBytes(const CString& path)
+{
+    std::string bytes;
+    HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                               nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(hFile, chunk, sizeof(chunk), &read, nullptr) && read)
+        bytes.append(chunk, read);
+    CloseHandle(hFile);
+    return bytes;
+}
+
 bool WriteFileBytes(const CString& path, const void* data, size_t size)
 {
     HANDLE hFile = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

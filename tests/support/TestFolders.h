@@ -2,12 +2,18 @@
 // Folders the tests work in.
 #include <afxwin.h>
 
+#include <string>
+
 // The folder of the running test executable (the build's bin folder, where
 // the program, its DLLs and the tests are built side by side).
 CString BinFolder();
 // The assembled program folder (dist).
 CString DistFolder();
 
+// True when a file or folder is at the path.
+bool PathExists(const CString& path);
+// The whole content of a file; empty when it cannot be read.
+std::string ReadFileBytes(const CString& path);
 // Writes bytes to a file, replacing it; true on success.
 bool WriteFileBytes(const CString& path, const void* data, size_t size);
 bool CopyFileTo(const CString& from, const CString& to);

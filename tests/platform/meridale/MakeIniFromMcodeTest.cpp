@@ -20,12 +20,11 @@ protected:
     {
         ASSERT_TRUE(WriteFileBytes(m_model, utf8.data(), utf8.size()));
     }
-    bool Exists(const CString& path) const { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
     // Failure must leave neither the file nor a half-written copy beside it.
     void ExpectNothingWritten() const
     {
-        EXPECT_FALSE(Exists(m_ini));
-        EXPECT_FALSE(Exists(m_ini + L".new"));
+        EXPECT_FALSE(PathExists(m_ini));
+        EXPECT_FALSE(PathExists(m_ini + L".new"));
     }
 };
 
@@ -60,7 +59,7 @@ TEST_F(MakeIniFromMcodeTest, WritesOneSectionPerModuleWithItsChildren)
     EXPECT_STREQ(L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", ProfileValue(m_ini, L"Module2", L"CustomerLabel"));
     EXPECT_STREQ(L"<b>\u65e5\u672c\u8a9e</b>", ProfileValue(m_ini, L"Module2", L"CustomerDescription"));
     EXPECT_STREQ(L"", ProfileValue(m_ini, L"Module2", L"Note"));
-    EXPECT_FALSE(Exists(m_ini + L".new"));
+    EXPECT_FALSE(PathExists(m_ini + L".new"));
 }
 
 TEST_F(MakeIniFromMcodeTest, TextThatTheProfileFunctionsWouldAlterSurvives)

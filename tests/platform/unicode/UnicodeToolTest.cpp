@@ -14,21 +14,6 @@ struct ToolResult
     std::string error;
 };
 
-std::string ReadAll(const CString& path)
-{
-    std::string bytes;
-    HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                               nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(hFile, chunk, sizeof(chunk), &read, nullptr) && read)
-        bytes.append(chunk, read);
-    CloseHandle(hFile);
-    return bytes;
-}
-
 class UnicodeToolTest : public ::testing::Test
 {
 protected:
@@ -46,7 +31,7 @@ protected:
         result.exitCode =
             CProgramRunner(BinFolder() + L"\\Unicode.exe", arguments, CString(), nullptr, hError).WaitForExit(60000);
         CloseHandle(hError);
-        result.error = ReadAll(errorFile);
+        result.error = ReadFileBytes(errorFile);
         return result;
     }
     ToolResult Convert() { return Run(CString(L"\"") + m_temp + L"\" \"" + m_apps + L"\""); }
@@ -62,7 +47,7 @@ protected:
         EXPECT_NE(STILL_ACTIVE, result.exitCode);
         ASSERT_FALSE(result.error.empty());
         EXPECT_EQ(result.error.size() - 2, result.error.find("\r\n"));
-        EXPECT_EQ(before, ReadAll(m_apps));
+        EXPECT_EQ(before, ReadFileBytes(m_apps));
     }
 };
 
@@ -72,7 +57,7 @@ TEST_F(UnicodeToolTest, CopiesDescriptionsFromAnAnsiFileThePlatformWrote)
     ASSERT_TRUE(WritePrivateProfileStringW(L"Photo Studio", L"CustomerLabel", L"not copied", m_temp));
     ASSERT_TRUE(WritePrivateProfileStringW(L"Disc Player", L"CustomerDescription", L"", m_temp));
     ASSERT_TRUE(WritePrivateProfileStringW(L"No Description", L"Other", L"x", m_temp));
-    ASSERT_NE(0xFF, static_cast<unsigned char>(ReadAll(m_temp)[0]));
+    ASSERT_NE(0xFF, static_cast<unsigned char>(ReadFileBytes(m_temp)[0]));
 
     ASSERT_EQ(0u, Convert().exitCode);
 
