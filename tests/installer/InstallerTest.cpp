@@ -1,5 +1,6 @@
 // The package as a user meets it: msiexec installs, upgrades and removes it
 // in the test prefix, and the installed program starts from its shortcut.
+#include <JapaneseTexts.h>
 #include <ProfileFiles.h>
 #include <ProgramRunner.h>
 #include <TestFolders.h>
@@ -76,9 +77,10 @@ DWORD Msiexec(const CString& arguments)
     return msiexec.WaitForExit(kMsiexecTimeout);
 }
 
-DWORD Install(const CString& package)
+// properties: PROPERTY=value pairs for the command line.
+DWORD Install(const CString& package, const CString& properties = CString())
 {
-    return Msiexec(L"/i \"" + package + L"\" /qn");
+    return Msiexec(L"/i \"" + package + L"\" /qn " + properties);
 }
 
 DWORD Uninstall(const CString& package)
@@ -102,6 +104,20 @@ std::vector<std::wstring> FilesIn(const CString& folder)
     FindClose(hFind);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Which shipped resource module the installation holds as SoftInfoRes.dll:
+// "English", "Japanese", or "neither".
+std::string InstalledResourceModule()
+{
+    const std::string installed = ReadFileBytes(InstallFolder() + L"\\SoftInfoRes.dll");
+    if (installed.empty())
+        return "neither";
+    if (installed == ReadFileBytes(DistFolder() + L"\\SoftInfoRes.dll"))
+        return "English";
+    if (installed == ReadFileBytes(DistFolder() + L"\\ja-JP\\SoftInfoRes.dll"))
+        return "Japanese";
+    return "neither";
 }
 
 struct CInstalledProduct
@@ -195,6 +211,7 @@ TEST_F(InstallerTest, InstallsAProgramThatStartsFromItsShortcutAndUninstallKeeps
     EXPECT_EQ(std::vector<std::wstring>{L"" SI_PACKAGE_VERSION}, InstalledVersions());
     EXPECT_EQ(shipped, FilesIn(InstallFolder()));
     EXPECT_FALSE(Exists(InstallFolder() + L"\\Hdv.ini")) << "the machine's maker supplies it";
+    EXPECT_EQ("English", InstalledResourceModule()) << "the test prefix's system language is English";
     EXPECT_TRUE(Exists(DataParentFolder()));
     const std::vector<CString> shortcuts = StartMenuShortcuts();
     ASSERT_EQ(1u, shortcuts.size());
@@ -240,4 +257,38 @@ TEST_F(InstallerTest, NewerPackageReplacesTheOlderOneAndAnOlderOneIsRefused)
     EXPECT_TRUE(InstalledProducts().empty());
     EXPECT_FALSE(Exists(InstallFolder()));
     EXPECT_TRUE(StartMenuShortcuts().empty());
+}
+
+TEST_F(InstallerTest, InstallsTheJapaneseModuleWhenJapaneseIsChosenAndUninstallRemovesIt)
+{
+    const std::vector<std::wstring> shipped = FilesIn(DistFolder());
+    ASSERT_EQ(0u, Install(kPackage, L"RESOURCELANGUAGE=1041"));
+
+    EXPECT_EQ(shipped, FilesIn(InstallFolder()));
+    EXPECT_EQ("Japanese", InstalledResourceModule());
+    {
+        CProgramRunner running(InstallFolder() + L"\\ZelSoftwareInfo.exe");
+        HWND hDlg = running.WaitForWindow(kJapaneseMainCaption, kStartTimeout);
+        ASSERT_NE(nullptr, hDlg);
+        PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(0u, running.WaitForExit(10000));
+    }
+
+    ASSERT_EQ(0u, Uninstall(kPackage));
+    EXPECT_TRUE(InstalledProducts().empty());
+    EXPECT_FALSE(Exists(InstallFolder()));
+}
+
+// Runs in the ordinary test prefix (English) and once more in a Japanese one
+// (tests/installer/CMakeLists.txt): without RESOURCELANGUAGE the system's
+// language decides, and RESOURCELANGUAGE overrides it either way.
+TEST_F(InstallerTest, SystemLanguageChoosesTheModuleUnlessTheCommandLineDoes)
+{
+    const bool japaneseSystem = PRIMARYLANGID(GetSystemDefaultLangID()) == LANG_JAPANESE;
+    ASSERT_EQ(0u, Install(kPackage));
+    EXPECT_EQ(japaneseSystem ? "Japanese" : "English", InstalledResourceModule());
+    ASSERT_EQ(0u, Uninstall(kPackage));
+
+    ASSERT_EQ(0u, Install(kPackage, japaneseSystem ? L"RESOURCELANGUAGE=1033" : L"RESOURCELANGUAGE=1041"));
+    EXPECT_EQ(japaneseSystem ? "English" : "Japanese", InstalledResourceModule());
 }
