@@ -31,11 +31,6 @@ CString BuildTreePath(LPCWSTR relative)
 const CString kPackage = BuildTreePath(L"" SI_PACKAGE);
 const CString kNextPackage = BuildTreePath(L"" SI_NEXT_PACKAGE);
 
-bool Exists(const CString& path)
-{
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
-
 CString ShellFolder(int csidl)
 {
     wchar_t path[MAX_PATH] = {};
@@ -62,7 +57,7 @@ std::vector<CString> StartMenuShortcuts()
     for (int csidl : {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS})
     {
         const CString path = ShellFolder(csidl) + L"\\Software Information.lnk";
-        if (Exists(path))
+        if (PathExists(path))
             shortcuts.push_back(path);
     }
     return shortcuts;
@@ -190,7 +185,7 @@ protected:
     {
         for (const CInstalledProduct& product : InstalledProducts())
             Msiexec(L"/x " + product.code + L" /qn");
-        if (Exists(SavedDataParentFolder()))
+        if (PathExists(SavedDataParentFolder()))
         {
             RemoveTree(DataParentFolder());
             MoveFileW(SavedDataParentFolder(), DataParentFolder());
@@ -210,9 +205,9 @@ TEST_F(InstallerTest, InstallsAProgramThatStartsFromItsShortcutAndUninstallKeeps
 
     EXPECT_EQ(std::vector<std::wstring>{L"" SI_PACKAGE_VERSION}, InstalledVersions());
     EXPECT_EQ(shipped, FilesIn(InstallFolder()));
-    EXPECT_FALSE(Exists(InstallFolder() + L"\\Hdv.ini")) << "the machine's maker supplies it";
+    EXPECT_FALSE(PathExists(InstallFolder() + L"\\Hdv.ini")) << "the machine's maker supplies it";
     EXPECT_EQ("English", InstalledResourceModule()) << "the test prefix's system language is English";
-    EXPECT_TRUE(Exists(DataParentFolder()));
+    EXPECT_TRUE(PathExists(DataParentFolder()));
     const std::vector<CString> shortcuts = StartMenuShortcuts();
     ASSERT_EQ(1u, shortcuts.size());
     const CString program = ShortcutTarget(shortcuts.front());
@@ -235,7 +230,7 @@ TEST_F(InstallerTest, InstallsAProgramThatStartsFromItsShortcutAndUninstallKeeps
 
     ASSERT_EQ(0u, Uninstall(kPackage));
     EXPECT_TRUE(InstalledProducts().empty());
-    EXPECT_FALSE(Exists(InstallFolder()));
+    EXPECT_FALSE(PathExists(InstallFolder()));
     EXPECT_TRUE(StartMenuShortcuts().empty());
     EXPECT_EQ(2u, ProfileSectionNames(catalogue).size());
 }
@@ -255,7 +250,7 @@ TEST_F(InstallerTest, NewerPackageReplacesTheOlderOneAndAnOlderOneIsRefused)
 
     ASSERT_EQ(0u, Uninstall(kNextPackage));
     EXPECT_TRUE(InstalledProducts().empty());
-    EXPECT_FALSE(Exists(InstallFolder()));
+    EXPECT_FALSE(PathExists(InstallFolder()));
     EXPECT_TRUE(StartMenuShortcuts().empty());
 }
 
@@ -276,7 +271,7 @@ TEST_F(InstallerTest, InstallsTheJapaneseModuleWhenJapaneseIsChosenAndUninstallR
 
     ASSERT_EQ(0u, Uninstall(kPackage));
     EXPECT_TRUE(InstalledProducts().empty());
-    EXPECT_FALSE(Exists(InstallFolder()));
+    EXPECT_FALSE(PathExists(InstallFolder()));
 }
 
 // Runs in the ordinary test prefix (English) and once more in a Japanese one
