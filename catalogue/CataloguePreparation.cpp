@@ -1,5 +1,6 @@
 #include "CataloguePreparation.h"
 
+#include "CatalogueValue.h"
 #include "FactoryDiscovery.h"
 #include "FileSystem.h"
 
@@ -8,19 +9,6 @@
 #include <UnicodeIniFile.h>
 
 #include <shellapi.h>
-
-namespace
-{
-// Values are read into a fixed buffer, so at most 1,023 characters arrive.
-CString ReadTrimmedValue(const CString& strPath, const CString& strSection, LPCWSTR pszKey)
-{
-    wchar_t value[1024];
-    const DWORD count = GetPrivateProfileStringW(strSection, pszKey, L"", value, ARRAYSIZE(value), strPath);
-    CString strValue(value, static_cast<int>(count));
-    strValue.Trim();
-    return strValue;
-}
-}
 
 void PrepareCatalogue(const CatalogueLocations& locations)
 {
@@ -48,8 +36,8 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
     bool bTempExists = FileExists(strTempIni);
     for (INT_PTR i = 0; i < names.GetSize(); ++i)
     {
-        const CString strLabel = ReadTrimmedValue(strModulesIni, names[i], L"CustomerLabel");
-        const CString strDescription = ReadTrimmedValue(strModulesIni, names[i], L"CustomerDescription");
+        const CString strLabel = ReadCatalogueValue(strModulesIni, names[i], L"CustomerLabel");
+        const CString strDescription = ReadCatalogueValue(strModulesIni, names[i], L"CustomerDescription");
         if (strLabel.IsEmpty())
             continue;
         // The profile functions give a new file the ANSI code page, which

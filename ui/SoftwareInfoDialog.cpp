@@ -2,12 +2,11 @@
 #include "AboutBox.h"
 
 #include <CatalogueLocations.h>
+#include <CatalogueValue.h>
 #include <CataloguePreparation.h>
 #include <ProfileReader.h>
 #include <SectionNameArray.h>
 #include <resource.h>
-
-#include <iterator>
 
 CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent)
     : CorvelDialog2(IDD_SOFTWAREINFO_DIALOG, pParent),
@@ -127,17 +126,12 @@ void CSoftwareInfoDialog::LoadCatalogue(CString strAppsIni)
     names.SortNoCase();
 
     // Each row goes in at the top, so walking from the last name to the
-    // first leaves the list in ascending order. A longer description
-    // arrives cut to the buffer, before it is trimmed. The list redraws
-    // once at the end, not for every row.
+    // first leaves the list in ascending order. The list redraws once at
+    // the end, not for every row.
     m_list.SetRedraw(FALSE);
-    wchar_t szDescription[1024];
     for (INT_PTR i = names.GetSize() - 1; i >= 0; --i)
     {
-        GetPrivateProfileStringW(names[i], L"CustomerDescription", L"", szDescription,
-                                 static_cast<DWORD>(std::size(szDescription)), strAppsIni);
-        CString strDescription(szDescription);
-        strDescription.Trim();
+        const CString strDescription = ReadCatalogueValue(strAppsIni, names[i], L"CustomerDescription");
         if (strDescription.IsEmpty())
             continue;
         m_list.InsertItem(LVIF_TEXT, 0, names[i], 0, 0, 0, 0);

@@ -33,8 +33,7 @@ protected:
         ASSERT_TRUE(CopyFolderFiles(DistFolder(), m_program.Path()));
         CreateDirectoryW(m_volume / L"idf", nullptr);
         CreateDirectoryW(m_volume / L"idf\\Model", nullptr);
-        WritePrivateProfileStringW(L"FactoryVolume", L"Source", m_volume.Path(), m_program / L"Hdv.ini");
-        WritePrivateProfileStringW(L"FactoryVolume", L"Letter", L"F", m_program / L"Hdv.ini");
+        WriteHdvIni(m_program / L"Hdv.ini", m_volume.Path(), L"F");
     }
 
     void TearDown() override { RemoveTree(DataFolder()); }
@@ -133,7 +132,7 @@ TEST_F(FirstRunTest, WithoutHdvIniTheListStaysEmptyAndTheNextStartTriesAgain)
     EXPECT_TRUE(PathExists(DataFolder()));
     EXPECT_FALSE(PathExists(Data(L"apps.ini")));
 
-    WritePrivateProfileStringW(L"FactoryVolume", L"Source", m_volume.Path(), m_program / L"Hdv.ini");
+    WriteHdvIni(m_program / L"Hdv.ini", m_volume.Path(), nullptr);
     EXPECT_EQ(1, RowsShown());
 }
 

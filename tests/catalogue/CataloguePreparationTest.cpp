@@ -33,14 +33,6 @@ std::vector<CString> ProbeRecord(const CString& folder)
     return lines;
 }
 
-// The value, or "<missing>" when the key is not there at all.
-CString ValueOrMissing(const CString& path, LPCWSTR section, LPCWSTR key)
-{
-    wchar_t value[4096];
-    const DWORD count = GetPrivateProfileStringW(section, key, L"<missing>", value, ARRAYSIZE(value), path);
-    return CString(value, static_cast<int>(count));
-}
-
 class ConvertModulesToTempTest : public ::testing::Test
 {
 protected:
@@ -63,7 +55,7 @@ TEST_F(ConvertModulesToTempTest, OneSectionPerLabelTheLaterDescriptionWinsWhatev
     EXPECT_STREQ(L"Photo Studio", names[0]);
     EXPECT_STREQ(L"Mail", names[1]);
     EXPECT_STREQ(L"second", ProfileValue(m_temp, L"Photo Studio", L"CustomerDescription"));
-    EXPECT_STREQ(L"<missing>", ValueOrMissing(m_temp, L"Photo Studio", L"Version"));
+    EXPECT_STREQ(L"<missing>", ProfileValue(m_temp, L"Photo Studio", L"Version"));
 }
 
 TEST_F(ConvertModulesToTempTest, LabelsAndDescriptionsAreTrimmedAndEmptyLabelsDropped)
@@ -80,7 +72,7 @@ TEST_F(ConvertModulesToTempTest, LabelsAndDescriptionsAreTrimmedAndEmptyLabelsDr
     EXPECT_STREQ(L"Tool Box", names[0]);
     EXPECT_STREQ(L"does things", ProfileValue(m_temp, L"Tool Box", L"CustomerDescription"));
     EXPECT_STREQ(L"Bare", names[1]);
-    EXPECT_STREQ(L"", ValueOrMissing(m_temp, L"Bare", L"CustomerDescription")) << "written, and empty";
+    EXPECT_STREQ(L"", ProfileValue(m_temp, L"Bare", L"CustomerDescription")) << "written, and empty";
 }
 
 TEST_F(ConvertModulesToTempTest, LongValuesAreCutTo1023CharactersThenTrimmed)

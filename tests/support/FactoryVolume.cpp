@@ -22,10 +22,7 @@ void CFactoryVolume::WriteIni(const char* text) const
 
 void CFactoryVolume::Configure(const CString& source, LPCWSTR letter) const
 {
-    DeleteFileW(m_library / L"Hdv.ini");
-    WritePrivateProfileStringW(L"FactoryVolume", L"Source", source, m_library / L"Hdv.ini");
-    if (letter)
-        WritePrivateProfileStringW(L"FactoryVolume", L"Letter", letter, m_library / L"Hdv.ini");
+    WriteHdvIni(m_library / L"Hdv.ini", source, letter);
 }
 
 bool CFactoryVolume::Run(LPCWSTR command) const
@@ -45,8 +42,15 @@ CImportedVolumeLibrary::~CImportedVolumeLibrary()
 
 void CImportedVolumeLibrary::Configure(const CString& source, LPCWSTR letter) const
 {
-    WritePrivateProfileStringW(L"FactoryVolume", L"Source", source, m_ini);
-    WritePrivateProfileStringW(L"FactoryVolume", L"Letter", letter, m_ini);
+    WriteHdvIni(m_ini, source, letter);
+}
+
+void WriteHdvIni(const CString& iniPath, const CString& source, LPCWSTR letter)
+{
+    DeleteFileW(iniPath);
+    WritePrivateProfileStringW(L"FactoryVolume", L"Source", source, iniPath);
+    if (letter)
+        WritePrivateProfileStringW(L"FactoryVolume", L"Letter", letter, iniPath);
 }
 
 bool DriveExists(wchar_t letter)

@@ -46,6 +46,9 @@ private:
     CString m_ini;
 };
 
+// Writes an Hdv.ini anew: Source, and Letter when it is not null.
+void WriteHdvIni(const CString& iniPath, const CString& source, LPCWSTR letter);
+
 // True when the system knows the drive letter.
 bool DriveExists(wchar_t letter);
 // "X:\" for a letter.
