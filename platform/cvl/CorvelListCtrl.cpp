@@ -39,11 +39,17 @@ void CorvelListCtrl::UpdateRowHeight()
         SelectObject(dc, hOld);
     }
     m_nRowHeight = static_cast<UINT>(tm.tmHeight + CorvelScale(kRowPadding, CorvelWindowDpi(m_hWnd)));
-    // The list asks its parent for the row height when its size is set.
+    // The list asks its parent for the row height when told its size has
+    // changed. Told directly: SetWindowPos with the same size would tell it
+    // nothing.
     RECT rc;
     GetWindowRect(m_hWnd, &rc);
-    SetWindowPos(m_hWnd, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    WINDOWPOS position = {};
+    position.hwnd = m_hWnd;
+    position.cx = rc.right - rc.left;
+    position.cy = rc.bottom - rc.top;
+    position.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
 }
 
 int CorvelListCtrl::FittingWidth(int nColumn, bool bUseHeader)
