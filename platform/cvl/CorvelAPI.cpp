@@ -6,6 +6,7 @@ namespace
 {
 bool g_bLuna = true;
 
+// Wine 8 always answers off here and cannot switch the theme on.
 bool IsHighContrastOn()
 {
     HIGHCONTRASTW highContrast = {};
