@@ -63,30 +63,24 @@ struct Metrics
 // widths of the row's texts.
 struct TextSizes
 {
-    int lineHeight = 0;
-    int nameWidth = 0;
-    int descriptionWidth = 0;
+    int lineHeight;
+    int nameWidth;
+    int descriptionWidth;
 };
 
 TextSizes MeasureTexts(UINT dpi)
 {
-    TextSizes sizes;
-    HFONT hFont = CreateFontW(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                              DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
-    HDC hdc = CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = SelectObject(hdc, hFont);
+    COwnedHandle<HFONT, &::DeleteObject> font(CreateFontW(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL,
+                                                          FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+    CClientDC dc(nullptr);
+    HGDIOBJ hOld = SelectObject(dc, font.get());
     TEXTMETRICW tm = {};
-    GetTextMetricsW(hdc, &tm);
-    sizes.lineHeight = tm.tmHeight;
-    SIZE extent = {};
-    GetTextExtentPoint32W(hdc, kName, lstrlenW(kName), &extent);
-    sizes.nameWidth = extent.cx;
-    GetTextExtentPoint32W(hdc, kDescription, lstrlenW(kDescription), &extent);
-    sizes.descriptionWidth = extent.cx;
-    SelectObject(hdc, hOld);
-    DeleteDC(hdc);
-    DeleteObject(hFont);
-    return sizes;
+    GetTextMetricsW(dc, &tm);
+    SIZE name = {}, description = {};
+    GetTextExtentPoint32W(dc, kName, lstrlenW(kName), &name);
+    GetTextExtentPoint32W(dc, kDescription, lstrlenW(kDescription), &description);
+    SelectObject(dc, hOld);
+    return { tm.tmHeight, name.cx, description.cx };
 }
 
 class DpiScalingTest : public ::testing::Test

@@ -29,30 +29,6 @@ void AddRow(HWND hList, int item, LPCWSTR name, LPCWSTR description)
     SendMessageW(hList, LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
 }
 
-// A report list of its own, with two columns.
-class CPlainList
-{
-public:
-    CPlainList()
-        : m_hWnd(CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | LVS_REPORT, 0, 0, 300, 200, nullptr, nullptr,
-                                 nullptr, nullptr))
-    {
-        m_list.SubclassWindow(m_hWnd);
-        m_list.InsertColumn(0, L"Software", LVCFMT_LEFT, 100, 0);
-        m_list.InsertColumn(1, L"Description", LVCFMT_LEFT, 100, 1);
-    }
-    ~CPlainList()
-    {
-        m_list.UnsubclassWindow();
-        DestroyWindow(m_hWnd);
-    }
-    CPlainList(const CPlainList&) = delete;
-    CPlainList& operator=(const CPlainList&) = delete;
-
-    HWND m_hWnd;
-    CListCtrl m_list;
-};
-
 class CopyTest : public ::testing::Test
 {
 protected:
@@ -83,7 +59,7 @@ void CALLBACK ChooseFirstMenuItem(HWND, UINT, UINT_PTR idEvent, DWORD)
 }
 }
 
-TEST(ListText, HeadingsThenRowsInDisplayOrderTabSeparatedEachLineEndedByCrLf)
+TEST_F(CopyTest, ListTextHasHeadingsThenRowsInDisplayOrderTabSeparatedEachLineEndedByCrLf)
 {
     const struct
     {
@@ -95,13 +71,19 @@ TEST(ListText, HeadingsThenRowsInDisplayOrderTabSeparatedEachLineEndedByCrLf)
         { { { L"Only a name", L"" } }, L"Software\tDescription\r\nOnly a name\t\r\n" },
         { { { L"\u30BD\u30D5\u30C8", L"a\tb" } }, L"Software\tDescription\r\n\u30BD\u30D5\u30C8\ta\tb\r\n" },
     };
-    for (const auto& c : cases)
-    {
-        CPlainList list;
-        for (size_t i = 0; i < c.rows.size(); ++i)
-            AddRow(list.m_hWnd, static_cast<int>(i), c.rows[i].first, c.rows[i].second);
-        EXPECT_STREQ(c.expected, ListText(list.m_list));
-    }
+    CSoftwareInfoDialog dlg;
+    RunDialog(dlg, [&](HWND hDlg) {
+        HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
+        const CListCtrl* pList = static_cast<const CListCtrl*>(CWnd::FromHandlePermanent(hList));
+        ASSERT_NE(nullptr, pList);
+        for (const auto& c : cases)
+        {
+            SendMessageW(hList, LVM_DELETEALLITEMS, 0, 0);
+            for (size_t i = 0; i < c.rows.size(); ++i)
+                AddRow(hList, static_cast<int>(i), c.rows[i].first, c.rows[i].second);
+            EXPECT_STREQ(c.expected, ListText(*pList));
+        }
+    });
 }
 
 TEST_F(CopyTest, CtrlCCopiesTheListWhicheverControlHasTheFocus)
