@@ -10,6 +10,7 @@
 #define IDS_COLUMN_SOFTWARE         104
 #define IDS_COLUMN_DESCRIPTION      105
 #define IDS_FACTORY_SOFTWARE        106
+#define IDS_COPY                    107
 #define IDS_VERSION_PREFIX          141
 #define IDS_MAIN_CAPTION            500
 #define IDS_MODEL                   1000
@@ -20,3 +21,4 @@
 #define IDC_VERSION                 1004
 
 #define IDM_ABOUTBOX                0x0010
+#define IDM_COPY                    0x0020

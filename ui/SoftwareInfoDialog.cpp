@@ -1,12 +1,16 @@
 #include "SoftwareInfoDialog.h"
 #include "AboutBox.h"
+#include "ListCopy.h"
 
 #include <CatalogueLocations.h>
 #include <CatalogueValue.h>
+#include <CorvelAPI.h>
 #include <CataloguePreparation.h>
 #include <ProfileReader.h>
 #include <SectionNameArray.h>
 #include <resource.h>
+
+#include <windowsx.h>
 
 CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent)
     : CorvelDialog2(IDD_SOFTWAREINFO_DIALOG, pParent),
@@ -29,6 +33,9 @@ BEGIN_MESSAGE_MAP(CSoftwareInfoDialog, CorvelDialog2)
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDOK, OnOkClicked)
     ON_NOTIFY(LVN_ITEMCHANGED, IDC_SOFTWARE_LIST, OnListItemChanged)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
+    ON_COMMAND(IDM_COPY, OnCopy)
 END_MESSAGE_MAP()
 
 BOOL CSoftwareInfoDialog::OnInitDialog()
@@ -46,24 +53,89 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
         }
     }
 
-    SetIcon(m_hIcon, TRUE);
-    SetIcon(m_hIcon, FALSE);
+    const UINT nDpi = CorvelWindowDpi(m_hWnd);
+    SetWindowIcons(nDpi);
+    m_copyShortcut.Install(m_hWnd, IDM_COPY);
 
     m_list.Corvel();
 
     CString heading;
     heading.LoadString(IDS_COLUMN_SOFTWARE);
-    m_list.InsertColumn(0, heading, LVCFMT_LEFT, 100, 0);
+    m_list.InsertColumn(0, heading, LVCFMT_LEFT, CorvelScale(100, nDpi), 0);
     heading.LoadString(IDS_COLUMN_DESCRIPTION);
-    m_list.InsertColumn(1, heading, LVCFMT_LEFT, 100, 1);
+    m_list.InsertColumn(1, heading, LVCFMT_LEFT, CorvelScale(100, nDpi), 1);
 
     CatalogueLocations locations = GetCatalogueLocations();
     PrepareCatalogue(locations);
     LoadCatalogue(locations.m_strAppsIni);
 
+    SizeColumns();
+    return TRUE;
+}
+
+void CSoftwareInfoDialog::SizeColumns()
+{
     m_list.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
     m_list.SendMessage(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
-    return TRUE;
+}
+
+void CSoftwareInfoDialog::SetWindowIcons(UINT nDpi)
+{
+    // The icon group holds 16, 32 and 48 pixel images: the system takes the
+    // one nearest to the size and scales it. The system metrics are those of
+    // the system DPI.
+    const UINT nSystemDpi = CorvelSystemDpi();
+    HINSTANCE hModule = AfxFindResourceHandle(MAKEINTRESOURCEW(IDR_MAINFRAME), RT_GROUP_ICON);
+    auto load = [&](int nMetric) {
+        const int nSize = MulDiv(GetSystemMetrics(nMetric), static_cast<int>(nDpi), static_cast<int>(nSystemDpi));
+        return static_cast<HICON>(LoadImageW(hModule, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, nSize, nSize, 0));
+    };
+    m_bigIcon.reset(load(SM_CXICON));
+    m_smallIcon.reset(load(SM_CXSMICON));
+    SetIcon(m_bigIcon ? m_bigIcon.get() : m_hIcon, TRUE);
+    SetIcon(m_smallIcon ? m_smallIcon.get() : m_hIcon, FALSE);
+}
+
+LRESULT CSoftwareInfoDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    // With per-monitor awareness version 2 the dialog manager scales the
+    // template's layout and font here (the list then measures its rows
+    // anew); what the program sizes in pixels follows.
+    Default();
+    const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top, pSuggested->right - pSuggested->left,
+                 pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowIcons(HIWORD(wParam));
+    SizeColumns();
+    return 0;
+}
+
+LRESULT CSoftwareInfoDialog::OnContextMenu(WPARAM wParam, LPARAM lParam)
+{
+    HWND hClicked = reinterpret_cast<HWND>(wParam);
+    if (hClicked != m_list.m_hWnd && !IsChild(m_list.m_hWnd, hClicked))
+        return Default();
+
+    POINT point = { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) };
+    // From the keyboard (Shift+F10, the menu key): at the list's corner.
+    if (lParam == -1)
+    {
+        point = { 0, 0 };
+        ClientToScreen(m_list.m_hWnd, &point);
+    }
+    CString text;
+    text.LoadString(IDS_COPY);
+    CMenuHandle menu(CreatePopupMenu());
+    if (!menu || !AppendMenuW(menu.get(), MF_STRING, IDM_COPY, text))
+        return 0;
+    // The chosen item comes back as WM_COMMAND.
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd, nullptr);
+    return 0;
+}
+
+void CSoftwareInfoDialog::OnCopy()
+{
+    CopyTextToClipboard(m_hWnd, ListText(m_list));
 }
 
 void CSoftwareInfoDialog::OnSysCommand(UINT nID, LPARAM)

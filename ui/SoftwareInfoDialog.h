@@ -1,6 +1,9 @@
 #pragma once
 // The main window: the modal "Software Information" dialog with the list of
-// factory-installed software.
+// factory-installed software. It scales with the DPI of the monitor it is
+// on, and copies the list (Ctrl+C or the list's context menu).
+#include "CopyShortcut.h"
+
 #include <CorvelControls.h>
 #include <CorvelDialog.h>
 #include <CorvelListCtrl.h>
@@ -23,11 +26,21 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnOkClicked();
     void OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    void OnCopy();
 
     DECLARE_MESSAGE_MAP()
+
+    // The window's icons, in the sizes the system uses at the DPI.
+    void SetWindowIcons(UINT nDpi);
+    void SizeColumns();
 
     HICON m_hIcon;
     CorvelButton2 m_btnOK;
     CorvelListCtrl m_list;
     CorvelGroupBox m_group;
+    CIconHandle m_bigIcon;
+    CIconHandle m_smallIcon;
+    CCopyShortcut m_copyShortcut;
 };

@@ -1,8 +1,21 @@
 #include "CorvelAPI.h"
 
+#include <AfxClientDC.h>
+
 namespace
 {
 bool g_bLuna = true;
+
+// Wine 8 always answers off here and cannot switch the theme on.
+bool IsHighContrastOn()
+{
+    HIGHCONTRASTW highContrast = {};
+    highContrast.cbSize = sizeof(highContrast);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0)
+           && (highContrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 }
 
 bool CorvelAPI::EnableLuna(bool bEnable)
@@ -19,7 +32,9 @@ bool CorvelAPI::IsLunaEnabled()
 
 CorvelColours CorvelCurrentColours()
 {
-    if (g_bLuna)
+    // Asked each time: a high-contrast theme can be switched on while the
+    // program runs.
+    if (g_bLuna || IsHighContrastOn())
     {
         return { GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_WINDOWTEXT),
                  GetSysColor(COLOR_WINDOW),  GetSysColor(COLOR_WINDOW),    GetSysColor(COLOR_HIGHLIGHT),
@@ -27,4 +42,23 @@ CorvelColours CorvelCurrentColours()
     }
     return { RGB(246, 248, 251), RGB(0, 99, 177),    RGB(33, 37, 41), RGB(255, 255, 255),
              RGB(241, 245, 250), RGB(204, 228, 247), RGB(16, 24, 32) };
+}
+
+UINT CorvelSystemDpi()
+{
+    CClientDC dc(nullptr);
+    return static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSX));
+}
+
+UINT CorvelWindowDpi(HWND hWnd)
+{
+    // Bound at run time: the program also runs where user32 lacks it.
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow)
+    {
+        if (const UINT nDpi = getDpiForWindow(hWnd))
+            return nDpi;
+    }
+    return CorvelSystemDpi();
 }

@@ -1,5 +1,6 @@
 #include "AfxControls.h"
 
+#include <iterator>
 #include <vector>
 
 int CListCtrl::InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
@@ -81,6 +82,23 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 int CListCtrl::GetColumnWidth(int nCol) const
 {
     return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol)));
+}
+
+int CListCtrl::GetColumnCount() const
+{
+    HWND hHeader = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+    return hHeader ? static_cast<int>(::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+CString CListCtrl::GetColumnHeading(int nCol) const
+{
+    wchar_t text[256] = {};
+    LVCOLUMNW column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = text;
+    column.cchTextMax = static_cast<int>(std::size(text));
+    SendMessage(LVM_GETCOLUMNW, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&column));
+    return text;
 }
 
 BOOL CListCtrl::SetColumnWidth(int nCol, int cx)

@@ -1,5 +1,6 @@
 // The built program with the Japanese resource module in place of the
 // English one, started as a user would start it.
+#include <Clipboard.h>
 #include <CoverWindow.h>
 #include <DialogDriver.h>
 #include <JapaneseTexts.h>
@@ -100,4 +101,13 @@ TEST_F(JapaneseProgramTest, SecondStartFindsTheRunningDialogByItsJapaneseCaption
     EXPECT_EQ(m_hFirst, GetForegroundWindow());
     EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
     EXPECT_EQ(1u, VisibleWindowsOf(m_first->ProcessId(), kJapaneseMainCaption).size());
+}
+
+TEST_F(JapaneseProgramTest, CtrlCCopiesTheListUnderItsJapaneseHeadings)
+{
+    ASSERT_TRUE(EmptyTheClipboard());
+    SetForegroundWindow(m_hFirst);
+    PressCtrlC();
+    EXPECT_STREQ(CString(kJapaneseSoftwareHeading) + L"\t" + kJapaneseDescriptionHeading + L"\r\n",
+                 WaitForClipboardText(kTimeout));
 }

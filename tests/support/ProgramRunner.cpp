@@ -116,3 +116,21 @@ CString MessageBoxText(HWND hBox)
     // The message text is the static control with ID 0xFFFF.
     return WindowText(GetDlgItem(hBox, 0xFFFF));
 }
+
+bool SendMessageWithData(HANDLE hProcess, HWND hWnd, UINT message, WPARAM wParam, void* pData, size_t nSize,
+                         LRESULT* pResult)
+{
+    void* pRemote = VirtualAllocEx(hProcess, nullptr, nSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!pRemote)
+        return false;
+    bool bCopied = false;
+    if (WriteProcessMemory(hProcess, pRemote, pData, nSize, nullptr))
+    {
+        const LRESULT lResult = SendMessageW(hWnd, message, wParam, reinterpret_cast<LPARAM>(pRemote));
+        if (pResult)
+            *pResult = lResult;
+        bCopied = ReadProcessMemory(hProcess, pRemote, pData, nSize, nullptr) != FALSE;
+    }
+    VirtualFreeEx(hProcess, pRemote, 0, MEM_RELEASE);
+    return bCopied;
+}

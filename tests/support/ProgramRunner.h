@@ -40,5 +40,10 @@ HANDLE CreateNonAdministratorToken();
 
 // Visible top-level windows of a process whose caption is the text.
 std::vector<HWND> VisibleWindowsOf(DWORD processId, LPCWSTR caption = nullptr);
+// Sends a message to a window of another process whose lParam points to
+// data: the data is copied into that process, and back after the call.
+// False when the copies failed.
+bool SendMessageWithData(HANDLE hProcess, HWND hWnd, UINT message, WPARAM wParam, void* pData, size_t nSize,
+                         LRESULT* pResult = nullptr);
 // The text of the static control that holds a message box's message.
 CString MessageBoxText(HWND hBox);

@@ -1,5 +1,7 @@
 #include <DialogTemplate.h>
+#include <LoadedLibrary.h>
 #include <ResourceModule.h>
+#include <TestFolders.h>
 #include <resource.h>
 
 #include <gtest/gtest.h>
@@ -83,6 +85,7 @@ TEST(ResourceModuleStrings, HoldEveryTextTheProgramUses)
         { IDS_COLUMN_SOFTWARE, L"Software" },
         { IDS_COLUMN_DESCRIPTION, L"Description" },
         { IDS_FACTORY_SOFTWARE, L"Factory-installed Software" },
+        { IDS_COPY, L"Copy" },
         { IDS_MAIN_CAPTION, L"Software Information" },
         { IDS_MODEL, L"Model" },
         { IDS_MISSING_DLL, L"Missing DLL.  Please reinstall the software." },
@@ -118,4 +121,45 @@ TEST(ResourceModuleIcons, ApplicationIconHasThreeSizesInTwoColourDepths)
             ++found;
     }
     EXPECT_EQ(6, found);
+}
+
+namespace
+{
+std::string ResourceBytes(HMODULE hModule, LPCWSTR type, UINT id)
+{
+    HRSRC hRes = FindResourceW(hModule, MAKEINTRESOURCEW(id), type);
+    const char* p = hRes ? static_cast<const char*>(LockResource(LoadResource(hModule, hRes))) : nullptr;
+    return p ? std::string(p, SizeofResource(hModule, hRes)) : std::string();
+}
+
+CString StringOf(HMODULE hModule, UINT id)
+{
+    wchar_t text[256] = {};
+    LoadStringW(hModule, id, text, 256);
+    return text;
+}
+}
+
+TEST(ProgramFile, CarriesTheEnglishDialogsStringsAndIconButNotCaptionStringOrVersionPrefix)
+{
+    const DWORD flags = LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE;
+    CLoadedLibrary program(DistFolder() + L"\\ZelSoftwareInfo.exe", flags);
+    CLoadedLibrary module(DistFolder() + L"\\SoftInfoRes.dll", flags);
+    ASSERT_TRUE(program.Handle() && module.Handle());
+    for (UINT id : { IDD_ABOUTBOX, IDD_SOFTWAREINFO_DIALOG })
+    {
+        const std::string bytes = ResourceBytes(program.Handle(), RT_DIALOG, id);
+        EXPECT_FALSE(bytes.empty()) << "dialog " << id;
+        EXPECT_EQ(ResourceBytes(module.Handle(), RT_DIALOG, id), bytes) << "dialog " << id;
+    }
+    EXPECT_EQ(ResourceBytes(module.Handle(), RT_GROUP_ICON, IDR_MAINFRAME),
+              ResourceBytes(program.Handle(), RT_GROUP_ICON, IDR_MAINFRAME));
+    for (UINT id : { IDS_ABOUTBOX, IDS_APP_DESCRIPTION, IDS_COLUMN_SOFTWARE, IDS_COLUMN_DESCRIPTION,
+                     IDS_FACTORY_SOFTWARE, IDS_COPY, IDS_MODEL, IDS_MISSING_DLL })
+    {
+        EXPECT_FALSE(StringOf(program.Handle(), id).IsEmpty()) << "string " << id;
+        EXPECT_STREQ(StringOf(module.Handle(), id), StringOf(program.Handle(), id)) << "string " << id;
+    }
+    for (UINT id : { IDS_VERSION_PREFIX, IDS_MAIN_CAPTION })
+        EXPECT_STREQ(L"", StringOf(program.Handle(), id)) << "string " << id;
 }

@@ -1,3 +1,4 @@
+#include <CorvelAPI.h>
 #include <DialogDriver.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
@@ -177,16 +178,79 @@ TEST_F(MainDialogTest, EveryWayOfEndingReturnsCancel)
     })) << "WM_CLOSE from another thread or process";
 }
 
-TEST_F(MainDialogTest, UsesTheApplicationIconForWindowAndDragIcon)
+namespace
+{
+int IconWidth(HICON hIcon)
+{
+    ICONINFO info = {};
+    if (!GetIconInfo(hIcon, &info))
+        return 0;
+    COwnedHandle<HBITMAP, &::DeleteObject> mask(info.hbmMask), colour(info.hbmColor);
+    BITMAP bitmap = {};
+    GetObjectW(mask.get(), sizeof(bitmap), &bitmap);
+    return bitmap.bmWidth;
+}
+
+HICON WindowIcon(HWND hDlg, WPARAM type)
+{
+    return reinterpret_cast<HICON>(SendMessageW(hDlg, WM_GETICON, type, 0));
+}
+}
+
+TEST_F(MainDialogTest, UsesTheApplicationIconInTheSystemsSizesAndAsDragIcon)
 {
     CSoftwareInfoDialog dlg;
     RunDialog(dlg, [](HWND hDlg) {
-        HICON hBig = reinterpret_cast<HICON>(SendMessageW(hDlg, WM_GETICON, ICON_BIG, 0));
-        HICON hSmall = reinterpret_cast<HICON>(SendMessageW(hDlg, WM_GETICON, ICON_SMALL, 0));
-        ASSERT_NE(nullptr, hBig);
-        EXPECT_EQ(hBig, hSmall);
-        EXPECT_EQ(reinterpret_cast<LRESULT>(hBig), SendMessageW(hDlg, WM_QUERYDRAGICON, 0, 0));
+        EXPECT_EQ(GetSystemMetrics(SM_CXICON), IconWidth(WindowIcon(hDlg, ICON_BIG)));
+        EXPECT_EQ(GetSystemMetrics(SM_CXSMICON), IconWidth(WindowIcon(hDlg, ICON_SMALL)));
+        EXPECT_EQ(GetSystemMetrics(SM_CXICON), IconWidth(reinterpret_cast<HICON>(SendMessageW(hDlg, WM_QUERYDRAGICON, 0, 0))));
     });
+}
+
+TEST_F(MainDialogTest, MovedToAMonitorOfDoubleScaleTakesItsPlaceAndIconsForIt)
+{
+    CSoftwareInfoDialog dlg;
+    RunDialog(dlg, [](HWND hDlg) {
+        RECT rc;
+        GetWindowRect(hDlg, &rc);
+        RECT suggested = { rc.left + 10, rc.top + 20, rc.left + 10 + 2 * (rc.right - rc.left),
+                           rc.top + 20 + 2 * (rc.bottom - rc.top) };
+        const UINT dpi = 2 * USER_DEFAULT_SCREEN_DPI;
+        // What Windows sends after the dialog manager has scaled the layout;
+        // wine itself never moves a window to another scale.
+        SendMessageW(hDlg, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(hDlg, &rc);
+        EXPECT_TRUE(EqualRect(&suggested, &rc));
+        EXPECT_EQ(2 * GetSystemMetrics(SM_CXICON), IconWidth(WindowIcon(hDlg, ICON_BIG)));
+        EXPECT_EQ(2 * GetSystemMetrics(SM_CXSMICON), IconWidth(WindowIcon(hDlg, ICON_SMALL)));
+    });
+}
+
+namespace
+{
+COLORREF FaceColour(HWND hDlg)
+{
+    HBRUSH hBrush = reinterpret_cast<HBRUSH>(SendMessageW(hDlg, WM_CTLCOLORDLG, 0, reinterpret_cast<LPARAM>(hDlg)));
+    LOGBRUSH logBrush = {};
+    GetObjectW(hBrush, sizeof(logBrush), &logBrush);
+    return logBrush.lbColor;
+}
+}
+
+// Wine cannot switch a high-contrast theme on (SPI_SETHIGHCONTRAST fails):
+// Luna stands in for it here, as it also gives the system's colours.
+TEST_F(MainDialogTest, SystemColourChangeRepaintsTheFaceInTheNewScheme)
+{
+    const bool bLuna = CorvelAPI::EnableLuna(false);
+    CSoftwareInfoDialog dlg;
+    RunDialog(dlg, [](HWND hDlg) {
+        const COLORREF flat = FaceColour(hDlg);
+        CorvelAPI::EnableLuna(true);
+        SendMessageW(hDlg, WM_SYSCOLORCHANGE, 0, 0);
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), FaceColour(hDlg));
+        EXPECT_NE(flat, FaceColour(hDlg));
+    });
+    CorvelAPI::EnableLuna(bLuna);
 }
 
 TEST_F(MainDialogTest, OwnerDrawnRowsShowTheirText)

@@ -1,6 +1,8 @@
 #pragma once
 // AbstractDialog: the common base of the skinned dialogs. It paints the
-// dialog's face and gives its static controls and buttons the skin's colours.
+// dialog's face and gives its static controls and buttons the skin's colours,
+// and follows the system's colours when they change (a high-contrast theme
+// switched on or off).
 #include <afxwin.h>
 
 class AbstractDialog : public CDialog
@@ -17,5 +19,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    HBRUSH m_hFaceBrush = nullptr;
+    void OnColoursChanged();
+
+    CBrushHandle m_faceBrush;
 };

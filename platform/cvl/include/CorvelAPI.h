@@ -1,5 +1,5 @@
 #pragma once
-// The skinned-control library's switches and its colour scheme.
+// The skinned-control library's switches, its colour scheme and its scale.
 #include <windows.h>
 
 class CorvelAPI
@@ -23,4 +23,17 @@ struct CorvelColours
     COLORREF selectionText;
 };
 
+// The system's colours while Luna is on or a high-contrast theme is, the
+// flat skin's otherwise.
 CorvelColours CorvelCurrentColours();
+
+// The system DPI: that of the primary monitor when the user signed in.
+UINT CorvelSystemDpi();
+// The DPI of the monitor the window is on (the system DPI on Windows
+// versions before 10 1607, which have no DPI per window).
+UINT CorvelWindowDpi(HWND hWnd);
+// A length designed at 96 DPI, at the DPI.
+inline int CorvelScale(int nLength, UINT nDpi)
+{
+    return MulDiv(nLength, static_cast<int>(nDpi), USER_DEFAULT_SCREEN_DPI);
+}

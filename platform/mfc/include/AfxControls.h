@@ -21,6 +21,9 @@ public:
     int GetItemCount() const;
     CString GetItemText(int nItem, int nSubItem) const;
     int GetColumnWidth(int nCol) const;
+    // The number of columns and a column's heading, from the list's header.
+    int GetColumnCount() const;
+    CString GetColumnHeading(int nCol) const;
     BOOL SetColumnWidth(int nCol, int cx);
 
 protected:

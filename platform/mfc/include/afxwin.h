@@ -1,10 +1,12 @@
 #pragma once
 // The framework layer: the application, window, dialog and string classes
 // the program is written against.
+#include "AfxClientDC.h"
 #include "AfxCommandLineInfo.h"
 #include "AfxControls.h"
 #include "AfxDataExchange.h"
 #include "AfxDialog.h"
+#include "AfxHandle.h"
 #include "AfxMenu.h"
 #include "AfxMessageMap.h"
 #include "AfxModuleState.h"

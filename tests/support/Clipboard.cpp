@@ -1,0 +1,52 @@
+#include "Clipboard.h"
+#include "DialogDriver.h"
+
+#include <iterator>
+
+bool EmptyTheClipboard()
+{
+    if (!OpenClipboard(nullptr))
+        return false;
+    const bool bEmptied = EmptyClipboard() != FALSE;
+    CloseClipboard();
+    return bEmptied;
+}
+
+CString ClipboardText()
+{
+    if (!OpenClipboard(nullptr))
+        return CString();
+    CString text;
+    if (HANDLE hData = GetClipboardData(CF_UNICODETEXT))
+    {
+        if (const wchar_t* p = static_cast<const wchar_t*>(GlobalLock(hData)))
+        {
+            text = p;
+            GlobalUnlock(hData);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void PressCtrlC()
+{
+    INPUT inputs[4] = {};
+    const WORD keys[4] = { VK_CONTROL, 'C', 'C', VK_CONTROL };
+    for (size_t i = 0; i < std::size(inputs); ++i)
+    {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(static_cast<UINT>(std::size(inputs)), inputs, sizeof(INPUT));
+}
+
+CString WaitForClipboardText(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    CString text;
+    while ((text = ClipboardText()).IsEmpty() && GetTickCount() - start < milliseconds)
+        PumpMessages(20);
+    return text;
+}

@@ -1,0 +1,125 @@
+// Copying the main dialog's list: the text it makes, Ctrl+C from every
+// control and the list's context menu.
+#include <Clipboard.h>
+#include <DialogDriver.h>
+#include <ListCopy.h>
+#include <ResourceModule.h>
+#include <SoftwareInfoDialog.h>
+#include <resource.h>
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace
+{
+const DWORD kTimeout = 5000;
+
+void AddRow(HWND hList, int item, LPCWSTR name, LPCWSTR description)
+{
+    LVITEMW lvi = {};
+    lvi.mask = LVIF_TEXT;
+    lvi.iItem = item;
+    lvi.pszText = const_cast<LPWSTR>(name);
+    SendMessageW(hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&lvi));
+    lvi.iSubItem = 1;
+    lvi.pszText = const_cast<LPWSTR>(description);
+    SendMessageW(hList, LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
+}
+
+class CopyTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadResourceModule()); }
+    void SetUp() override { ASSERT_TRUE(EmptyTheClipboard()); }
+};
+
+const wchar_t kTwoRows[] = L"Software\tDescription\r\nAlpha\tFirst product\r\nbeta\tSecond product\r\n";
+
+// The popup menu this thread shows: its item texts are recorded and its
+// first item chosen with the keyboard.
+std::vector<CString> g_menuItems;
+void CALLBACK ChooseFirstMenuItem(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    HWND hMenuWnd = FindWindowW(L"#32768", nullptr);
+    if (!hMenuWnd || !IsWindowVisible(hMenuWnd))
+        return;
+    KillTimer(nullptr, idEvent);
+    HMENU hMenu = reinterpret_cast<HMENU>(SendMessageW(hMenuWnd, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(hMenu); ++i)
+    {
+        wchar_t text[64] = {};
+        GetMenuStringW(hMenu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        g_menuItems.push_back(text);
+    }
+    for (WPARAM key : { VK_DOWN, VK_RETURN })
+        PostMessageW(hMenuWnd, WM_KEYDOWN, key, 0);
+}
+}
+
+TEST_F(CopyTest, ListTextHasHeadingsThenRowsInDisplayOrderTabSeparatedEachLineEndedByCrLf)
+{
+    const struct
+    {
+        std::vector<std::pair<LPCWSTR, LPCWSTR>> rows;
+        LPCWSTR expected;
+    } cases[] = {
+        { {}, L"Software\tDescription\r\n" },
+        { { { L"Alpha", L"First product" }, { L"beta", L"Second product" } }, kTwoRows },
+        { { { L"Only a name", L"" } }, L"Software\tDescription\r\nOnly a name\t\r\n" },
+        { { { L"\u30BD\u30D5\u30C8", L"a\tb" } }, L"Software\tDescription\r\n\u30BD\u30D5\u30C8\ta\tb\r\n" },
+    };
+    CSoftwareInfoDialog dlg;
+    RunDialog(dlg, [&](HWND hDlg) {
+        HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
+        const CListCtrl* pList = static_cast<const CListCtrl*>(CWnd::FromHandlePermanent(hList));
+        ASSERT_NE(nullptr, pList);
+        for (const auto& c : cases)
+        {
+            SendMessageW(hList, LVM_DELETEALLITEMS, 0, 0);
+            for (size_t i = 0; i < c.rows.size(); ++i)
+                AddRow(hList, static_cast<int>(i), c.rows[i].first, c.rows[i].second);
+            EXPECT_STREQ(c.expected, ListText(*pList));
+        }
+    });
+}
+
+TEST_F(CopyTest, CtrlCCopiesTheListWhicheverControlHasTheFocus)
+{
+    CSoftwareInfoDialog dlg;
+    RunDialog(dlg, [](HWND hDlg) {
+        HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
+        AddRow(hList, 0, L"Alpha", L"First product");
+        AddRow(hList, 1, L"beta", L"Second product");
+        SetForegroundWindow(hDlg);
+        for (int id : { IDC_SOFTWARE_LIST, IDOK })
+        {
+            ASSERT_TRUE(EmptyTheClipboard());
+            SetFocus(GetDlgItem(hDlg, id));
+            PressCtrlC();
+            EXPECT_STREQ(kTwoRows, WaitForClipboardText(kTimeout)) << "focus on control " << id;
+        }
+        EXPECT_EQ(0, SendMessageW(hList, LVM_GETSELECTEDCOUNT, 0, 0));
+    });
+}
+
+TEST_F(CopyTest, ListContextMenuHasOneItemCopyThatCopiesTheList)
+{
+    CSoftwareInfoDialog dlg;
+    g_menuItems.clear();
+    RunDialog(dlg, [](HWND hDlg) {
+        HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
+        AddRow(hList, 0, L"Alpha", L"First product");
+        AddRow(hList, 1, L"beta", L"Second product");
+        SetForegroundWindow(hDlg);
+        SetTimer(nullptr, 0, 20, &ChooseFirstMenuItem);
+        RECT rc;
+        GetWindowRect(hList, &rc);
+        PostMessageW(hList, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hList), MAKELPARAM(rc.left + 20, rc.top + 40));
+        EXPECT_STREQ(kTwoRows, WaitForClipboardText(kTimeout));
+    });
+    ASSERT_EQ(1u, g_menuItems.size());
+    EXPECT_STREQ(L"Copy", g_menuItems[0]);
+}

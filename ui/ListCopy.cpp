@@ -1,0 +1,65 @@
+#include "ListCopy.h"
+
+#include <cstring>
+
+namespace
+{
+// Closes the clipboard when the scope ends.
+class CClipboardOpened
+{
+public:
+    explicit CClipboardOpened(HWND hOwner) : m_bOpen(OpenClipboard(hOwner) != FALSE) {}
+    ~CClipboardOpened()
+    {
+        if (m_bOpen)
+            CloseClipboard();
+    }
+    CClipboardOpened(const CClipboardOpened&) = delete;
+    CClipboardOpened& operator=(const CClipboardOpened&) = delete;
+
+    bool IsOpen() const { return m_bOpen; }
+
+private:
+    bool m_bOpen;
+};
+}
+
+CString ListText(const CListCtrl& list)
+{
+    const int nColumns = list.GetColumnCount();
+    CString text;
+    for (int nColumn = 0; nColumn < nColumns; ++nColumn)
+        text += (nColumn ? L"\t" : L"") + list.GetColumnHeading(nColumn);
+    text += L"\r\n";
+    for (int nItem = 0, nCount = list.GetItemCount(); nItem < nCount; ++nItem)
+    {
+        for (int nColumn = 0; nColumn < nColumns; ++nColumn)
+            text += (nColumn ? L"\t" : L"") + list.GetItemText(nItem, nColumn);
+        text += L"\r\n";
+    }
+    return text;
+}
+
+bool CopyTextToClipboard(HWND hOwner, const CString& text)
+{
+    const size_t nBytes = (static_cast<size_t>(text.GetLength()) + 1) * sizeof(wchar_t);
+    CGlobalHandle memory(GlobalAlloc(GMEM_MOVEABLE, nBytes));
+    void* pData = memory ? GlobalLock(memory.get()) : nullptr;
+    if (!pData)
+    {
+        OutputDebugStringW(L"SoftwareInfo: no memory for the list's text on the clipboard\n");
+        return false;
+    }
+    memcpy(pData, text.GetString(), nBytes);
+    GlobalUnlock(memory.get());
+
+    CClipboardOpened clipboard(hOwner);
+    if (!clipboard.IsOpen() || !EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory.get()))
+    {
+        OutputDebugStringW(L"SoftwareInfo: the clipboard refused the list's text\n");
+        return false;
+    }
+    // The clipboard owns the memory now.
+    memory.release();
+    return true;
+}
