@@ -39,11 +39,11 @@ protected:
     }
 
     // Makes the volume's content reachable under the letter.
-    static void Activate(const CFactoryVolume& volume, wchar_t letter)
+    static void Activate(CFactoryVolume& volume, wchar_t letter)
     {
         const wchar_t text[] = {letter, L'\0'};
         volume.Configure(text);
-        ASSERT_TRUE(volume.Run(L"activate"));
+        ASSERT_TRUE(volume.Activate());
     }
 };
 
