@@ -184,6 +184,23 @@ TEST_F(FindModelFileTest, NothingFoundLeavesThePathAsItWas)
     EXPECT_EQ(CString(L"C:\\earlier\\MODEL.XML"), g_strModelFile);
 }
 
+// The build makes idf\Model a host link to a folder outside idf, which wine
+// reports as a reparse point, as Windows does a junction.
+TEST_F(FindModelFileTest, AModelFileBehindAFolderLinkIsFound)
+{
+    const CString buildRoot = BinFolder().Left(BinFolder().ReverseFind(L'\\'));
+    const CString idf = buildRoot + L"\\tests\\catalogue\\linked\\idf";
+    WIN32_FIND_DATAW data;
+    const HANDLE hFind = FindFirstFileW(idf + L"\\Model", &data);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFind) << "the link is missing";
+    FindClose(hFind);
+    ASSERT_NE(0u, data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+
+    FindModelFile(idf, L"XML");
+
+    EXPECT_EQ(idf + L"\\Model\\PCMODEL_XML.xml", g_strModelFile);
+}
+
 // The build makes idf\sub\back a host link to idf itself. The walk must end,
 // and the match met through the link must not replace the real one.
 TEST_F(FindModelFileTest, ALinkBackUpTheTreeEndsTheWalk)
