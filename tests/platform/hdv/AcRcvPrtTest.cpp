@@ -4,12 +4,6 @@
 
 namespace
 {
-bool IsFolder(const CString& path)
-{
-    const DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 bool IsFile(const CString& path)
 {
     const DWORD attributes = GetFileAttributesW(path);
@@ -123,30 +117,5 @@ TEST(AcRcvPrtTest, ALetterIsDefinedOnlyWhenFreeAndRemovedOnlyByTheProcessThatDef
             EXPECT_TRUE(IsFile(DriveRoot(kLetter) + L"idf\\" + before)) << "the user's letter stays as it was";
         }
     }
-}
-
-TEST(AcRcvPrtTest, TheSystemDriveLeadingToSourceIsUsedAndKept)
-{
-    CVolumeSetup setup(L"a.txt");
-    setup.Configure(L"C:\\", L"C");
-
-    EXPECT_TRUE(setup.Activate());
-    EXPECT_FALSE(setup.Release());
-    EXPECT_TRUE(IsFolder(L"C:\\windows"));
-}
-
-TEST(AcRcvPrtTest, ALaterProcessRemovesNothing)
-{
-    ASSERT_FALSE(DriveExists(kLetter));
-    CVolumeSetup setup(L"a.txt");
-    setup.Configure(L"Q");
-    ASSERT_TRUE(setup.Activate());
-
-    EXPECT_FALSE(setup.Run(L"disable"));
-    EXPECT_TRUE(IsFile(DriveRoot(kLetter) + L"idf\\a.txt"));
-    EXPECT_TRUE(setup.Release());
-    EXPECT_FALSE(DriveExists(kLetter));
-    EXPECT_TRUE(setup.Run(L"activate disable")) << "within one process";
-    EXPECT_FALSE(DriveExists(kLetter));
 }
 }
