@@ -81,16 +81,19 @@ bool CSoftwareInfoApp::RunInstanceControl()
 
 void CSoftwareInfoApp::OnShutdownAll()
 {
-    PostCloseToMainWindow();
+    PostQuitToMainWindow();
 }
 
 void CSoftwareInfoApp::OnShutdownUser()
 {
-    PostCloseToMainWindow();
+    PostQuitToMainWindow();
 }
 
-void CSoftwareInfoApp::PostCloseToMainWindow()
+void CSoftwareInfoApp::PostQuitToMainWindow()
 {
+    // A WM_CLOSE would end only the main dialog, hidden behind an open About
+    // box or message box. WM_QUIT ends whichever modal loop runs, and each
+    // passes it on to the one beneath, down to the main dialog's.
     if (m_pMainWnd && IsWindow(m_pMainWnd->m_hWnd))
-        PostMessageW(m_pMainWnd->m_hWnd, WM_CLOSE, 0, 0);
+        PostThreadMessageW(GetWindowThreadProcessId(m_pMainWnd->m_hWnd, nullptr), WM_QUIT, 0, 0);
 }

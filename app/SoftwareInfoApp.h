@@ -12,7 +12,8 @@ public:
     // Runs the whole program; always FALSE, so the process then exits.
     BOOL InitInstance() override;
 
-    // Called on the guard's watcher thread: only post a close to the main window.
+    // Called on the guard's watcher thread: only post a quit to the main
+    // window's thread, which ends the program whatever it shows.
     void OnShutdownAll() override;
     void OnShutdownUser() override;
 
@@ -20,7 +21,7 @@ protected:
     // Signals or activates another instance, or starts the guard; true when
     // start-up goes on to the main dialog.
     bool RunInstanceControl();
-    void PostCloseToMainWindow();
+    void PostQuitToMainWindow();
 
     CObserveApp m_guard;
 };

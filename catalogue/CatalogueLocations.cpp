@@ -1,5 +1,7 @@
 #include "CatalogueLocations.h"
 
+#include <vector>
+
 CatalogueLocations GetCatalogueLocations()
 {
     CatalogueLocations locations;
@@ -13,28 +15,12 @@ CatalogueLocations GetCatalogueLocations()
 
 CString GetExecutableFolder()
 {
-    return GetExecutableFolder(GetCommandLineW());
-}
-
-CString GetExecutableFolder(CString strCommandLine)
-{
-    if (strCommandLine.IsEmpty())
-        return CString();
-
-    CString strToken;
-    if (strCommandLine[0] == L'"')
-    {
-        const int nQuote = strCommandLine.Find(L'"', 1);
-        strToken = nQuote >= 0 ? strCommandLine.Mid(1, nQuote - 1) : strCommandLine.Mid(1);
-    }
-    else
-    {
-        const int nSpace = strCommandLine.Find(L' ', 1);
-        strToken = nSpace >= 0 ? strCommandLine.Left(nSpace) : strCommandLine;
-    }
-
-    // Dropping the name leaves the backslash before it as the last character.
-    strToken.Replace(L"ZelSoftwareInfo.exe", L"");
-    strToken.Delete(strToken.GetLength() - 1);
-    return strToken;
+    // The module's own file name: the command line is whatever the starter
+    // chose to write there.
+    std::vector<wchar_t> path(MAX_PATH);
+    DWORD length;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())
+        path.resize(path.size() * 2);
+    const CString file(path.data(), static_cast<int>(length));
+    return file.Left(file.ReverseFind(L'\\'));
 }

@@ -15,9 +15,6 @@ struct CatalogueLocations
 // Touches no file.
 CatalogueLocations GetCatalogueLocations();
 
-// The folder of the running executable, cut out of the process's command line.
+// The folder of the running executable, from its module file name, without
+// a trailing backslash; empty when the name cannot be had.
 CString GetExecutableFolder();
-
-// The same, from a given command line: the first token (quoted or up to the
-// first blank) without "ZelSoftwareInfo.exe" and without its last character.
-CString GetExecutableFolder(CString strCommandLine);

@@ -3,6 +3,7 @@
 #include "CatalogueValue.h"
 #include "FactoryDiscovery.h"
 #include "FileSystem.h"
+#include "FirstStartReport.h"
 
 #include <Meridale.h>
 #include <ProfileReader.h>
@@ -10,21 +11,38 @@
 
 #include <shellapi.h>
 
+namespace
+{
+// Long enough for the largest catalogues; a tool that takes longer is taken
+// to hang, and the dialog must not wait for it for good.
+const DWORD kUnicodeToolTimeout = 60000;
+}
+
 void PrepareCatalogue(const CatalogueLocations& locations)
 {
     EnsureDataFolder(locations.m_strDataFolder);
     if (FileExists(locations.m_strAppsIni))
         return;
+    // One left by an interrupted start would add its products to these.
+    if (FileExists(locations.m_strTempIni) && !DeleteFileW(locations.m_strTempIni))
+    {
+        ReportFirstStartFailure(L"a leftover " + locations.m_strTempIni + L" cannot be removed");
+        return;
+    }
     if (!ActivateFactoryVolume())
         return;
     const CString strLetter = FindFactoryDriveLetter();
     FindModelFile(strLetter + L":\\idf", L"XML");
-    MakeIniFromMcode(locations.m_strModulesIni, g_strModelFile);
+    if (g_strModelFile.IsEmpty())
+        ReportFirstStartFailure(L"no file under " + strLetter + L":\\idf has XML in its name");
+    if (!MakeIniFromMcode(locations.m_strModulesIni, g_strModelFile))
+        ReportFirstStartFailure(L"Meridale.dll wrote no " + locations.m_strModulesIni);
     DeactivateFactoryVolume();
     ConvertModulesToTemp(locations.m_strModulesIni, locations.m_strTempIni);
     DeleteFileW(locations.m_strModulesIni);
-    RunUnicodeTool(locations.m_strTempIni, locations.m_strAppsIni, locations.m_strExeFolder);
-    DeleteFileW(locations.m_strTempIni);
+    // A tool that still runs keeps its temp.ini; the next start removes it.
+    if (RunUnicodeTool(locations.m_strTempIni, locations.m_strAppsIni, locations.m_strExeFolder))
+        DeleteFileW(locations.m_strTempIni);
 }
 
 void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
@@ -52,22 +70,36 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
     }
 }
 
-void RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder)
+bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder)
 {
+    // Started by its full path alone, never found by a search: it runs
+    // elevated, and a folder of that name would open in Explorer.
+    const CString strTool = strExeFolder + L"\\Unicode.exe";
+    if (!FileExists(strTool) || DirectoryExists(strTool))
+    {
+        ReportFirstStartFailure(strTool + L" is not a file");
+        return true;
+    }
     const CString strParameters = L"\"" + strTempIni + L"\" \"" + strAppsIni + L"\"";
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_NOCLOSEPROCESS;
     info.hwnd = nullptr;
     info.lpVerb = L"open";
-    info.lpFile = L"Unicode.exe";
+    info.lpFile = strTool;
     info.lpParameters = strParameters;
     info.lpDirectory = strExeFolder;
     info.nShow = SW_HIDE;
-    ShellExecuteExW(&info);
-    if (info.hProcess)
+    if (!ShellExecuteExW(&info) || !info.hProcess)
     {
-        WaitForSingleObject(info.hProcess, INFINITE);
-        CloseHandle(info.hProcess);
+        ReportFirstStartFailure(strTool + L" could not be started");
+        return true;
     }
+    const bool bEnded = WaitForSingleObject(info.hProcess, kUnicodeToolTimeout) == WAIT_OBJECT_0;
+    CloseHandle(info.hProcess);
+    if (!bEnded)
+        ReportFirstStartFailure(strTool + L" has not ended within a minute; it is left running");
+    else if (!FileExists(strAppsIni))
+        ReportFirstStartFailure(strTool + L" ended without writing " + strAppsIni);
+    return bEnded;
 }

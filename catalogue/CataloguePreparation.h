@@ -4,8 +4,10 @@
 #include "CatalogueLocations.h"
 
 // Creates the data folder when missing and, when apps.ini is missing, runs
-// the whole pipeline: factory volume, model file, modules.ini, temp.ini,
-// Unicode.exe. Reports nothing; the caller loads apps.ini either way.
+// the whole pipeline: factory volume, model file, modules.ini, temp.ini
+// (started empty), Unicode.exe. Tells the caller nothing (each failing step
+// leaves its cause through OutputDebugStringW); the caller loads apps.ini
+// either way.
 void PrepareCatalogue(const CatalogueLocations& locations);
 
 // Reduces modules.ini to temp.ini: one section per distinct non-empty
@@ -13,6 +15,8 @@ void PrepareCatalogue(const CatalogueLocations& locations);
 // item with the same label replaces the earlier description.
 void ConvertModulesToTemp(CString strModulesIni, CString strTempIni);
 
-// Runs Unicode.exe from the executable folder, hidden, on the two quoted
-// paths and waits for it to end.
-void RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder);
+// Runs Unicode.exe by its full path in the executable folder, hidden, on the
+// two quoted paths and waits for it to end, for a minute at most. Nothing is
+// started when it is not a file there. False only when the tool still runs:
+// temp.ini is then its own.
+bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder);

@@ -1,5 +1,6 @@
 #include "FactoryDiscovery.h"
 #include "FileSystem.h"
+#include "FirstStartReport.h"
 
 #include <AcRcvPrt.h>
 
@@ -17,15 +18,17 @@ bool WithVolumeLibrary(Request request)
 {
     AcRcvPrt volume;
     if (volume.Initialize() == 0)
+    {
+        ReportFirstStartFailure(L"the factory volume library Hdv.dll cannot be used");
         return false;
-    request(volume);
-    return true;
+    }
+    return request(volume);
 }
 
-// A directory link that leads back up the tree must not make the walk
-// endless: links the platform marks as reparse points are not followed, and
-// a folder already searched (same volume and file index) is not searched
-// again, however it is reached.
+// Links are followed, so a volume may reach its model file through a
+// junction; a link that leads back up the tree must not make the walk
+// endless: a folder already searched (same volume and file index) is not
+// searched again, however it is reached.
 typedef std::tuple<DWORD, DWORD, DWORD> FolderIdentity;
 
 bool ReadFolderIdentity(const CString& folder, FolderIdentity* pIdentity)
@@ -59,8 +62,7 @@ void FindModelFileBelow(const CString& folder, const CString& pattern, std::set<
         {
             if (name == L"." || name == L"..")
                 continue;
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-                FindModelFileBelow(folder + L"\\" + name, pattern, searched);
+            FindModelFileBelow(folder + L"\\" + name, pattern, searched);
         }
         else if (name.Find(pattern) >= 0)
         {
@@ -73,12 +75,22 @@ void FindModelFileBelow(const CString& folder, const CString& pattern, std::set<
 
 bool ActivateFactoryVolume()
 {
-    return WithVolumeLibrary([](AcRcvPrt& volume) { volume.ActivePOne(); });
+    // A volume that is not reachable would give an empty catalogue, kept for
+    // good; without it the first start is skipped and tried again next time.
+    return WithVolumeLibrary([](AcRcvPrt& volume) {
+        if (volume.ActivePOne() != 0)
+            return true;
+        ReportFirstStartFailure(L"the factory volume could not be made reachable");
+        return false;
+    });
 }
 
 bool DeactivateFactoryVolume()
 {
-    return WithVolumeLibrary([](AcRcvPrt& volume) { volume.DisablePOne(); });
+    return WithVolumeLibrary([](AcRcvPrt& volume) {
+        volume.DisablePOne();
+        return true;
+    });
 }
 
 CString FindFactoryDriveLetter()
@@ -89,6 +101,7 @@ CString FindFactoryDriveLetter()
         if (DirectoryExists(drive + L":\\idf"))
             return drive;
     }
+    ReportFirstStartFailure(L"no drive from D to Z has an idf folder; C:\\idf is searched");
     return CString(L"C");
 }
 

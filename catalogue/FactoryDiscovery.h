@@ -8,7 +8,7 @@
 extern CString g_strModelFile;
 
 // Asks the volume-access library to make the factory volume reachable;
-// false when the library cannot be used.
+// false when the library cannot be used or the volume is not reachable.
 bool ActivateFactoryVolume();
 // Asks the library to withdraw the volume again; false when it cannot be used.
 bool DeactivateFactoryVolume();

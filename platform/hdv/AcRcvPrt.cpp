@@ -2,6 +2,33 @@
 #include "DriveMapper.h"
 #include "HdvSettings.h"
 
+namespace
+{
+// The letter this process defined for Source, NUL when none: the only
+// mapping DisablePOne may remove. Each operation works on a fresh object,
+// so this lives as long as the library stays loaded.
+wchar_t g_chDefined = L'\0';
+
+void Report(const CString& cause)
+{
+    OutputDebugStringW(L"Hdv: " + cause + L"\n");
+}
+
+CString Drive(wchar_t letter)
+{
+    return CString(letter) + L":";
+}
+
+// A letter that already leads to the folder, NUL when none does.
+wchar_t LetterLeadingTo(const CString& folder)
+{
+    for (wchar_t letter = L'A'; letter <= L'Z'; ++letter)
+        if (!DriveIsFree(letter) && DriveLeadsTo(letter, folder))
+            return letter;
+    return L'\0';
+}
+}
+
 AcRcvPrt::AcRcvPrt() = default;
 
 AcRcvPrt::~AcRcvPrt() = default;
@@ -9,9 +36,14 @@ AcRcvPrt::~AcRcvPrt() = default;
 int AcRcvPrt::Initialize()
 {
     CHdvSettings settings;
-    const bool read = ReadHdvSettings(settings);
+    CString cause;
+    const bool read = ReadHdvSettings(settings, cause);
     const DWORD attributes = read ? GetFileAttributesW(settings.m_strSource) : INVALID_FILE_ATTRIBUTES;
     m_bUsable = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (read && !m_bUsable)
+        cause = L"Source " + settings.m_strSource + L" is not a folder";
+    if (!m_bUsable)
+        Report(cause);
     m_strSource = settings.m_strSource;
     m_chLetter = settings.m_chLetter;
     return m_bUsable ? 1 : 0;
@@ -21,29 +53,48 @@ int AcRcvPrt::ActivePOne()
 {
     if (!m_bUsable)
         return 0;
+    // A letter that leads there already (the user's own, or one a crashed
+    // start left) is used as it is: it is not ours to remove.
+    if (m_chLetter ? DriveLeadsTo(m_chLetter, m_strSource) : LetterLeadingTo(m_strSource) != L'\0')
+        return 1;
     wchar_t letter = m_chLetter;
     if (letter == L'\0')
         for (wchar_t candidate = L'D'; candidate <= L'Z' && letter == L'\0'; ++candidate)
             if (DriveIsFree(candidate))
                 letter = candidate;
     if (letter == L'\0')
+    {
+        Report(L"no drive letter from D to Z is free");
         return 0;
-    if (DriveLeadsTo(letter, m_strSource))
-        return 1;
+    }
     // Never take a letter that something else uses.
-    if (!DriveIsFree(letter) || !SystemDriveMapper().Define(letter, m_strSource))
+    if (!DriveIsFree(letter))
+    {
+        Report(L"drive " + Drive(letter) + L" is in use and does not lead to " + m_strSource);
         return 0;
-    return DriveLeadsTo(letter, m_strSource) ? 1 : 0;
+    }
+    if (!SystemDriveMapper().Define(letter, m_strSource) || !DriveLeadsTo(letter, m_strSource))
+    {
+        Report(L"drive " + Drive(letter) + L" could not be defined for " + m_strSource);
+        return 0;
+    }
+    g_chDefined = letter;
+    return 1;
 }
 
 int AcRcvPrt::DisablePOne()
 {
-    if (!m_bUsable)
+    if (!m_bUsable || g_chDefined == L'\0')
         return 0;
-    const wchar_t first = m_chLetter ? m_chLetter : L'D';
-    const wchar_t last = m_chLetter ? m_chLetter : L'Z';
-    for (wchar_t letter = first; letter <= last; ++letter)
-        if (DriveLeadsTo(letter, m_strSource))
-            return SystemDriveMapper().Remove(letter) ? 1 : 0;
-    return 0;
+    // Should the letter lead elsewhere by now, someone else has taken it.
+    const wchar_t letter = g_chDefined;
+    if (!DriveLeadsTo(letter, m_strSource))
+        return 0;
+    if (!SystemDriveMapper().Remove(letter))
+    {
+        Report(L"drive " + Drive(letter) + L" could not be removed");
+        return 0;
+    }
+    g_chDefined = L'\0';
+    return 1;
 }

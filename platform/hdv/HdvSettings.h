@@ -9,5 +9,6 @@ struct CHdvSettings
     wchar_t m_chLetter = L'\0';
 };
 
-// False when Hdv.ini has no Source or a Letter that is not a drive letter.
-bool ReadHdvSettings(CHdvSettings& settings);
+// False when Hdv.ini is missing, has no Source or a Letter that is not a
+// drive letter; cause then says which.
+bool ReadHdvSettings(CHdvSettings& settings, CString& cause);

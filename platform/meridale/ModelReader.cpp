@@ -4,6 +4,8 @@
 #include <shlwapi.h>
 #include <xmllite.h>
 
+#include <set>
+
 namespace
 {
 // Releases a COM interface when it goes.
@@ -52,18 +54,46 @@ CString LocalName(IXmlReader* reader)
     return SUCCEEDED(reader->GetLocalName(&name, nullptr)) ? CString(name) : CString();
 }
 
-CString SectionName(IXmlReader* reader, int position)
+// Section names that are not yet taken. The profile functions compare them
+// without regard to case, so a second section of a name taken in any case
+// would be lost, and an empty name cannot be looked up at all.
+class CSectionNames
 {
-    LPCWSTR id = nullptr;
-    if (reader->MoveToAttributeByName(L"id", nullptr) == S_OK && SUCCEEDED(reader->GetValue(&id, nullptr)))
+public:
+    // The module's id when it is free, else "Module" + its position (with
+    // a further number should that be taken too).
+    CString Take(const CString& id, int position)
     {
-        CString name(id);
-        reader->MoveToElement();
+        CString name = id;
+        for (int n = 1; name.IsEmpty() || IsTaken(name); ++n)
+        {
+            wchar_t derived[48];
+            wsprintfW(derived, n == 1 ? L"Module%d" : L"Module%d-%d", position, n);
+            name = derived;
+        }
+        m_taken.insert(name);
         return name;
     }
-    wchar_t fallback[32];
-    wsprintfW(fallback, L"Module%d", position);
-    return fallback;
+
+private:
+    struct NoCaseLess
+    {
+        bool operator()(const CString& a, const CString& b) const { return a.CompareNoCase(b) < 0; }
+    };
+
+    bool IsTaken(const CString& name) const { return m_taken.count(name) != 0; }
+
+    std::set<CString, NoCaseLess> m_taken;
+};
+
+CString ModuleId(IXmlReader* reader)
+{
+    LPCWSTR id = nullptr;
+    if (reader->MoveToAttributeByName(L"id", nullptr) != S_OK || FAILED(reader->GetValue(&id, nullptr)))
+        return CString();
+    CString value(id);
+    reader->MoveToElement();
+    return value;
 }
 
 // Walks the document: Module elements under the root become sections, their
@@ -71,6 +101,7 @@ CString SectionName(IXmlReader* reader, int position)
 bool ReadModules(IXmlReader* reader, CUnicodeIniFile& ini)
 {
     int position = 0;
+    CSectionNames sections;
     bool inModule = false;
     bool inChild = false;
     CString key;
@@ -94,7 +125,7 @@ bool ReadModules(IXmlReader* reader, CUnicodeIniFile& ini)
             {
                 inModule = LocalName(reader) == L"Module";
                 if (inModule)
-                    ini.AddSection(SectionName(reader, ++position));
+                    ini.AddSection(sections.Take(ModuleId(reader), ++position));
                 inModule = inModule && !empty;
             }
             else if (level == 2 && inModule)
@@ -135,6 +166,10 @@ bool ReadModules(IXmlReader* reader, CUnicodeIniFile& ini)
 }
 }
 
+// Under wine (8) its xmllite crashes the process on a comment of 512 KiB or
+// more, and fails on models with a thousand long comments or with an
+// ISO-8859-1 declaration; Windows' XmlLite reads all of them. These are
+// faults of wine's reader, not of the model, and are not worked around.
 bool ReadModelFile(const CString& modelPath, CUnicodeIniFile& ini)
 {
     // mingw has no import library for xmllite.dll.

@@ -17,10 +17,12 @@ enum ExitCode
 };
 
 // One line on standard error, which a windowless program still has when
-// its starter redirects it.
+// its starter redirects it, and the same through OutputDebugStringW for a
+// starter that does not.
 int Fail(int code, const CString& message)
 {
     const CString line = CString(L"Unicode: ") + message + L"\r\n";
+    OutputDebugStringW(line);
     const int size = WideCharToMultiByte(CP_UTF8, 0, line, line.GetLength(), nullptr, 0, nullptr, nullptr);
     std::vector<char> bytes(static_cast<size_t>(size));
     WideCharToMultiByte(CP_UTF8, 0, line, line.GetLength(), bytes.data(), size, nullptr, nullptr);

@@ -1,6 +1,7 @@
 // The first start on a machine without a catalogue, and the starts after it,
 // with the built program and a factory volume made reachable by the volume
 // library from the program folder's Hdv.ini.
+#include <DebugOutputMonitor.h>
 #include <DialogDriver.h>
 #include <FactoryVolume.h>
 #include <ModelFiles.h>
@@ -14,6 +15,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,7 +27,7 @@ const wchar_t kLetter = L'F';
 
 class FirstRunTest : public ::testing::Test
 {
-protected:
+public:
     void SetUp() override
     {
         RemoveTree(DataFolder());
@@ -46,16 +48,19 @@ protected:
         ASSERT_TRUE(WriteModelFile(m_volume / L"idf\\Model\\PCMODEL_XML.xml", modules));
     }
 
-    // Starts the program, waits for its dialog and closes it again; the
-    // number of rows the list showed, or -1 when no dialog appeared. Any
-    // other window the process shows first (the shell's report of a tool
-    // it could not start) is closed and counted in m_otherWindows.
-    int RowsShown()
+    // Starts the program (from folder, the program folder when empty, named
+    // on its command line as commandName), waits for its dialog and closes
+    // it again; the number of rows the list showed, or -1 when no dialog
+    // appeared. Any other window the process shows first (the shell's
+    // report of a tool it could not start) is closed and counted in
+    // m_otherWindows.
+    int RowsShown(const CString& folder = CString(), const CString& commandName = CString())
     {
-        CProgramRunner program(m_program / L"ZelSoftwareInfo.exe", CString(), m_program.Path());
+        CProgramRunner program(m_program / L"ZelSoftwareInfo.exe", CString(),
+                               folder.IsEmpty() ? m_program.Path() : folder, nullptr, nullptr, commandName);
         HWND hDlg = nullptr;
         std::vector<HWND> others;
-        for (DWORD waited = 0; !hDlg && waited < kTimeout && program.WaitForExit(0) == STILL_ACTIVE; waited += 50)
+        for (DWORD waited = 0; !hDlg && waited < m_timeout && program.WaitForExit(0) == STILL_ACTIVE; waited += 50)
         {
             for (HWND hWnd : program.VisibleWindows())
             {
@@ -88,6 +93,7 @@ protected:
     CTempFolder m_program;
     CTempFolder m_volume;
     int m_otherWindows = 0;
+    DWORD m_timeout = kTimeout;
 };
 
 // 300 products whose names take far more than 2,048 characters in all.
@@ -142,7 +148,7 @@ TEST_F(FirstRunTest, WithoutUnicodeExeTheIntermediatesAreStillRemoved)
     ASSERT_TRUE(DeleteFileW(m_program / L"Unicode.exe"));
 
     EXPECT_EQ(0, RowsShown());
-    EXPECT_EQ(1, m_otherWindows) << "the shell reports the missing tool";
+    EXPECT_EQ(0, m_otherWindows) << "nothing was started that could fail";
     EXPECT_FALSE(PathExists(Data(L"apps.ini")));
     ExpectNoIntermediates();
 }
@@ -155,5 +161,159 @@ TEST_F(FirstRunTest, AMalformedModelFileGivesAnEmptyList)
     EXPECT_EQ(0, RowsShown());
     EXPECT_FALSE(PathExists(Data(L"apps.ini")));
     ExpectNoIntermediates();
+}
+
+// The first start on a machine set up wrongly in one way, as a user meets
+// it: how many rows the list shows, the cause left for a debugger, and what
+// must hold afterwards. The program never changes the set of drive letters.
+class FirstStartFaultTest : public FirstRunTest
+{
+public:
+    struct Case
+    {
+        const char* name;
+        std::function<void(FirstStartFaultTest&)> arrange;
+        int rows;
+        const char* cause;
+        std::function<void(FirstStartFaultTest&)> check;
+    };
+
+    void UseHdvIni(LPCWSTR source, LPCWSTR letter) const
+    {
+        WriteHdvIni(m_program / L"Hdv.ini", source ? CString(source) : m_volume.Path(), letter);
+    }
+    // A drive letter of the user's own, leading to source (the factory
+    // folder when null), defined by another process that keeps it.
+    void UsersOwnDrive(LPCWSTR source, LPCWSTR letter)
+    {
+        m_users.Configure(source ? CString(source) : m_volume.Path(), letter);
+        ASSERT_TRUE(m_users.Activate());
+    }
+    void ModelOfTwo() const { WriteModel({{"Photo Studio", "Edit photos."}, {"Mail", "Read mail."}}); }
+
+    CFactoryVolume m_users;
+    CTempFolder m_downloads;
+    CString m_startFolder;
+    CString m_commandName;
+    CDebugOutputMonitor m_monitor;
+};
+
+void PrintTo(const FirstStartFaultTest::Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class FirstStartFault : public FirstStartFaultTest, public ::testing::WithParamInterface<FirstStartFaultTest::Case>
+{
+};
+
+TEST_P(FirstStartFault, ShowsTheDialogAndLeavesTheMachineAsItWas)
+{
+    const Case& c = GetParam();
+    ASSERT_TRUE(m_monitor.Started());
+    ModelOfTwo();
+    c.arrange(*this);
+    const DWORD drives = GetLogicalDrives();
+
+    EXPECT_EQ(c.rows, RowsShown(m_startFolder, m_commandName));
+
+    EXPECT_EQ(drives, GetLogicalDrives()) << "no drive letter is removed or left behind";
+    EXPECT_EQ(0, m_otherWindows);
+    EXPECT_FALSE(PathExists(Data(L"modules.ini")));
+    EXPECT_FALSE(PathExists(Data(L"temp.ini")));
+    if (c.cause)
+    {
+        EXPECT_NE(std::string::npos, m_monitor.Text().find(c.cause)) << m_monitor.Text();
+    }
+    if (c.check)
+        c.check(*this);
+}
+
+const FirstStartFaultTest::Case kFaults[] = {
+    {"SystemDriveAsTheFactoryDrive", [](FirstStartFaultTest& t) { t.UseHdvIni(L"C:\\", L"C"); }, 0,
+     "no drive from D to Z has an idf folder",
+     [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"C:\\windows")); }},
+    {"LetterOfTheUsersOwnLeadingToTheFactoryFolder",
+     [](FirstStartFaultTest& t) { t.UsersOwnDrive(nullptr, L"M"); t.UseHdvIni(nullptr, L"M"); }, 2, nullptr,
+     [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"M:\\idf")); }},
+    {"NoLetterWhileDIsTheUsersOwnLeadingToTheFactoryFolder",
+     [](FirstStartFaultTest& t) { t.UsersOwnDrive(nullptr, L"D"); t.UseHdvIni(nullptr, nullptr); }, 2, nullptr,
+     [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"D:\\idf")); }},
+    {"LetterInUseElsewhere",
+     [](FirstStartFaultTest& t) { t.UsersOwnDrive(t.m_downloads.Path(), L"F"); }, 0, "drive F: is in use",
+     [](FirstStartFaultTest& t) {
+         EXPECT_FALSE(PathExists(t.Data(L"apps.ini")));
+         ASSERT_TRUE(t.m_users.Release());
+         EXPECT_EQ(2, t.RowsShown()) << "the next start tries again";
+     }},
+    {"HdvIniMissing", [](FirstStartFaultTest& t) { DeleteFileW(t.m_program / L"Hdv.ini"); }, 0, "Hdv.ini is missing",
+     nullptr},
+    {"UnicodeExeOnlyInTheFolderTheProgramWasStartedFrom",
+     [](FirstStartFaultTest& t) {
+         DeleteFileW(t.m_program / L"Unicode.exe");
+         ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\UnicodeToolProbe.exe", t.m_downloads / L"Unicode.exe"));
+         t.m_startFolder = t.m_downloads.Path();
+         t.m_commandName = L"ZelSoftwareInfo.exe";
+     },
+     0, "Unicode.exe is not a file",
+     [](FirstStartFaultTest& t) { EXPECT_FALSE(PathExists(t.m_downloads / L"run.txt")) << "the stranger ran"; }},
+    {"UnicodeExeIsAFolder",
+     [](FirstStartFaultTest& t) {
+         DeleteFileW(t.m_program / L"Unicode.exe");
+         CreateDirectoryW(t.m_program / L"Unicode.exe", nullptr);
+     },
+     0, "Unicode.exe is not a file", nullptr},
+    {"TempIniLeftByAnInterruptedStart",
+     [](FirstStartFaultTest&) {
+         CreateDirectoryW(FirstStartFaultTest::DataFolder(), nullptr);
+         ASSERT_TRUE(WriteAnsiIni(FirstStartFaultTest::Data(L"temp.ini"), L"[Old Product]\r\nCustomerDescription=an older model's\r\n"));
+     },
+     2, nullptr, nullptr},
+    {"ModulesWithTheSameOrEmptyIds",
+     [](FirstStartFaultTest& t) {
+         const char model[] = "<?xml version=\"1.0\"?>\n<Model>"
+                              "<Module id=\"A\"><CustomerLabel>Photo</CustomerLabel><CustomerDescription>p</CustomerDescription></Module>"
+                              "<Module id=\"A\"><CustomerLabel>Mail</CustomerLabel><CustomerDescription>m</CustomerDescription></Module>"
+                              "<Module id=\"a\"><CustomerLabel>Maps</CustomerLabel><CustomerDescription>w</CustomerDescription></Module>"
+                              "<Module id=\"\"><CustomerLabel>Music</CustomerLabel><CustomerDescription>s</CustomerDescription></Module>"
+                              "<Module><CustomerLabel>Notes</CustomerLabel><CustomerDescription>n</CustomerDescription></Module>"
+                              "</Model>\n";
+         ASSERT_TRUE(WriteFileBytes(t.m_volume / L"idf\\Model\\PCMODEL_XML.xml", model, sizeof(model) - 1));
+     },
+     5, nullptr, nullptr},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, FirstStartFault, ::testing::ValuesIn(kFaults),
+                         [](const ::testing::TestParamInfo<FirstStartFaultTest::Case>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The one case that takes a minute: a tool that never ends holds the dialog
+// back for that long only, keeps its temp.ini, and the next start, with the
+// tool mended, builds the catalogue afresh.
+TEST_F(FirstStartFaultTest, AToolThatNeverEndsHoldsTheDialogBackForAMinuteOnly)
+{
+    ModelOfTwo();
+    ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\HangingTool.exe", m_program / L"Unicode.exe"));
+    HANDLE hRelease = CreateEventW(nullptr, TRUE, FALSE, L"SoftwareInfoTest-ReleaseTool");
+    m_timeout = 2 * kTimeout;
+
+    EXPECT_EQ(0, RowsShown());
+    EXPECT_TRUE(PathExists(Data(L"temp.ini"))) << "left to the tool";
+    EXPECT_NE(std::string::npos, m_monitor.Text().find("has not ended within a minute"));
+
+    SetEvent(hRelease);
+    CloseHandle(hRelease);
+    // Its file can be replaced once the released tool has ended.
+    DWORD waited = 0;
+    while (!CopyFileTo(BinFolder() + L"\\Unicode.exe", m_program / L"Unicode.exe") && waited < kTimeout)
+    {
+        Sleep(50);
+        waited += 50;
+    }
+    ASSERT_LT(waited, kTimeout) << "the tool has ended";
+    m_timeout = kTimeout;
+    EXPECT_EQ(2, RowsShown());
+    EXPECT_FALSE(PathExists(Data(L"temp.ini")));
 }
 }

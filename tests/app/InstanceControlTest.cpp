@@ -3,6 +3,7 @@
 #include <CoverWindow.h>
 #include <ProgramRunner.h>
 #include <TestFolders.h>
+#include <resource.h>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,23 @@ TEST_F(InstanceControlTest, HaltClosesTheRunningInstanceAndShowsNothing)
     CProgramRunner halt(Program(), L"/halt");
     EXPECT_EQ(0u, halt.WaitForExit(kTimeout));
     EXPECT_TRUE(FirstEnds());
+}
+
+TEST_F(InstanceControlTest, EitherSwitchAlsoClosesAnOpenAboutBox)
+{
+    for (LPCWSTR args : {L"/halt", L"/haltAll"})
+    {
+        SCOPED_TRACE(args);
+        StartFirstInstance();
+        PostMessageW(m_hFirst, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        for (DWORD waited = 0; m_first->VisibleWindows().size() < 2 && waited < kTimeout; waited += 50)
+            Sleep(50);
+        ASSERT_EQ(2u, m_first->VisibleWindows().size()) << "the About box is open";
+
+        CProgramRunner halt(Program(), args);
+        EXPECT_EQ(0u, halt.WaitForExit(kTimeout));
+        EXPECT_TRUE(FirstEnds());
+    }
 }
 
 TEST_F(InstanceControlTest, HaltAllInAnyCaseClosesTheRunningInstance)

@@ -22,21 +22,31 @@ void CopyProgramWithoutResources(const CString& folder)
 }
 }
 
-TEST(Startup, WithoutTheResourceModuleShowsOnlyTheMissingDllBox)
+// No module, or a module that loads but holds no dialogs (a DLL of the
+// program folder put in its place).
+TEST(Startup, WithoutAUsableResourceModuleShowsOnlyTheMissingDllBox)
 {
-    CTempFolder folder;
-    CopyProgramWithoutResources(folder.Path());
-    CProgramRunner program(ProgramIn(folder.Path()), CString(), folder.Path());
-    ASSERT_TRUE(program.Started());
+    for (LPCWSTR substitute : {static_cast<LPCWSTR>(nullptr), L"Meridale.dll"})
+    {
+        SCOPED_TRACE(substitute ? substitute : L"no module");
+        CTempFolder folder;
+        CopyProgramWithoutResources(folder.Path());
+        if (substitute)
+        {
+            ASSERT_TRUE(CopyFileTo(folder / substitute, folder / L"SoftInfoRes.dll"));
+        }
+        CProgramRunner program(ProgramIn(folder.Path()), CString(), folder.Path());
+        ASSERT_TRUE(program.Started());
 
-    HWND hBox = program.WaitForWindow(L"ZelSoftwareInfo", kStartTimeout);
-    ASSERT_NE(nullptr, hBox);
-    EXPECT_STREQ(L"Missing DLL.  Please reinstall the software.", MessageBoxText(hBox));
-    EXPECT_EQ(1u, program.VisibleWindows().size());
-    EXPECT_EQ(nullptr, program.WaitForWindow(kCaption, 0));
+        HWND hBox = program.WaitForWindow(L"ZelSoftwareInfo", kStartTimeout);
+        ASSERT_NE(nullptr, hBox);
+        EXPECT_STREQ(L"Missing DLL.  Please reinstall the software.", MessageBoxText(hBox));
+        EXPECT_EQ(1u, program.VisibleWindows().size());
+        EXPECT_EQ(nullptr, program.WaitForWindow(kCaption, 0));
 
-    PostMessageW(hBox, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0u, program.WaitForExit(10000));
+        PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(0u, program.WaitForExit(10000));
+    }
 }
 
 TEST(Startup, ShowsTheMainDialogAndEndsWhenItCloses)

@@ -39,11 +39,11 @@ protected:
     }
 
     // Makes the volume's content reachable under the letter.
-    static void Activate(const CFactoryVolume& volume, wchar_t letter)
+    static void Activate(CFactoryVolume& volume, wchar_t letter)
     {
         const wchar_t text[] = {letter, L'\0'};
         volume.Configure(text);
-        ASSERT_TRUE(volume.Run(L"activate"));
+        ASSERT_TRUE(volume.Activate());
     }
 };
 
@@ -182,6 +182,23 @@ TEST_F(FindModelFileTest, NothingFoundLeavesThePathAsItWas)
     g_strModelFile = L"C:\\earlier\\MODEL.XML";
     FindModelFile(Idf(), L"XML");
     EXPECT_EQ(CString(L"C:\\earlier\\MODEL.XML"), g_strModelFile);
+}
+
+// The build makes idf\Model a host link to a folder outside idf, which wine
+// reports as a reparse point, as Windows does a junction.
+TEST_F(FindModelFileTest, AModelFileBehindAFolderLinkIsFound)
+{
+    const CString buildRoot = BinFolder().Left(BinFolder().ReverseFind(L'\\'));
+    const CString idf = buildRoot + L"\\tests\\catalogue\\linked\\idf";
+    WIN32_FIND_DATAW data;
+    const HANDLE hFind = FindFirstFileW(idf + L"\\Model", &data);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFind) << "the link is missing";
+    FindClose(hFind);
+    ASSERT_NE(0u, data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+
+    FindModelFile(idf, L"XML");
+
+    EXPECT_EQ(idf + L"\\Model\\PCMODEL_XML.xml", g_strModelFile);
 }
 
 // The build makes idf\sub\back a host link to idf itself. The walk must end,

@@ -1,6 +1,6 @@
 #include "FactoryVolume.h"
 
-#include "ProgramRunner.h"
+#include "HdvProbeEvents.h"
 
 #include <cstring>
 
@@ -12,7 +12,7 @@ CFactoryVolume::CFactoryVolume()
 
 CFactoryVolume::~CFactoryVolume()
 {
-    Run(L"disable");
+    Release();
 }
 
 void CFactoryVolume::WriteIni(const char* text) const
@@ -25,10 +25,32 @@ void CFactoryVolume::Configure(const CString& source, LPCWSTR letter) const
     WriteHdvIni(m_library / L"Hdv.ini", source, letter);
 }
 
-bool CFactoryVolume::Run(LPCWSTR command) const
+bool CFactoryVolume::Run(LPCWSTR commands) const
 {
-    CProgramRunner probe(m_library / L"HdvProbe.exe", command);
+    CProgramRunner probe(m_library / L"HdvProbe.exe", commands);
     return probe.WaitForExit(60000) == 1;
+}
+
+bool CFactoryVolume::Activate()
+{
+    Release();
+    m_held.reset(new CProgramRunner(m_library / L"HdvProbe.exe", L"activate hold disable"));
+    const CHdvProbeEvents events(m_held->ProcessId());
+    const HANDLE handles[] = {events.Held(), m_held->Process()};
+    if (WaitForMultipleObjects(2, handles, FALSE, 60000) == WAIT_OBJECT_0)
+        return true;
+    m_held.reset();
+    return false;
+}
+
+bool CFactoryVolume::Release()
+{
+    if (!m_held)
+        return false;
+    SetEvent(CHdvProbeEvents(m_held->ProcessId()).Release());
+    const bool removed = m_held->WaitForExit(60000) == 1;
+    m_held.reset();
+    return removed;
 }
 
 CImportedVolumeLibrary::CImportedVolumeLibrary() : m_ini(BinFolder() + L"\\Hdv.ini")

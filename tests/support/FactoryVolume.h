@@ -3,13 +3,16 @@
 // of the volume library with its own Hdv.ini and a probe program that calls
 // the library as the main program does. Several can be reachable at once,
 // each under its own letter.
+#include "ProgramRunner.h"
 #include "TestFolders.h"
+
+#include <memory>
 
 class CFactoryVolume
 {
 public:
     CFactoryVolume();
-    // Withdraws the volume's letter if the test left it reachable.
+    // Releases a held activation.
     ~CFactoryVolume();
 
     // The folder that becomes the drive's root.
@@ -21,13 +24,20 @@ public:
     void Configure(const CString& source, LPCWSTR letter) const;
     // Hdv.ini naming this volume's content.
     void Configure(LPCWSTR letter) const { Configure(Content(), letter); }
-    // Runs one operation (initialize, activate, disable) on a fresh library
-    // object; true when Initialize and the operation both returned nonzero.
-    bool Run(LPCWSTR command) const;
+    // Runs the operations (initialize, activate, disable, separated by
+    // blanks) in one probe process, each on a fresh library object; true
+    // when Initialize and every operation returned nonzero.
+    bool Run(LPCWSTR commands) const;
+    // Activates in a probe process that stays until Release, as a running
+    // program (or the user's own mapping) would; true when it activated.
+    bool Activate();
+    // Lets the held probe disable and end; true when its disable removed a letter.
+    bool Release();
 
 private:
     CTempFolder m_library;
     CTempFolder m_content;
+    std::unique_ptr<CProgramRunner> m_held;
 };
 
 // The volume library beside the test program (the one a program linked

@@ -2,9 +2,9 @@
 #include "DialogDriver.h"
 
 CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments, const CString& folder,
-                               HANDLE hToken, HANDLE hStdError)
+                               HANDLE hToken, HANDLE hStdError, const CString& commandName)
 {
-    CString commandLine = CString(L"\"") + exePath + L"\"";
+    CString commandLine = commandName.IsEmpty() ? CString(L"\"") + exePath + L"\"" : commandName;
     if (!arguments.IsEmpty())
         commandLine += CString(L" ") + arguments;
     std::vector<wchar_t> buffer(commandLine.GetString(), commandLine.GetString() + commandLine.GetLength() + 1);

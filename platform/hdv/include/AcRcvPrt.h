@@ -20,9 +20,12 @@ public:
 
     // Reads Hdv.ini beside the library; nonzero when its Source folder exists.
     int Initialize();
-    // Makes Source reachable as its letter; nonzero when it is.
+    // Makes Source reachable; nonzero when it is. A letter that already
+    // leads to Source is used as it is; otherwise Letter, or without it the
+    // first free letter from D, is defined, but never one in use.
     int ActivePOne();
-    // Withdraws the letter that leads to Source; nonzero when one was withdrawn.
+    // Removes the letter this process defined, if it still leads to Source;
+    // nonzero when one was removed. Other letters are never touched.
     int DisablePOne();
 
 private:

@@ -9,7 +9,8 @@
 #endif
 
 // Writes iniPath from the model file at modelPath: one section per Module
-// (named by its id, or "Module" + its 1-based position), one key per child
+// (named by its id; when that is empty or already taken, compared without
+// regard to case, by "Module" + its 1-based position), one key per child
 // element holding its text. TRUE on success; on any failure (empty or
 // missing path, unreadable or malformed file) nothing is written.
 MERIDALE_API BOOL MakeIniFromMcode(CString iniPath, CString modelPath);

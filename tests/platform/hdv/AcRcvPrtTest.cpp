@@ -4,12 +4,6 @@
 
 namespace
 {
-bool IsFolder(const CString& path)
-{
-    const DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 bool IsFile(const CString& path)
 {
     const DWORD attributes = GetFileAttributesW(path);
@@ -54,53 +48,74 @@ TEST(AcRcvPrtTest, InitializeNeedsHdvIniNamingAnExistingFolder)
     EXPECT_TRUE(setup.Run(L"initialize")) << "letter with colon";
 }
 
-TEST(AcRcvPrtTest, ActivateMakesTheFolderReachableAndDisableWithdrawsIt)
+// The first letter from D that no drive uses.
+wchar_t FirstFreeLetter()
 {
-    ASSERT_FALSE(DriveExists(kLetter));
-    CVolumeSetup setup(L"a.txt");
-    setup.Configure(L"Q");
-
-    ASSERT_TRUE(setup.Run(L"activate"));
-    EXPECT_TRUE(IsFolder(DriveRoot(kLetter) + L"idf"));
-    EXPECT_TRUE(IsFile(DriveRoot(kLetter) + L"idf\\a.txt"));
-
-    EXPECT_TRUE(setup.Run(L"disable"));
-    EXPECT_FALSE(IsFolder(DriveRoot(kLetter) + L"idf"));
-    EXPECT_FALSE(DriveExists(kLetter));
-    EXPECT_FALSE(setup.Run(L"disable")) << "nothing left to withdraw";
-}
-
-TEST(AcRcvPrtTest, ALetterThatLeadsElsewhereIsNeitherTakenNorWithdrawn)
-{
-    ASSERT_FALSE(DriveExists(kLetter));
-    CVolumeSetup owner(L"owner.txt");
-    owner.Configure(L"Q");
-    CVolumeSetup other(L"other.txt");
-    other.Configure(L"Q");
-    ASSERT_TRUE(owner.Run(L"activate"));
-
-    EXPECT_FALSE(other.Run(L"activate"));
-    EXPECT_FALSE(other.Run(L"disable"));
-    EXPECT_TRUE(IsFile(DriveRoot(kLetter) + L"idf\\owner.txt"));
-
-    EXPECT_TRUE(owner.Run(L"disable"));
-    EXPECT_FALSE(DriveExists(kLetter));
-}
-
-TEST(AcRcvPrtTest, WithoutALetterTheFirstFreeFromDIsUsed)
-{
-    wchar_t expected = L'\0';
-    for (wchar_t letter = L'Z'; letter >= L'D'; --letter)
+    for (wchar_t letter = L'D'; letter <= L'Z'; ++letter)
         if (!DriveExists(letter))
-            expected = letter;
-    ASSERT_NE(L'\0', expected);
-    CVolumeSetup setup(L"a.txt");
-    setup.Configure(nullptr);
+            return letter;
+    return L'\0';
+}
 
-    ASSERT_TRUE(setup.Run(L"activate"));
-    EXPECT_TRUE(IsFile(DriveRoot(expected) + L"idf\\a.txt"));
+// What Q was before a program's start.
+enum class Before
+{
+    Free,
+    LeadsToSource,
+    LeadsElsewhere
+};
 
-    EXPECT_TRUE(setup.Run(L"disable"));
-    EXPECT_FALSE(DriveExists(expected));
+// One start of a program (held between activation and deactivation) with
+// Letter=Q or no Letter, whatever Q was before.
+TEST(AcRcvPrtTest, ALetterIsDefinedOnlyWhenFreeAndRemovedOnlyByTheProcessThatDefinedIt)
+{
+    struct Case
+    {
+        const char* what;
+        LPCWSTR setting;
+        Before before;
+        bool activates;
+        bool removes;
+    };
+    const Case cases[] = {
+        {"Letter=Q, Q free", L"Q", Before::Free, true, true},
+        {"Letter=Q, Q the user's own to Source", L"Q", Before::LeadsToSource, true, false},
+        {"Letter=Q, Q in use elsewhere", L"Q", Before::LeadsElsewhere, false, false},
+        {"no Letter, none leads to Source", nullptr, Before::Free, true, true},
+        {"no Letter, Q the user's own to Source", nullptr, Before::LeadsToSource, true, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        ASSERT_FALSE(DriveExists(kLetter));
+        CVolumeSetup setup(L"a.txt");
+        setup.Configure(c.setting);
+        CVolumeSetup users(L"users.txt");
+        if (c.before != Before::Free)
+        {
+            users.Configure(c.before == Before::LeadsToSource ? setup.Content() : users.Content(), L"Q");
+            ASSERT_TRUE(users.Activate());
+        }
+        const CString before = c.before == Before::LeadsElsewhere ? L"users.txt" : L"a.txt";
+        const wchar_t expected = c.setting || c.before == Before::LeadsToSource ? kLetter : FirstFreeLetter();
+        const wchar_t firstFree = FirstFreeLetter();
+
+        EXPECT_EQ(c.activates, setup.Activate());
+        if (c.activates)
+        {
+            EXPECT_TRUE(IsFile(DriveRoot(expected) + L"idf\\a.txt"));
+        }
+        if (c.before == Before::LeadsToSource)
+        {
+            EXPECT_FALSE(DriveExists(firstFree)) << "no second letter";
+        }
+        EXPECT_EQ(c.removes, setup.Release());
+
+        EXPECT_EQ(!c.removes, DriveExists(expected));
+        if (c.before != Before::Free)
+        {
+            EXPECT_TRUE(IsFile(DriveRoot(kLetter) + L"idf\\" + before)) << "the user's letter stays as it was";
+        }
+    }
 }
 }

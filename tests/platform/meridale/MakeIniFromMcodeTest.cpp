@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 namespace
@@ -140,5 +141,41 @@ TEST_F(MakeIniFromMcodeTest, ReplacesAnEarlierFileWhole)
     const std::vector<CString> names = ProfileSectionNames(m_ini);
     ASSERT_EQ(1u, names.size());
     EXPECT_STREQ(L"New", names[0]);
+}
+
+// The profile functions compare section names without regard to case, so
+// a module whose id is empty or taken, in any case, gets a derived name.
+TEST_F(MakeIniFromMcodeTest, EveryModuleGetsASectionOfItsOwn)
+{
+    struct Case
+    {
+        const char* idAttribute;
+        const wchar_t* section;
+    };
+    const Case cases[] = {
+        {" id=\"Module2\"", L"Module2"},
+        {"", L"Module2-2"},
+        {" id=\"A\"", L"A"},
+        {" id=\"A\"", L"Module4"},
+        {" id=\"a\"", L"Module5"},
+        {" id=\"\"", L"Module6"},
+        {" id=\"module6\"", L"Module7"},
+        {" id=\"x\"", L"x"},
+    };
+    std::string xml = "<?xml version=\"1.0\"?>\n<Model>";
+    for (size_t i = 0; i < std::size(cases); ++i)
+        xml += std::string("<Module") + cases[i].idAttribute + "><CustomerLabel>L" + std::to_string(i) +
+               "</CustomerLabel></Module>";
+    WriteModel(xml + "</Model>\n");
+
+    ASSERT_TRUE(MakeIniFromMcode(m_ini, m_model));
+
+    const std::vector<CString> names = ProfileSectionNames(m_ini);
+    ASSERT_EQ(std::size(cases), names.size());
+    for (size_t i = 0; i < std::size(cases); ++i)
+    {
+        EXPECT_STREQ(cases[i].section, names[i]);
+        EXPECT_STREQ(CString(L"L") + std::to_wstring(i).c_str(), ProfileValue(m_ini, cases[i].section, L"CustomerLabel"));
+    }
 }
 }
