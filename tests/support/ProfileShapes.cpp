@@ -1,5 +1,7 @@
 #include "ProfileShapes.h"
 
+#include <cstdio>
+
 const std::vector<std::wstring> kShapeSections = {
     L"Alpha", L"alpha", L"ALPHA", L"Beta", L"Caf\u00e9", L"CAF\u00c9", L"Stra\u00dfe", L"STRASSE", L"Tool",
     L"\u5199\u771f", L"a]b", L"x=y", L";semi", L"\"q\"", L"M1", L"m1"};
@@ -83,3 +85,32 @@ std::wstring CProfileShapes::File(int lineCount)
         text += Line() + ends[style < 3 ? style : Below(3)];
     return text;
 }
+
+std::string ShownText(const std::wstring& text)
+{
+    std::string shown;
+    for (size_t i = 0; i < text.size();)
+    {
+        size_t run = 1;
+        while (i + run < text.size() && text[i + run] == text[i])
+            ++run;
+        const wchar_t ch = text[i];
+        char one[16];
+        if (ch >= 0x20 && ch < 0x7F)
+            sprintf(one, "%c", static_cast<char>(ch));
+        else
+            sprintf(one, "\\x%X", static_cast<unsigned>(ch));
+        if (run > 8)
+        {
+            shown += std::string(one) + "{" + std::to_string(run) + "}";
+            i += run;
+        }
+        else
+        {
+            shown += one;
+            ++i;
+        }
+    }
+    return shown;
+}
+

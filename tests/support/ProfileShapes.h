@@ -34,3 +34,7 @@ private:
 
     std::mt19937 m_random;
 };
+
+// Text for a failure message: control characters escaped, long runs of one
+// character shortened.
+std::string ShownText(const std::wstring& text);

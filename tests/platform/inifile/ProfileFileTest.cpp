@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <set>
 #include <string>
 
@@ -20,49 +19,6 @@ std::vector<CString> PlatformSectionNames(const CString& path)
         if (!name.IsEmpty())
             names.push_back(name);
     return names;
-}
-
-CString PlatformValue(const CString& path, const CString& section, const CString& key, DWORD size = 1 << 16)
-{
-    static std::vector<wchar_t> buffer(1 << 16);
-    const DWORD count = GetPrivateProfileStringW(section, key, L"", buffer.data(), size, path);
-    return CString(buffer.data(), static_cast<int>(count));
-}
-
-// Text for a failure message: control characters escaped, long runs of one
-// character shortened.
-std::string Shown(const std::wstring& text)
-{
-    std::string shown;
-    for (size_t i = 0; i < text.size();)
-    {
-        size_t run = 1;
-        while (i + run < text.size() && text[i + run] == text[i])
-            ++run;
-        const wchar_t ch = text[i];
-        char one[16];
-        if (ch >= 0x20 && ch < 0x7F)
-            sprintf(one, "%c", static_cast<char>(ch));
-        else
-            sprintf(one, "\\x%X", static_cast<unsigned>(ch));
-        if (run > 8)
-        {
-            shown += std::string(one) + "{" + std::to_string(run) + "}";
-            i += run;
-        }
-        else
-        {
-            shown += one;
-            ++i;
-        }
-    }
-    return shown;
-}
-
-std::wstring Utf16Text(const CString& path)
-{
-    const std::string bytes = ReadFileBytes(path);
-    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
 }
 
 CString Upper(CString s)
@@ -80,7 +36,7 @@ void ExpectSameAnswers(const CString& path, const std::wstring& text)
     file.Load(path);
     const std::vector<CString> names = PlatformSectionNames(path);
     const std::vector<CString> readerNames = file.SectionNames();
-    ASSERT_EQ(names.size(), readerNames.size()) << "section names of\n" << Shown(text);
+    ASSERT_EQ(names.size(), readerNames.size()) << "section names of\n" << ShownText(text);
     for (size_t i = 0; i < names.size(); ++i)
         ASSERT_STREQ(names[i], readerNames[i]) << "section name " << i;
     std::set<std::wstring> sections;
@@ -97,12 +53,12 @@ void ExpectSameAnswers(const CString& path, const std::wstring& text)
         for (const std::wstring& key : kShapeKeys)
         {
             const CString value = file.GetString(section.c_str(), key.c_str());
-            ASSERT_STREQ(PlatformValue(path, section.c_str(), key.c_str()), value)
-                << "[" << Shown(section) << "] " << Shown(key) << " in\n" << Shown(text);
+            ASSERT_STREQ(ProfileString(path, section.c_str(), key.c_str()), value)
+                << "[" << ShownText(section) << "] " << ShownText(key) << " in\n" << ShownText(text);
             // In the catalogue's buffer of 1,024 characters.
-            ASSERT_STREQ(PlatformValue(path, section.c_str(), key.c_str(), 1024),
+            ASSERT_STREQ(ProfileString(path, section.c_str(), key.c_str(), 1024),
                          file.GetString(section.c_str(), key.c_str(), 1024))
-                << "[" << Shown(section) << "] " << Shown(key) << " cut, in\n" << Shown(text);
+                << "[" << ShownText(section) << "] " << ShownText(key) << " cut, in\n" << ShownText(text);
         }
 }
 
@@ -173,7 +129,7 @@ TEST_F(ProfileFileTest, WritesAsWritePrivateProfileStringW)
             file.SetString(section, key, value);
         }
         ASSERT_TRUE(file.Save(readerPath));
-        ASSERT_EQ(Shown(Utf16Text(platformPath)), Shown(Utf16Text(readerPath))) << "seed " << seed;
+        ASSERT_EQ(ShownText(Utf16FileText(platformPath)), ShownText(Utf16FileText(readerPath))) << "seed " << seed;
     }
 }
 
