@@ -140,12 +140,15 @@ void CSoftwareInfoDialog::LoadCatalogue(CString strAppsIni)
     // The list makes room for every row at once and takes each at its end,
     // already in order; it redraws once at the end, not for every row.
     m_list.SetRedraw(FALSE);
-    m_list.SetItemCount(m_list.GetItemCount() + static_cast<int>(catalogue.size()));
-    for (const CProduct& product : catalogue)
+    // The list has no sorting style, so each row lands where it is put.
+    const int nFirst = m_list.GetItemCount();
+    m_list.SetItemCount(nFirst + static_cast<int>(catalogue.size()));
+    for (size_t i = 0; i < catalogue.size(); ++i)
     {
-        const int nRow = m_list.InsertItem(LVIF_TEXT, m_list.GetItemCount(), product.*kColumns[0].m_pText, 0, 0, 0, 0);
+        const int nRow = nFirst + static_cast<int>(i);
+        m_list.InsertItem(LVIF_TEXT, nRow, catalogue[i].*kColumns[0].m_pText, 0, 0, 0, 0);
         for (int nColumn = 1; nColumn < static_cast<int>(ARRAYSIZE(kColumns)); ++nColumn)
-            m_list.SetItemText(nRow, nColumn, product.*kColumns[nColumn].m_pText);
+            m_list.SetItemText(nRow, nColumn, catalogue[i].*kColumns[nColumn].m_pText);
     }
     m_list.SetRedraw(TRUE);
     m_list.Invalidate();
