@@ -2,6 +2,8 @@
 #include "FileHandle.h"
 #include "Utf16TextFile.h"
 
+#include <algorithm>
+
 namespace
 {
 // The profile functions trim the ASCII white space and the old end-of-file
@@ -32,18 +34,24 @@ std::wstring UpToNul(std::wstring s)
 }
 
 // Names match without regard to the case of the ASCII letters only: the
-// profile functions here (wine) tell "Caf\u00e9" from "CAF\u00c9".
+// profile functions under wine tell "Caf\u00e9" from "CAF\u00c9". Whether
+// Windows folds other letters too, its recorded answers do not say.
+wchar_t FoldedChar(wchar_t ch)
+{
+    return (ch >= L'a' && ch <= L'z') ? static_cast<wchar_t>(ch - L'a' + L'A') : ch;
+}
+
 std::wstring Folded(std::wstring s)
 {
     for (wchar_t& ch : s)
-        if (ch >= L'a' && ch <= L'z')
-            ch = static_cast<wchar_t>(ch - L'a' + L'A');
+        ch = FoldedChar(ch);
     return s;
 }
 
 bool SameName(const std::wstring& a, const std::wstring& b)
 {
-    return a.size() == b.size() && Folded(a) == Folded(b);
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return FoldedChar(x) == FoldedChar(y); });
 }
 
 std::wstring Decoded(const std::string& bytes)

@@ -30,7 +30,11 @@ public:
     // section at the end of the file.
     void SetString(const CString& section, const CString& key, const CString& value);
     // Writes the whole file as UTF-16LE with a byte-order mark, beside the
-    // target and then moved into place. TRUE on success.
+    // target and then moved into place. TRUE on success. The file is written
+    // anew from what was read, as wine's profile functions write it: blank
+    // lines go and blanks around '=' are dropped. Windows changes only the
+    // lines it writes and keeps the rest of an existing file as it stands;
+    // the answers read back are the same.
     BOOL Save(const CString& path) const;
 
 private:
