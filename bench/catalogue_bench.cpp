@@ -44,7 +44,9 @@ CCatalogue MakeProducts(int count)
         products.push_back({ name, description });
     }
     std::stable_sort(products.begin(), products.end(),
-                     [](const CProduct& a, const CProduct& b) { return a.m_strName.CompareNoCase(b.m_strName) < 0; });
+                     [](const CProduct& a, const CProduct& b) {
+                         return a.m_strName.CompareNoCase(b.m_strName) < 0;
+                     });
     return products;
 }
 
@@ -52,8 +54,8 @@ CString CatalogueText(const CCatalogue& products)
 {
     CString text;
     for (auto it = products.rbegin(); it != products.rend(); ++it)
-        text += L"[" + it->m_strName + L"]\r\n" + kCustomerDescriptionKey + L"=" + it->m_strDescription + L"\r\nLabel=" +
-                it->m_strName + L"\r\n";
+        text += L"[" + it->m_strName + L"]\r\n" + kCustomerDescriptionKey + L"=" + it->m_strDescription +
+                L"\r\nLabel=" + it->m_strName + L"\r\n";
     return text;
 }
 
@@ -69,7 +71,8 @@ void InsertRows(HWND hList, const CCatalogue& products)
         item.mask = LVIF_TEXT;
         item.iItem = static_cast<int>(i);
         item.pszText = const_cast<LPWSTR>(products[i].m_strName.GetString());
-        const WPARAM row = static_cast<WPARAM>(SendMessageW(hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        const WPARAM row =
+            static_cast<WPARAM>(SendMessageW(hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
         LVITEMW sub = {};
         sub.iSubItem = 1;
         sub.pszText = const_cast<LPWSTR>(products[i].m_strDescription.GetString());

@@ -50,8 +50,9 @@ std::wstring Folded(std::wstring s)
 
 bool SameName(const std::wstring& a, const std::wstring& b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return FoldedChar(x) == FoldedChar(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+               return FoldedChar(x) == FoldedChar(y);
+           });
 }
 
 std::wstring Decoded(const std::string& bytes)

@@ -25,7 +25,10 @@ public:
     // sometimes long. No line breaks, no NULs.
     std::wstring Value();
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-    const std::wstring& Pick(const std::vector<std::wstring>& from) { return from[static_cast<size_t>(Below(static_cast<int>(from.size())))]; }
+    const std::wstring& Pick(const std::vector<std::wstring>& from)
+    {
+        return from[static_cast<size_t>(Below(static_cast<int>(from.size())))];
+    }
 
 private:
     std::wstring Blanks();
