@@ -1,13 +1,13 @@
 #include "CataloguePreparation.h"
 
+#include "Catalogue.h"
 #include "CatalogueValue.h"
 #include "FactoryDiscovery.h"
 #include "FileSystem.h"
 #include "FirstStartReport.h"
 
 #include <Meridale.h>
-#include <ProfileReader.h>
-#include <UnicodeIniFile.h>
+#include <ProfileFile.h>
 
 #include <shellapi.h>
 
@@ -47,27 +47,29 @@ void PrepareCatalogue(const CatalogueLocations& locations)
 
 void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
 {
-    // The whole list of section names: apps.ini is kept for good, so a
-    // module left out here would never be listed.
-    CStringArray names;
-    ReadSectionNames(strModulesIni, names);
-    bool bTempExists = FileExists(strTempIni);
-    for (INT_PTR i = 0; i < names.GetSize(); ++i)
+    // Each file is read once and temp.ini written once: the profile
+    // functions would read the whole file again for every value and
+    // rewrite it for every entry. The whole list of section names is
+    // converted, since apps.ini is kept for good and a module left out here
+    // would never be listed.
+    CProfileFile modules;
+    modules.Load(strModulesIni);
+    // A temp.ini left over from an earlier run is added to.
+    CProfileFile temp;
+    temp.Load(strTempIni);
+    bool bChanged = false;
+    for (const CString& name : modules.SectionNames())
     {
-        const CString strLabel = ReadCatalogueValue(strModulesIni, names[i], L"CustomerLabel");
-        const CString strDescription = ReadCatalogueValue(strModulesIni, names[i], L"CustomerDescription");
+        const CString strLabel = CatalogueValue(modules, name, kCustomerLabelKey);
         if (strLabel.IsEmpty())
             continue;
-        // The profile functions give a new file the ANSI code page, which
-        // turns every character outside it into '?'. Started as an empty
-        // UTF-16 file, temp.ini keeps them all.
-        if (!bTempExists)
-        {
-            CUnicodeIniFile().Save(strTempIni);
-            bTempExists = true;
-        }
-        WritePrivateProfileStringW(strLabel, L"CustomerDescription", strDescription, strTempIni);
+        temp.SetString(strLabel, kCustomerDescriptionKey, CatalogueValue(modules, name, kCustomerDescriptionKey));
+        bChanged = true;
     }
+    // Saved as UTF-16: the profile functions would give a new file the ANSI
+    // code page, which turns every character outside it into '?'.
+    if (bChanged)
+        temp.Save(strTempIni);
 }
 
 bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder)

@@ -1,10 +1,10 @@
 #include "CatalogueValue.h"
 
-CString ReadCatalogueValue(const CString& strPath, const CString& strSection, LPCWSTR pszKey)
+#include <ProfileFile.h>
+
+CString CatalogueValue(const CProfileFile& file, const CString& strSection, LPCWSTR pszKey)
 {
-    wchar_t value[1024];
-    const DWORD count = GetPrivateProfileStringW(strSection, pszKey, L"", value, ARRAYSIZE(value), strPath);
-    CString strValue(value, static_cast<int>(count));
+    CString strValue = file.GetString(strSection, pszKey, 1024);
     strValue.Trim();
     return strValue;
 }

@@ -1,18 +1,22 @@
 #include "SectionNameArray.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 void CSectionNameArray::SortNoCase()
 {
     // Catalogues may hold thousands of names: a stable O(n log n) sort keeps
-    // the order of equal names as a bubble sort would, without its n² cost.
-    std::vector<CString> sorted;
+    // the order of equal names as a bubble sort would, without its n² cost,
+    // and each name is folded once rather than at every comparison.
+    std::vector<std::pair<CString, CString>> sorted;
     sorted.reserve(static_cast<size_t>(GetSize()));
     for (INT_PTR i = 0; i < GetSize(); ++i)
-        sorted.push_back(GetAt(i));
+        sorted.emplace_back(CString(GetAt(i)).MakeLower(), GetAt(i));
     std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
+                     [](const std::pair<CString, CString>& a, const std::pair<CString, CString>& b) {
+                         return a.first.Compare(b.first) < 0;
+                     });
     for (size_t i = 0; i < sorted.size(); ++i)
-        SetAt(static_cast<INT_PTR>(i), sorted[i]);
+        SetAt(static_cast<INT_PTR>(i), sorted[i].second);
 }

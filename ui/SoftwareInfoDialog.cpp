@@ -2,15 +2,29 @@
 #include "AboutBox.h"
 #include "ListCopy.h"
 
+#include <Catalogue.h>
 #include <CatalogueLocations.h>
-#include <CatalogueValue.h>
 #include <CorvelAPI.h>
 #include <CataloguePreparation.h>
-#include <ProfileReader.h>
-#include <SectionNameArray.h>
 #include <resource.h>
 
 #include <windowsx.h>
+
+namespace
+{
+// The list's columns, left to right: the heading's string and the
+// product's text shown in it.
+struct CCatalogueColumn
+{
+    UINT m_nHeadingId;
+    CString CProduct::*m_pText;
+};
+
+const CCatalogueColumn kColumns[] = {
+    {IDS_COLUMN_SOFTWARE, &CProduct::m_strName},
+    {IDS_COLUMN_DESCRIPTION, &CProduct::m_strDescription},
+};
+}
 
 CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent)
     : CorvelDialog2(IDD_SOFTWAREINFO_DIALOG, pParent),
@@ -59,11 +73,12 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
 
     m_list.Corvel();
 
-    CString heading;
-    heading.LoadString(IDS_COLUMN_SOFTWARE);
-    m_list.InsertColumn(0, heading, LVCFMT_LEFT, CorvelScale(100, nDpi), 0);
-    heading.LoadString(IDS_COLUMN_DESCRIPTION);
-    m_list.InsertColumn(1, heading, LVCFMT_LEFT, CorvelScale(100, nDpi), 1);
+    for (int nColumn = 0; nColumn < static_cast<int>(ARRAYSIZE(kColumns)); ++nColumn)
+    {
+        CString heading;
+        heading.LoadString(kColumns[nColumn].m_nHeadingId);
+        m_list.InsertColumn(nColumn, heading, LVCFMT_LEFT, CorvelScale(100, nDpi), nColumn);
+    }
 
     CatalogueLocations locations = GetCatalogueLocations();
     PrepareCatalogue(locations);
@@ -75,8 +90,8 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
 
 void CSoftwareInfoDialog::SizeColumns()
 {
-    m_list.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
-    m_list.SendMessage(LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+    for (int nColumn = 0; nColumn < static_cast<int>(ARRAYSIZE(kColumns)); ++nColumn)
+        m_list.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nColumn), MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
 }
 
 void CSoftwareInfoDialog::SetWindowIcons(UINT nDpi)
@@ -193,21 +208,19 @@ void CSoftwareInfoDialog::OnListItemChanged(NMHDR*, LRESULT* pResult)
 
 void CSoftwareInfoDialog::LoadCatalogue(CString strAppsIni)
 {
-    CSectionNameArray names;
-    ReadSectionNames(strAppsIni, names);
-    names.SortNoCase();
-
-    // Each row goes in at the top, so walking from the last name to the
-    // first leaves the list in ascending order. The list redraws once at
-    // the end, not for every row.
+    const CCatalogue catalogue = ReadCatalogue(strAppsIni);
+    // The list makes room for every row at once and takes each at its end,
+    // already in order; it redraws once at the end, not for every row.
     m_list.SetRedraw(FALSE);
-    for (INT_PTR i = names.GetSize() - 1; i >= 0; --i)
+    // The list has no sorting style, so each row lands where it is put.
+    const int nFirst = m_list.GetItemCount();
+    m_list.SetItemCount(nFirst + static_cast<int>(catalogue.size()));
+    for (size_t i = 0; i < catalogue.size(); ++i)
     {
-        const CString strDescription = ReadCatalogueValue(strAppsIni, names[i], L"CustomerDescription");
-        if (strDescription.IsEmpty())
-            continue;
-        m_list.InsertItem(LVIF_TEXT, 0, names[i], 0, 0, 0, 0);
-        m_list.SetItemText(0, 1, strDescription);
+        const int nRow = nFirst + static_cast<int>(i);
+        m_list.InsertItem(LVIF_TEXT, nRow, catalogue[i].*kColumns[0].m_pText, 0, 0, 0, 0);
+        for (int nColumn = 1; nColumn < static_cast<int>(ARRAYSIZE(kColumns)); ++nColumn)
+            m_list.SetItemText(nRow, nColumn, catalogue[i].*kColumns[nColumn].m_pText);
     }
     m_list.SetRedraw(TRUE);
     m_list.Invalidate();

@@ -1,4 +1,5 @@
 #include "UnicodeIniFile.h"
+#include "Utf16TextFile.h"
 
 #include <cwctype>
 
@@ -21,43 +22,6 @@ bool NeedsQuotes(const CString& value)
         if (ch == L'"' || ch == L'\'' || iswspace(ch))
             return true;
     return false;
-}
-
-class CFileHandle
-{
-public:
-    explicit CFileHandle(HANDLE h) : m_h(h) {}
-    ~CFileHandle() { Close(); }
-    CFileHandle(const CFileHandle&) = delete;
-    CFileHandle& operator=(const CFileHandle&) = delete;
-    HANDLE Get() const { return m_h; }
-    bool IsValid() const { return m_h != INVALID_HANDLE_VALUE; }
-    BOOL Close()
-    {
-        BOOL ok = TRUE;
-        if (IsValid())
-            ok = CloseHandle(m_h);
-        m_h = INVALID_HANDLE_VALUE;
-        return ok;
-    }
-
-private:
-    HANDLE m_h;
-};
-
-bool WriteWhole(const CString& path, const std::wstring& text)
-{
-    CFileHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid())
-        return false;
-    const wchar_t bom = 0xFEFF;
-    DWORD written = 0;
-    if (!WriteFile(file.Get(), &bom, sizeof(bom), &written, nullptr) || written != sizeof(bom))
-        return false;
-    const DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (size && (!WriteFile(file.Get(), text.data(), size, &written, nullptr) || written != size))
-        return false;
-    return FlushFileBuffers(file.Get()) && file.Close();
 }
 }
 
@@ -83,10 +47,5 @@ void CUnicodeIniFile::AddValue(const CString& key, const CString& value)
 
 BOOL CUnicodeIniFile::Save(const CString& path) const
 {
-    const CString aside = path + L".new";
-    if (WriteWhole(aside, m_text) &&
-        MoveFileExW(aside, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return TRUE;
-    DeleteFileW(aside);
-    return FALSE;
+    return SaveUtf16Text(path, m_text);
 }

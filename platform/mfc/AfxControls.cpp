@@ -62,6 +62,11 @@ int CListCtrl::GetItemCount() const
     return static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
 }
 
+void CListCtrl::SetItemCount(int nItems)
+{
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(nItems));
+}
+
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
     // The list copies at most the buffer size less one: grow until it fits.

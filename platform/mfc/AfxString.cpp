@@ -24,6 +24,12 @@ int CString::CompareNoCase(LPCWSTR psz) const
     return FoldLower(m_str.c_str()).compare(FoldLower(psz));
 }
 
+CString& CString::MakeLower()
+{
+    m_str = FoldLower(m_str.c_str());
+    return *this;
+}
+
 int CString::Find(wchar_t ch, int nStart) const
 {
     if (nStart < 0 || nStart > GetLength())

@@ -1,6 +1,6 @@
 // Unicode.exe "<temp.ini>" "<apps.ini>": writes apps.ini (UTF-16LE) holding
 // every section of temp.ini with its CustomerDescription.
-#include <ProfileReader.h>
+#include <ProfileFile.h>
 #include <UnicodeIniFile.h>
 
 #include <shellapi.h>
@@ -8,6 +8,8 @@
 
 namespace
 {
+const LPCWSTR kDescriptionKey = L"CustomerDescription";
+
 enum ExitCode
 {
     ExitOk = 0,
@@ -48,13 +50,14 @@ int Convert(const CString& tempIni, const CString& appsIni)
 {
     if (!CanRead(tempIni))
         return Fail(ExitUnreadable, CString(L"cannot read ") + tempIni);
-    CStringArray names;
-    ReadSectionNames(tempIni, names);
+    // temp.ini is read once, whatever its size.
+    CProfileFile temp;
+    temp.Load(tempIni);
     CUnicodeIniFile apps;
-    for (INT_PTR i = 0; i < names.GetSize(); ++i)
+    for (const CString& name : temp.SectionNames())
     {
-        apps.AddSection(names[i]);
-        apps.AddValue(L"CustomerDescription", ReadProfileValue(tempIni, names[i], L"CustomerDescription"));
+        apps.AddSection(name);
+        apps.AddValue(kDescriptionKey, temp.GetString(name, kDescriptionKey));
     }
     if (!apps.Save(appsIni))
         return Fail(ExitUnwritable, CString(L"cannot write ") + appsIni);

@@ -43,6 +43,13 @@ CString ProfileValue(const CString& path, LPCWSTR section, LPCWSTR key)
     return buffer.data();
 }
 
+CString ProfileString(const CString& path, LPCWSTR section, LPCWSTR key, DWORD size)
+{
+    std::vector<wchar_t> buffer(size);
+    const DWORD count = GetPrivateProfileStringW(section, key, L"", buffer.data(), size, path);
+    return CString(buffer.data(), static_cast<int>(count));
+}
+
 bool StartsWithUtf16Bom(const CString& path)
 {
     HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -53,4 +60,10 @@ bool StartsWithUtf16Bom(const CString& path)
     ReadFile(hFile, bom, sizeof(bom), &read, nullptr);
     CloseHandle(hFile);
     return read == sizeof(bom) && bom[0] == 0xFF && bom[1] == 0xFE;
+}
+
+std::wstring Utf16FileText(const CString& path)
+{
+    const std::string bytes = ReadFileBytes(path);
+    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
 }

@@ -13,5 +13,10 @@ bool WriteUtf16Ini(const CString& path, const CString& text);
 
 std::vector<CString> ProfileSectionNames(const CString& path);
 CString ProfileValue(const CString& path, LPCWSTR section, LPCWSTR key);
+// What GetPrivateProfileStringW gives with an empty default and a buffer of
+// size characters.
+CString ProfileString(const CString& path, LPCWSTR section, LPCWSTR key, DWORD size = 1 << 16);
 // The file's first bytes are a UTF-16LE byte-order mark.
 bool StartsWithUtf16Bom(const CString& path);
+// The whole UTF-16 text of a file, its byte-order mark included.
+std::wstring Utf16FileText(const CString& path);

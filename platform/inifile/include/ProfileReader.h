@@ -1,6 +1,6 @@
 #pragma once
-// Reads profile (INI) files whole, in whatever encoding the platform accepts:
-// the buffers grow until nothing is cut.
+// Single questions about a profile (INI) file, each answered from one
+// reading of the whole file (CProfileFile).
 #include <afxwin.h>
 
 // Every non-empty section name, in file order.

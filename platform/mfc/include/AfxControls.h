@@ -19,6 +19,8 @@ public:
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
     UINT GetItemState(int nItem, UINT nMask) const;
     int GetItemCount() const;
+    // Makes room for nItems rows at once, before they are inserted.
+    void SetItemCount(int nItems);
     CString GetItemText(int nItem, int nSubItem) const;
     int GetColumnWidth(int nCol) const;
     // The number of columns and a column's heading, from the list's header.

@@ -32,8 +32,11 @@ public:
 
     // Ordinal comparison: <0, 0 or >0.
     int Compare(LPCWSTR psz) const;
-    // Compares after folding both strings to lower case with the platform's mapping.
+    // Compares after folding both strings to lower case with the platform's
+    // mapping: the same as Compare on two strings made lower case.
     int CompareNoCase(LPCWSTR psz) const;
+    // Folds to lower case with the platform's mapping.
+    CString& MakeLower();
 
     int Find(wchar_t ch, int nStart = 0) const;
     int Find(LPCWSTR pszSub, int nStart = 0) const;

@@ -1,0 +1,63 @@
+#pragma once
+// A profile (INI) file held in memory. Read whole once, it answers the
+// section-name and value questions as GetPrivateProfileSectionNamesW and
+// GetPrivateProfileStringW answer them; changed by the rules of
+// WritePrivateProfileStringW, it is written whole once.
+#include <afxwin.h>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class CProfileFile
+{
+public:
+    // Reads the file: UTF-16LE when it starts with a byte-order mark,
+    // otherwise the ANSI code page. A missing or unreadable file reads as an
+    // empty one, as the profile functions take it; FALSE then.
+    BOOL Load(const CString& path);
+
+    // Every non-empty section name in file order, duplicates included.
+    std::vector<CString> SectionNames() const;
+    // The key's value as GetPrivateProfileStringW gives it with an empty
+    // default and a buffer of cchBuffer characters (at most cchBuffer - 1
+    // arrive): empty when there is none.
+    CString GetString(const CString& section, const CString& key, size_t cchBuffer = SIZE_MAX) const;
+
+    // Sets the key as WritePrivateProfileStringW does: the first section and
+    // key matching without regard to case take the value and keep their
+    // spelling; otherwise the key goes at the end of the section, or a new
+    // section at the end of the file.
+    void SetString(const CString& section, const CString& key, const CString& value);
+    // Writes the whole file as UTF-16LE with a byte-order mark, beside the
+    // target and then moved into place. TRUE on success. The file is written
+    // anew from what was read, as wine's profile functions write it: blank
+    // lines go and blanks around '=' are dropped. Windows changes only the
+    // lines it writes and keeps the rest of an existing file as it stands;
+    // the answers read back are the same.
+    BOOL Save(const CString& path) const;
+
+private:
+    struct CEntry
+    {
+        std::wstring m_name;
+        std::wstring m_value;
+        bool m_bHasValue;  // the line had an equals sign
+    };
+    struct CSection
+    {
+        std::wstring m_name;
+        std::vector<CEntry> m_entries;
+    };
+
+    void Parse(const std::wstring& text);
+    void AddSection(const std::wstring& name);
+    const CSection* FindSection(const std::wstring& name) const;
+    static CEntry* FindEntry(CSection& section, const std::wstring& name);
+
+    // Lines before the first section header belong to a section without a
+    // name, which no question can reach.
+    std::vector<CSection> m_sections;
+    // The first section of each name, by its name with ASCII letters in upper case.
+    std::unordered_map<std::wstring, size_t> m_firstSection;
+};

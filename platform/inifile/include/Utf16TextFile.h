@@ -1,0 +1,9 @@
+#pragma once
+// Whole text files in UTF-16LE with a byte-order mark.
+#include <afxwin.h>
+
+#include <string>
+
+// Writes the text beside the target and moves it into place, so the target
+// is either the old file or the whole new one. TRUE on success.
+BOOL SaveUtf16Text(const CString& path, const std::wstring& text);
