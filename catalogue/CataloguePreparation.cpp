@@ -68,8 +68,8 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
     }
     // Saved as UTF-16: the profile functions would give a new file the ANSI
     // code page, which turns every character outside it into '?'.
-    if (bChanged)
-        temp.Save(strTempIni);
+    if (bChanged && !temp.Save(strTempIni))
+        ReportFirstStartFailure(L"cannot write " + strTempIni);
 }
 
 bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder)
