@@ -120,9 +120,13 @@ TEST_F(InstanceControlTest, BothSwitchesSignalOnlyTheSessionEvent)
 TEST_F(InstanceControlTest, BareWordIsNoSwitch)
 {
     StartFirstInstance();
+    HANDLE hUser = OpenEventW(SYNCHRONIZE, FALSE, kUserEvent);
+    ASSERT_NE(nullptr, hUser);
     CProgramRunner bare(Program(), L"halt");
     EXPECT_EQ(0u, bare.WaitForExit(kTimeout));
-    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(500));
+    EXPECT_FALSE(EventIsSet(hUser)) << "nothing asks the first to close";
+    CloseHandle(hUser);
+    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
     EXPECT_EQ(1u, VisibleWindowsOf(m_first->ProcessId(), kCaption).size());
 }
 
@@ -142,6 +146,10 @@ TEST_F(InstanceControlTest, HaltAllWithoutAdministratorRightsShowsTheMessageAndS
     HANDLE hToken = CreateNonAdministratorToken();
     ASSERT_NE(nullptr, hToken);
     StartFirstInstance();
+    HANDLE hUser = OpenEventW(SYNCHRONIZE, FALSE, kUserEvent);
+    HANDLE hAll = OpenEventW(SYNCHRONIZE, FALSE, kAllEvent);
+    ASSERT_NE(nullptr, hUser);
+    ASSERT_NE(nullptr, hAll);
     {
         CProgramRunner haltAll(Program(), L"/haltAll", CString(), hToken);
         ASSERT_TRUE(haltAll.Started());
@@ -160,5 +168,9 @@ TEST_F(InstanceControlTest, HaltAllWithoutAdministratorRightsShowsTheMessageAndS
         EXPECT_EQ(0u, haltAll.WaitForExit(kTimeout));
     }
     CloseHandle(hToken);
-    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(1000));
+    EXPECT_FALSE(EventIsSet(hUser));
+    EXPECT_FALSE(EventIsSet(hAll));
+    CloseHandle(hUser);
+    CloseHandle(hAll);
+    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
 }

@@ -265,9 +265,9 @@ TEST_F(AboutBoxTest, OpeningTwiceShowsTheSameLineAndTheMainDialogRunsOn)
             kAboutCaption,
             [&] {
                 PostMessageW(hDlg, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-                PumpMessages(300);
+                PumpMessages();
                 PostMessageW(hDlg, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-                PumpMessages(300);
+                PumpMessages();
             },
             [&](HWND hBox) {
                 lines.push_back(WindowText(GetDlgItem(hBox, IDC_VERSION)));
