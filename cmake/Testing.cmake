@@ -25,10 +25,10 @@ si_add_testenv(testenv ${SI_TESTENV_DIR})
 # si_add_gtest(<name> [MACHINE] SOURCES ... LIBS ... [ARGS ...]): one test
 # executable, run whole as one test in the test environment, with ARGS on its
 # command line: a wine process for every case, and one more to list them,
-# would take longer than most cases do. MACHINE: its cases use what the environment has
-# only once (the display and its focus, drive letters, the data folder, the
-# program's named objects and instance, the debug output), so it runs alone
-# among such tests; the others run beside them.
+# would take longer than most cases do. MACHINE: its cases use what the
+# environment has only once (the display and its focus, drive letters, the
+# data folder, the program's named objects and instance, the debug output),
+# so it runs alone among such tests; the others run beside them.
 function(si_add_gtest name)
   cmake_parse_arguments(T "MACHINE" "" "SOURCES;LIBS;ARGS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
