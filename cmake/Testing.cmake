@@ -15,7 +15,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run ${SI_TESTEN
 # si_add_testenv(<fixture> <dir>): a test environment in dir, brought up
 # afresh before the tests that require the fixture and taken down after them.
 function(si_add_testenv fixture dir)
-  add_test(NAME ${fixture}.up COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv fresh ${dir})
+  add_test(NAME ${fixture}.up COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv fresh ${dir} unmanaged)
   set_tests_properties(${fixture}.up PROPERTIES FIXTURES_SETUP ${fixture})
   add_test(NAME ${fixture}.down COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv down ${dir})
   set_tests_properties(${fixture}.down PROPERTIES FIXTURES_CLEANUP ${fixture})
