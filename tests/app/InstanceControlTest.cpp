@@ -1,6 +1,7 @@
 // One instance per session, and the halt switches, with real processes of
 // the built program.
 #include <CoverWindow.h>
+#include <DialogDriver.h>
 #include <ProgramRunner.h>
 #include <TestFolders.h>
 #include <resource.h>
@@ -81,8 +82,7 @@ TEST_F(InstanceControlTest, EitherSwitchAlsoClosesAnOpenAboutBox)
         SCOPED_TRACE(args);
         StartFirstInstance();
         PostMessageW(m_hFirst, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-        for (DWORD waited = 0; m_first->VisibleWindows().size() < 2 && waited < kTimeout; waited += 50)
-            Sleep(50);
+        PumpMessagesUntil([&] { return m_first->VisibleWindows().size() >= 2; }, kTimeout);
         ASSERT_EQ(2u, m_first->VisibleWindows().size()) << "the About box is open";
 
         CProgramRunner halt(Program(), args);
