@@ -1,7 +1,6 @@
 # GoogleTest from Debian's sources, built with the cross toolchain; the
 # tests run under wine64 inside a throwaway test environment (tools/testenv).
 enable_testing()
-include(GoogleTest)
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
@@ -13,21 +12,32 @@ set(SI_TESTENV_DIR ${CMAKE_BINARY_DIR}/testenv)
 # test environment on first use and runs the program in its prefix.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run ${SI_TESTENV_DIR})
 
-add_test(NAME testenv.up COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv fresh ${SI_TESTENV_DIR})
-set_tests_properties(testenv.up PROPERTIES FIXTURES_SETUP testenv)
-add_test(NAME testenv.down COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv down ${SI_TESTENV_DIR})
-set_tests_properties(testenv.down PROPERTIES FIXTURES_CLEANUP testenv)
+# si_add_testenv(<fixture> <dir>): a test environment in dir, brought up
+# afresh before the tests that require the fixture and taken down after them.
+function(si_add_testenv fixture dir)
+  add_test(NAME ${fixture}.up COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv fresh ${dir} unmanaged)
+  set_tests_properties(${fixture}.up PROPERTIES FIXTURES_SETUP ${fixture})
+  add_test(NAME ${fixture}.down COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv down ${dir})
+  set_tests_properties(${fixture}.down PROPERTIES FIXTURES_CLEANUP ${fixture})
+endfunction()
+si_add_testenv(testenv ${SI_TESTENV_DIR})
 
-# si_add_gtest(<name> SOURCES ... LIBS ...): one test executable, its cases
-# discovered through the emulator when ctest starts.
+# si_add_gtest(<name> [MACHINE] SOURCES ... LIBS ... [ARGS ...]): one test
+# executable, run whole as one test in the test environment, with ARGS on its
+# command line: a wine process for every case, and one more to list them,
+# would take longer than most cases do. MACHINE: its cases use what the
+# environment has only once (the display and its focus, drive letters, the
+# data folder, the program's named objects and instance, the debug output),
+# so it runs alone among such tests; the others run beside them.
 function(si_add_gtest name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "MACHINE" "" "SOURCES;LIBS;ARGS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} test_support gmock gtest_main)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-    gtest_discover_tests(${name}
-      DISCOVERY_MODE PRE_TEST
-      DISCOVERY_TIMEOUT 120
-      PROPERTIES FIXTURES_REQUIRED testenv TIMEOUT 300 RUN_SERIAL TRUE)
+    add_test(NAME ${name} COMMAND ${name} ${T_ARGS})
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED testenv TIMEOUT 300)
+    if(T_MACHINE)
+      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK testenv-machine)
+    endif()
   endif()
 endfunction()

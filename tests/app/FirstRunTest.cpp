@@ -305,13 +305,9 @@ TEST_F(FirstStartFaultTest, AToolThatNeverEndsHoldsTheDialogBackForAMinuteOnly)
     SetEvent(hRelease);
     CloseHandle(hRelease);
     // Its file can be replaced once the released tool has ended.
-    DWORD waited = 0;
-    while (!CopyFileTo(BinFolder() + L"\\Unicode.exe", m_program / L"Unicode.exe") && waited < kTimeout)
-    {
-        Sleep(50);
-        waited += 50;
-    }
-    ASSERT_LT(waited, kTimeout) << "the tool has ended";
+    ASSERT_TRUE(PumpMessagesUntil([&] { return CopyFileTo(BinFolder() + L"\\Unicode.exe", m_program / L"Unicode.exe"); },
+                                  kTimeout))
+        << "the tool has ended";
     m_timeout = kTimeout;
     EXPECT_EQ(2, RowsShown());
     EXPECT_FALSE(PathExists(Data(L"temp.ini")));

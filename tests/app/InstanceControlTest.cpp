@@ -1,6 +1,7 @@
 // One instance per session, and the halt switches, with real processes of
 // the built program.
 #include <CoverWindow.h>
+#include <DialogDriver.h>
 #include <ProgramRunner.h>
 #include <TestFolders.h>
 #include <resource.h>
@@ -81,8 +82,7 @@ TEST_F(InstanceControlTest, EitherSwitchAlsoClosesAnOpenAboutBox)
         SCOPED_TRACE(args);
         StartFirstInstance();
         PostMessageW(m_hFirst, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-        for (DWORD waited = 0; m_first->VisibleWindows().size() < 2 && waited < kTimeout; waited += 50)
-            Sleep(50);
+        PumpMessagesUntil([&] { return m_first->VisibleWindows().size() >= 2; }, kTimeout);
         ASSERT_EQ(2u, m_first->VisibleWindows().size()) << "the About box is open";
 
         CProgramRunner halt(Program(), args);
@@ -120,9 +120,13 @@ TEST_F(InstanceControlTest, BothSwitchesSignalOnlyTheSessionEvent)
 TEST_F(InstanceControlTest, BareWordIsNoSwitch)
 {
     StartFirstInstance();
+    HANDLE hUser = OpenEventW(SYNCHRONIZE, FALSE, kUserEvent);
+    ASSERT_NE(nullptr, hUser);
     CProgramRunner bare(Program(), L"halt");
     EXPECT_EQ(0u, bare.WaitForExit(kTimeout));
-    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(500));
+    EXPECT_FALSE(EventIsSet(hUser)) << "nothing asks the first to close";
+    CloseHandle(hUser);
+    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
     EXPECT_EQ(1u, VisibleWindowsOf(m_first->ProcessId(), kCaption).size());
 }
 
@@ -142,6 +146,10 @@ TEST_F(InstanceControlTest, HaltAllWithoutAdministratorRightsShowsTheMessageAndS
     HANDLE hToken = CreateNonAdministratorToken();
     ASSERT_NE(nullptr, hToken);
     StartFirstInstance();
+    HANDLE hUser = OpenEventW(SYNCHRONIZE, FALSE, kUserEvent);
+    HANDLE hAll = OpenEventW(SYNCHRONIZE, FALSE, kAllEvent);
+    ASSERT_NE(nullptr, hUser);
+    ASSERT_NE(nullptr, hAll);
     {
         CProgramRunner haltAll(Program(), L"/haltAll", CString(), hToken);
         ASSERT_TRUE(haltAll.Started());
@@ -160,5 +168,9 @@ TEST_F(InstanceControlTest, HaltAllWithoutAdministratorRightsShowsTheMessageAndS
         EXPECT_EQ(0u, haltAll.WaitForExit(kTimeout));
     }
     CloseHandle(hToken);
-    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(1000));
+    EXPECT_FALSE(EventIsSet(hUser));
+    EXPECT_FALSE(EventIsSet(hAll));
+    CloseHandle(hUser);
+    CloseHandle(hAll);
+    EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
 }

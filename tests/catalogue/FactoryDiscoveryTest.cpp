@@ -5,13 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace
 {
 // Creates entries under root in the order given: names ending in a
 // backslash are folders, the others one-byte files.
-void BuildTree(const CString& root, std::initializer_list<LPCWSTR> entries)
+void BuildTree(const CString& root, const std::vector<LPCWSTR>& entries)
 {
     for (LPCWSTR entry : entries)
     {
@@ -115,49 +117,54 @@ class FindModelFileTest : public ::testing::Test
 protected:
     void SetUp() override { g_strModelFile.Empty(); }
     CString Idf() const { return m_volume / L"idf"; }
-    void Build(std::initializer_list<LPCWSTR> entries) const { BuildTree(m_volume.Path(), entries); }
+    void Build(const std::vector<LPCWSTR>& entries) const { BuildTree(m_volume.Path(), entries); }
 
     CTempFolder m_volume;
 };
 
+// A tree under idf and the model file the walk chooses in it.
+struct ModelTree
+{
+    const char* name;
+    std::vector<LPCWSTR> entries;
+    LPCWSTR chosen;
+};
+
+void PrintTo(const ModelTree& tree, std::ostream* os)
+{
+    *os << tree.name;
+}
+
+class FindModelFileIn : public FindModelFileTest, public ::testing::WithParamInterface<ModelTree>
+{
+};
+
+TEST_P(FindModelFileIn, ChoosesTheLastMatchingFile)
+{
+    Build(GetParam().entries);
+
+    FindModelFile(Idf(), L"XML");
+
+    EXPECT_EQ(Idf() + GetParam().chosen, g_strModelFile);
+}
+
 // The walk takes a folder's entries in the platform's order; NTFS and wine
-// both return them sorted by their upper-case names, which the two cases
-// below rely on: the later match in that depth-first order wins.
-TEST_F(FindModelFileTest, AMatchInALaterSubfolderReplacesOneAtTheTop)
-{
-    Build({L"idf\\", L"idf\\MODEL.XML", L"idf\\sub\\", L"idf\\sub\\XML-list.txt"});
+// both return them sorted by their upper-case names, which the first two
+// trees rely on: the later match in that depth-first order wins.
+const ModelTree kModelTrees[] = {
+    {"AMatchInALaterSubfolderReplacesOneAtTheTop",
+     {L"idf\\", L"idf\\MODEL.XML", L"idf\\sub\\", L"idf\\sub\\XML-list.txt"}, L"\\sub\\XML-list.txt"},
+    {"AMatchAfterAnEarlierSubfolderReplacesTheOneInIt",
+     {L"idf\\", L"idf\\Data\\", L"idf\\Data\\XML-list.txt", L"idf\\MODEL.XML"}, L"\\MODEL.XML"},
+    {"ThePatternMatchesCaseSensitivelyAnywhereInTheName",
+     {L"idf\\", L"idf\\model.xml", L"idf\\a\\", L"idf\\a\\XMLdata", L"idf\\b\\", L"idf\\b\\Xml.txt"}, L"\\a\\XMLdata"},
+    {"FoldersAreEnteredButNeverChosen",
+     {L"idf\\", L"idf\\XML\\", L"idf\\XML\\deeper\\", L"idf\\XML\\deeper\\PC_XML.dat", L"idf\\ZXML\\"},
+     L"\\XML\\deeper\\PC_XML.dat"},
+};
 
-    FindModelFile(Idf(), L"XML");
-
-    EXPECT_EQ(Idf() + L"\\sub\\XML-list.txt", g_strModelFile);
-}
-
-TEST_F(FindModelFileTest, AMatchAfterAnEarlierSubfolderReplacesTheOneInIt)
-{
-    Build({L"idf\\", L"idf\\Data\\", L"idf\\Data\\XML-list.txt", L"idf\\MODEL.XML"});
-
-    FindModelFile(Idf(), L"XML");
-
-    EXPECT_EQ(Idf() + L"\\MODEL.XML", g_strModelFile);
-}
-
-TEST_F(FindModelFileTest, ThePatternMatchesCaseSensitivelyAnywhereInTheName)
-{
-    Build({L"idf\\", L"idf\\model.xml", L"idf\\a\\", L"idf\\a\\XMLdata", L"idf\\b\\", L"idf\\b\\Xml.txt"});
-
-    FindModelFile(Idf(), L"XML");
-
-    EXPECT_EQ(Idf() + L"\\a\\XMLdata", g_strModelFile);
-}
-
-TEST_F(FindModelFileTest, FoldersAreEnteredButNeverChosen)
-{
-    Build({L"idf\\", L"idf\\XML\\", L"idf\\XML\\deeper\\", L"idf\\XML\\deeper\\PC_XML.dat", L"idf\\ZXML\\"});
-
-    FindModelFile(Idf(), L"XML");
-
-    EXPECT_EQ(Idf() + L"\\XML\\deeper\\PC_XML.dat", g_strModelFile);
-}
+INSTANTIATE_TEST_SUITE_P(Table, FindModelFileIn, ::testing::ValuesIn(kModelTrees),
+                         [](const ::testing::TestParamInfo<ModelTree>& info) { return std::string(info.param.name); });
 
 TEST_F(FindModelFileTest, HiddenAndSystemFilesAndNamesWithoutADotCount)
 {

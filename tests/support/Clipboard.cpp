@@ -44,9 +44,7 @@ void PressCtrlC()
 
 CString WaitForClipboardText(DWORD milliseconds)
 {
-    const DWORD start = GetTickCount();
     CString text;
-    while ((text = ClipboardText()).IsEmpty() && GetTickCount() - start < milliseconds)
-        PumpMessages(20);
+    PumpMessagesUntil([&] { return !(text = ClipboardText()).IsEmpty(); }, milliseconds);
     return text;
 }

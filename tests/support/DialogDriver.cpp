@@ -1,5 +1,6 @@
 #include "DialogDriver.h"
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -77,23 +78,35 @@ int HandleDialogsDuring(LPCWSTR caption, const std::function<void()>& action,
     return watch.count;
 }
 
-void PumpMessages(DWORD milliseconds)
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        // As a modal loop does: dialog keys (Enter, Escape, Tab) first.
+        HWND hActive = GetActiveWindow();
+        if (hActive && IsDialogMessageW(hActive, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD milliseconds)
 {
     const DWORD start = GetTickCount();
-    do
+    for (;;)
     {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            // As a modal loop does: dialog keys (Enter, Escape, Tab) first.
-            HWND hActive = GetActiveWindow();
-            if (hActive && IsDialogMessageW(hActive, &msg))
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < milliseconds);
+        PumpMessages();
+        if (condition())
+            return true;
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= milliseconds)
+            return false;
+        // Wakes for the next message; what the condition watches outside
+        // this thread (another process, the clipboard) is looked at again soon.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(milliseconds - elapsed, 20), QS_ALLINPUT);
+    }
 }
 
 CString WindowText(HWND hWnd)

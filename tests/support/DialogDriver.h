@@ -18,8 +18,12 @@ INT_PTR RunDialog(CDialog& dlg, const std::function<void(HWND hDlg)>& body);
 int HandleDialogsDuring(LPCWSTR caption, const std::function<void()>& action,
                         const std::function<void(HWND hBox)>& body);
 
-// Lets the dialog's thread handle what is queued (clicks, keys, timers).
-void PumpMessages(DWORD milliseconds = 50);
+// Lets the dialog's thread handle what is queued (clicks, keys, commands)
+// and whatever handling it queues in turn, until the queue is empty.
+void PumpMessages();
+// Handles this thread's messages, waiting for more, until condition() holds
+// or the time is up; whether it held.
+bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD milliseconds = 10000);
 
 // The text of a window.
 CString WindowText(HWND hWnd);

@@ -265,9 +265,9 @@ TEST_F(AboutBoxTest, OpeningTwiceShowsTheSameLineAndTheMainDialogRunsOn)
             kAboutCaption,
             [&] {
                 PostMessageW(hDlg, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-                PumpMessages(300);
+                PumpMessages();
                 PostMessageW(hDlg, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-                PumpMessages(300);
+                PumpMessages();
             },
             [&](HWND hBox) {
                 lines.push_back(WindowText(GetDlgItem(hBox, IDC_VERSION)));
@@ -309,8 +309,7 @@ TEST(AboutBoxProgram, ShowsTheReleaseVersionLineOverTheMainWindow)
     EXPECT_FALSE(IsWindowEnabled(hMain));
 
     PostMessageW(hBox, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 100 && IsWindowVisible(hBox); ++i)
-        Sleep(50);
+    PumpMessagesUntil([&] { return !IsWindowVisible(hBox); }, 5000);
     EXPECT_FALSE(IsWindowVisible(hBox));
     EXPECT_TRUE(IsWindowEnabled(hMain));
     PostMessageW(hMain, WM_CLOSE, 0, 0);

@@ -99,7 +99,7 @@ TEST_F(MainDialogTest, ClickingARowLeavesNothingSelectedButMovesTheFocus)
         const LPARAM point = MAKELPARAM(rcItem.left + 20, (rcItem.top + rcItem.bottom) / 2);
         PostMessageW(hList, WM_LBUTTONDOWN, MK_LBUTTON, point);
         PostMessageW(hList, WM_LBUTTONUP, 0, point);
-        PumpMessages(200);
+        PumpMessages();
         EXPECT_EQ(0, SelectedCount(hList));
         EXPECT_EQ(static_cast<UINT>(LVIS_FOCUSED), State(hList, 2, LVIS_FOCUSED));
         EXPECT_EQ(5, SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0));
@@ -117,7 +117,7 @@ TEST_F(MainDialogTest, KeyboardMovesLeaveNothingSelected)
         {
             PostMessageW(hList, WM_KEYDOWN, key, 0);
             PostMessageW(hList, WM_KEYUP, key, 0xC0000000);
-            PumpMessages(60);
+            PumpMessages();
             EXPECT_EQ(0, SelectedCount(hList)) << "after key " << key;
         }
         EXPECT_EQ(static_cast<UINT>(LVIS_FOCUSED), State(hList, 3, LVIS_FOCUSED));
@@ -146,36 +146,39 @@ INT_PTR EndWith(const std::function<void(HWND)>& action)
     bool closed = false;
     INT_PTR result = RunDialog(dlg, [&](HWND hDlg) {
         action(hDlg);
-        PumpMessages(100);
         // An ended dialog is hidden at once and destroyed when its loop returns.
-        closed = !IsWindow(hDlg) || !IsWindowVisible(hDlg);
+        closed = PumpMessagesUntil([&] { return !IsWindow(hDlg) || !IsWindowVisible(hDlg); });
     });
     EXPECT_TRUE(closed);
     return result;
+}
+
+void PressOnTheList(HWND hDlg, WPARAM key)
+{
+    HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
+    SetFocus(hList);
+    PostMessageW(hList, WM_KEYDOWN, key, 0);
 }
 }
 
 TEST_F(MainDialogTest, EveryWayOfEndingReturnsCancel)
 {
-    EXPECT_EQ(IDCANCEL, EndWith([](HWND hDlg) {
-        SendMessageW(GetDlgItem(hDlg, IDOK), BM_CLICK, 0, 0);
-    })) << "OK button";
-    EXPECT_EQ(IDCANCEL, EndWith([](HWND hDlg) {
-        HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
-        SetFocus(hList);
-        PostMessageW(hList, WM_KEYDOWN, VK_RETURN, 0);
-    })) << "Enter";
-    EXPECT_EQ(IDCANCEL, EndWith([](HWND hDlg) {
-        HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
-        SetFocus(hList);
-        PostMessageW(hList, WM_KEYDOWN, VK_ESCAPE, 0);
-    })) << "Escape";
-    EXPECT_EQ(IDCANCEL, EndWith([](HWND hDlg) {
-        PostMessageW(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
-    })) << "close box";
-    EXPECT_EQ(IDCANCEL, EndWith([](HWND hDlg) {
-        PostMessageW(hDlg, WM_CLOSE, 0, 0);
-    })) << "WM_CLOSE from another thread or process";
+    const struct
+    {
+        const char* way;
+        void (*end)(HWND hDlg);
+    } ways[] = {
+        {"OK button", [](HWND hDlg) { SendMessageW(GetDlgItem(hDlg, IDOK), BM_CLICK, 0, 0); }},
+        {"Enter", [](HWND hDlg) { PressOnTheList(hDlg, VK_RETURN); }},
+        {"Escape", [](HWND hDlg) { PressOnTheList(hDlg, VK_ESCAPE); }},
+        {"close box", [](HWND hDlg) { PostMessageW(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"WM_CLOSE from another thread or process", [](HWND hDlg) { PostMessageW(hDlg, WM_CLOSE, 0, 0); }},
+    };
+    for (const auto& way : ways)
+    {
+        SCOPED_TRACE(way.way);
+        EXPECT_EQ(IDCANCEL, EndWith(way.end));
+    }
 }
 
 namespace
