@@ -1,6 +1,6 @@
 #include "CorvelAPI.h"
 
-#include <AfxClientDC.h>
+#include <AfxHandle.h>
 
 namespace
 {

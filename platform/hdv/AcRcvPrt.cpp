@@ -2,6 +2,8 @@
 #include "DriveMapper.h"
 #include "HdvSettings.h"
 
+#include <AfxFiles.h>
+
 namespace
 {
 // The letter this process defined for Source, NUL when none: the only
@@ -22,10 +24,9 @@ CString Drive(wchar_t letter)
 // A letter that already leads to the folder, NUL when none does.
 wchar_t LetterLeadingTo(const CString& folder)
 {
-    for (wchar_t letter = L'A'; letter <= L'Z'; ++letter)
-        if (!DriveIsFree(letter) && DriveLeadsTo(letter, folder))
-            return letter;
-    return L'\0';
+    return AfxFindDriveLetter(L'A', [&folder](wchar_t letter) {
+        return !DriveIsFree(letter) && DriveLeadsTo(letter, folder);
+    });
 }
 }
 
@@ -57,11 +58,7 @@ int AcRcvPrt::ActivePOne()
     // start left) is used as it is: it is not ours to remove.
     if (m_chLetter ? DriveLeadsTo(m_chLetter, m_strSource) : LetterLeadingTo(m_strSource) != L'\0')
         return 1;
-    wchar_t letter = m_chLetter;
-    if (letter == L'\0')
-        for (wchar_t candidate = L'D'; candidate <= L'Z' && letter == L'\0'; ++candidate)
-            if (DriveIsFree(candidate))
-                letter = candidate;
+    const wchar_t letter = m_chLetter ? m_chLetter : AfxFindDriveLetter(L'D', DriveIsFree);
     if (letter == L'\0')
     {
         Report(L"no drive letter from D to Z is free");

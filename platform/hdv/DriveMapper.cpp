@@ -9,17 +9,6 @@ bool RunsUnderWine()
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-// Volume and file index of a folder; false when it cannot be opened.
-bool FolderIdentity(const CString& folder, BY_HANDLE_FILE_INFORMATION& info)
-{
-    HANDLE hFolder = CreateFileW(folder, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (hFolder == INVALID_HANDLE_VALUE)
-        return false;
-    const BOOL ok = GetFileInformationByHandle(hFolder, &info);
-    CloseHandle(hFolder);
-    return ok != FALSE;
-}
 }
 
 IDriveMapper& SystemDriveMapper()
@@ -32,11 +21,10 @@ IDriveMapper& SystemDriveMapper()
 
 bool DriveLeadsTo(wchar_t letter, const CString& folder)
 {
-    BY_HANDLE_FILE_INFORMATION root = {};
-    BY_HANDLE_FILE_INFORMATION target = {};
-    return FolderIdentity(CString(letter) + L":\\", root) && FolderIdentity(folder, target) &&
-           root.dwVolumeSerialNumber == target.dwVolumeSerialNumber &&
-           root.nFileIndexHigh == target.nFileIndexHigh && root.nFileIndexLow == target.nFileIndexLow;
+    CFolderIdentity root;
+    CFolderIdentity target;
+    return AfxGetFolderIdentity(CString(letter) + L":\\", root) && AfxGetFolderIdentity(folder, target) &&
+           root == target;
 }
 
 bool DriveIsFree(wchar_t letter)

@@ -1,5 +1,6 @@
 #include "HdvSettings.h"
 
+#include <AfxFiles.h>
 #include <ProfileReader.h>
 
 namespace
@@ -11,12 +12,7 @@ CString OwnFolder()
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             reinterpret_cast<LPCWSTR>(&ReadHdvSettings), &hSelf))
         return CString();
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(hSelf, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return CString();
-    const CString file(path, static_cast<int>(length));
-    return file.Left(file.ReverseFind(L'\\'));
+    return AfxGetModuleFolder(hSelf);
 }
 }
 

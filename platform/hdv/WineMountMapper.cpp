@@ -1,5 +1,6 @@
 #include "WineMountMapper.h"
 
+#include <AfxHandle.h>
 #include <winioctl.h>
 
 #include <vector>
@@ -54,15 +55,11 @@ bool SendDriveRequest(wchar_t letter, ULONG type, const std::string& unixPath)
         return false;
     reinterpret_cast<mountmgr_unix_drive*>(request.data())->size = static_cast<ULONG>(request.size());
 
-    HANDLE hManager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hManager == INVALID_HANDLE_VALUE)
-        return false;
+    const CFileHandle manager(CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     DWORD returned = 0;
-    const BOOL ok = DeviceIoControl(hManager, IOCTL_MOUNTMGR_DEFINE_UNIX_DRIVE, request.data(),
-                                    static_cast<DWORD>(request.size()), nullptr, 0, &returned, nullptr);
-    CloseHandle(hManager);
-    return ok != FALSE;
+    return manager && DeviceIoControl(manager.get(), IOCTL_MOUNTMGR_DEFINE_UNIX_DRIVE, request.data(),
+                                      static_cast<DWORD>(request.size()), nullptr, 0, &returned, nullptr);
 }
 }
 

@@ -1,5 +1,5 @@
 #include "ProfileFile.h"
-#include "FileHandle.h"
+#include <AfxHandle.h>
 #include "Utf16TextFile.h"
 
 #include <algorithm>
@@ -72,12 +72,12 @@ bool ReadWhole(const CString& path, std::string& bytes)
     CFileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
-    if (!file.IsValid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > MAXDWORD)
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > MAXDWORD)
         return false;
     bytes.resize(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
     return bytes.empty() ||
-           (ReadFile(file.Get(), &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
+           (ReadFile(file.get(), &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
 }
 
 bool IsQuoted(const std::wstring& value)

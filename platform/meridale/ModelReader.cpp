@@ -1,5 +1,6 @@
 #include "ModelReader.h"
 
+#include <AfxHandle.h>
 #include <objidl.h>
 #include <shlwapi.h>
 #include <xmllite.h>
@@ -8,44 +9,6 @@
 
 namespace
 {
-// Releases a COM interface when it goes.
-template <class T>
-class CInterfaceOwner
-{
-public:
-    CInterfaceOwner() = default;
-    ~CInterfaceOwner()
-    {
-        if (m_p)
-            m_p->Release();
-    }
-    CInterfaceOwner(const CInterfaceOwner&) = delete;
-    CInterfaceOwner& operator=(const CInterfaceOwner&) = delete;
-    T* operator->() const { return m_p; }
-    T* Get() const { return m_p; }
-    T** Out() { return &m_p; }
-
-private:
-    T* m_p = nullptr;
-};
-
-class CLibrary
-{
-public:
-    explicit CLibrary(LPCWSTR name) : m_h(LoadLibraryW(name)) {}
-    ~CLibrary()
-    {
-        if (m_h)
-            FreeLibrary(m_h);
-    }
-    CLibrary(const CLibrary&) = delete;
-    CLibrary& operator=(const CLibrary&) = delete;
-    FARPROC Proc(LPCSTR name) const { return m_h ? GetProcAddress(m_h, name) : nullptr; }
-
-private:
-    HMODULE m_h;
-};
-
 using CreateXmlReaderFn = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
 
 CString LocalName(IXmlReader* reader)
@@ -173,18 +136,18 @@ bool ReadModules(IXmlReader* reader, CUnicodeIniFile& ini)
 bool ReadModelFile(const CString& modelPath, CUnicodeIniFile& ini)
 {
     // mingw has no import library for xmllite.dll.
-    CLibrary xmllite(L"xmllite.dll");
+    CLibraryHandle xmllite(LoadLibraryW(L"xmllite.dll"));
     auto createReader = reinterpret_cast<CreateXmlReaderFn>(
-        reinterpret_cast<void*>(xmllite.Proc("CreateXmlReader")));
+        reinterpret_cast<void*>(xmllite ? GetProcAddress(xmllite.get(), "CreateXmlReader") : nullptr));
     if (!createReader)
         return false;
 
-    CInterfaceOwner<IStream> stream;
+    CComPtr<IStream> stream;
     if (FAILED(SHCreateStreamOnFileEx(modelPath, STGM_READ | STGM_SHARE_DENY_WRITE, FILE_ATTRIBUTE_NORMAL,
-                                      FALSE, nullptr, stream.Out())))
+                                      FALSE, nullptr, stream.Receive())))
         return false;
-    CInterfaceOwner<IXmlReader> reader;
-    if (FAILED(createReader(__uuidof(IXmlReader), reinterpret_cast<void**>(reader.Out()), nullptr)) ||
+    CComPtr<IXmlReader> reader;
+    if (FAILED(createReader(__uuidof(IXmlReader), reader.ReceiveVoid(), nullptr)) ||
         FAILED(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit)) ||
         FAILED(reader->SetInput(stream.Get())))
         return false;

@@ -1,5 +1,6 @@
 // Unicode.exe "<temp.ini>" "<apps.ini>": writes apps.ini (UTF-16LE) holding
 // every section of temp.ini with its CustomerDescription.
+#include <AfxHandle.h>
 #include <ProfileFile.h>
 #include <UnicodeIniFile.h>
 
@@ -38,12 +39,8 @@ int Fail(int code, const CString& message)
 // The profile functions take a missing file for an empty one.
 bool CanRead(const CString& path)
 {
-    HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(hFile);
-    return true;
+    return CFileHandle(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr)) != nullptr;
 }
 
 int Convert(const CString& tempIni, const CString& appsIni)
@@ -68,14 +65,11 @@ int Convert(const CString& tempIni, const CString& appsIni)
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
     int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (!argv)
+    const CLocalMemory<LPWSTR*> args(CommandLineToArgvW(GetCommandLineW(), &argc));
+    if (!args)
         return Fail(ExitUsage, L"cannot read the command line");
-    int code;
+    LPWSTR* argv = args.get();
     if (argc != 3 || argv[1][0] == L'\0' || argv[2][0] == L'\0')
-        code = Fail(ExitUsage, L"usage: Unicode.exe \"<temp.ini>\" \"<apps.ini>\"");
-    else
-        code = Convert(argv[1], argv[2]);
-    LocalFree(argv);
-    return code;
+        return Fail(ExitUsage, L"usage: Unicode.exe \"<temp.ini>\" \"<apps.ini>\"");
+    return Convert(argv[1], argv[2]);
 }
