@@ -45,6 +45,3 @@ void CAboutBox::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDOK, m_btnOK);
     DDX_Text(pDX, IDC_VERSION, m_strVersion);
 }
-
-BEGIN_MESSAGE_MAP(CAboutBox, CorvelDialog)
-END_MESSAGE_MAP()

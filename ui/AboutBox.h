@@ -19,8 +19,6 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
-    DECLARE_MESSAGE_MAP()
-
     CorvelButton m_btnOK;
     CString m_strVersion;
 };

@@ -25,11 +25,6 @@ bool CorvelAPI::EnableLuna(bool bEnable)
     return bPrevious;
 }
 
-bool CorvelAPI::IsLunaEnabled()
-{
-    return g_bLuna;
-}
-
 CorvelColours CorvelCurrentColours()
 {
     // Asked each time: a high-contrast theme can be switched on while the

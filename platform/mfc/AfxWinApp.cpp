@@ -41,9 +41,8 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
-void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey)
+void CWinApp::SetRegistryKey(LPCWSTR)
 {
-    m_strRegistryKey = lpszRegistryKey;
 }
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)

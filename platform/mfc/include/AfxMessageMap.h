@@ -71,3 +71,24 @@ protected:                                                 \
     AFX_MSG_ENTRY(WM_QUERYDRAGICON, 0, 0, *pResult = reinterpret_cast<LRESULT>(pThis->OnQueryDragIcon()))
 #define ON_WM_SYSCOMMAND() \
     AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, pThis->OnSysCommand(static_cast<UINT>(wParam), lParam))
+#define ON_WM_ERASEBKGND() \
+    AFX_MSG_ENTRY(WM_ERASEBKGND, 0, 0, *pResult = pThis->OnEraseBkgnd(reinterpret_cast<HDC>(wParam)))
+#define ON_WM_SYSCOLORCHANGE() \
+    AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, 0, 0, pThis->OnSysColorChange())
+#define ON_WM_SETTINGCHANGE() \
+    AFX_MSG_ENTRY(WM_SETTINGCHANGE, 0, 0, pThis->OnSettingChange(static_cast<UINT>(wParam), reinterpret_cast<LPCWSTR>(lParam)))
+
+// The colour messages, each handed to OnCtlColor with its CTLCOLOR_ kind;
+// the device context and the control come as handles.
+#define AFX_CTLCOLOR_ENTRY(msg, nCtlColor)                                                  \
+    AFX_MSG_ENTRY(msg, 0, 0,                                                                \
+                  *pResult = reinterpret_cast<LRESULT>(pThis->OnCtlColor(                   \
+                      reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), nCtlColor)))
+#define ON_WM_CTLCOLOR()                                        \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORMSGBOX, CTLCOLOR_MSGBOX)      \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLOREDIT, CTLCOLOR_EDIT)          \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORLISTBOX, CTLCOLOR_LISTBOX)    \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORBTN, CTLCOLOR_BTN)            \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORDLG, CTLCOLOR_DLG)            \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORSCROLLBAR, CTLCOLOR_SCROLLBAR) \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORSTATIC, CTLCOLOR_STATIC)
