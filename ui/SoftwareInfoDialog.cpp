@@ -185,7 +185,7 @@ void CSoftwareInfoDialog::OnPaint()
 
 HCURSOR CSoftwareInfoDialog::OnQueryDragIcon()
 {
-    return static_cast<HCURSOR>(m_hIcon);
+    return m_hIcon;
 }
 
 void CSoftwareInfoDialog::OnOkClicked()
