@@ -1,17 +1,32 @@
 #include "ObserveApp.h"
 #include "SecurityUtilities.h"
 
+#include <new>
+
 namespace
 {
 // How long the watcher gets to end after the stop event is set.
 const DWORD kWatcherStopTimeout = 2000;
 }
 
-CObserveApp::CObserveApp(LPCWSTR pszBaseName)
-    : m_strName(pszBaseName),
-      m_hShutdownUser(CreateOrOpenEvent(true, false, FormatName(L"%s-Shutdown-User"))),
-      m_hShutdownAll(CreateOrOpenEvent(true, false, FormatName(L"Global\\%s-Shutdown-All")))
+namespace
 {
+// Creates or opens the guard's manual-reset event of that name format; NULL
+// when the name cannot be formed.
+HANDLE CreateShutdownEvent(const CObserveApp& guard, LPCWSTR pszFormat)
+{
+    const std::unique_ptr<wchar_t[]> pszName = guard.FormatName(pszFormat);
+    return pszName ? CreateOrOpenEvent(true, false, pszName.get()) : nullptr;
+}
+}
+
+CObserveApp::CObserveApp(LPCWSTR pszBaseName) : m_pszName(new (std::nothrow) wchar_t[lstrlenW(pszBaseName) + 1])
+{
+    if (!m_pszName)
+        return;
+    lstrcpyW(m_pszName.get(), pszBaseName);
+    m_hShutdownUser.reset(CreateShutdownEvent(*this, L"%s-Shutdown-User"));
+    m_hShutdownAll.reset(CreateShutdownEvent(*this, L"Global\\%s-Shutdown-All"));
 }
 
 CObserveApp::~CObserveApp()
@@ -27,19 +42,24 @@ CObserveApp::~CObserveApp()
     m_hMutexAll.reset();
     m_hShutdownUser.reset();
     m_hShutdownAll.reset();
+    m_pszName.reset();
     StopWatcher();
 }
 
-CString CObserveApp::FormatName(LPCWSTR pszFormat) const
+std::unique_ptr<wchar_t[]> CObserveApp::FormatName(LPCWSTR pszFormat) const
 {
-    CString name(pszFormat);
-    name.Replace(L"%s", m_strName);
-    return name;
+    if (!m_pszName)
+        return nullptr;
+    std::unique_ptr<wchar_t[]> pszName(new (std::nothrow) wchar_t[lstrlenW(m_pszName.get()) + lstrlenW(pszFormat) + 1]);
+    if (pszName)
+        wsprintfW(pszName.get(), pszFormat, m_pszName.get());
+    return pszName;
 }
 
 bool CObserveApp::IsRunning() const
 {
-    return CKernelHandle(OpenMutexW(SYNCHRONIZE, FALSE, FormatName(L"%s-MutexUser"))) != nullptr;
+    const std::unique_ptr<wchar_t[]> pszName = FormatName(L"%s-MutexUser");
+    return pszName && CKernelHandle(OpenMutexW(SYNCHRONIZE, FALSE, pszName.get())) != nullptr;
 }
 
 namespace
@@ -49,7 +69,10 @@ namespace
 void TakeMutex(const CObserveApp& guard, LPCWSTR pszFormat, CKernelHandle& mutex)
 {
     if (!mutex)
-        mutex.reset(CreateOrOpenMutex(FALSE, guard.FormatName(pszFormat)));
+    {
+        if (const std::unique_ptr<wchar_t[]> pszName = guard.FormatName(pszFormat))
+            mutex.reset(CreateOrOpenMutex(FALSE, pszName.get()));
+    }
     if (mutex)
         WaitForSingleObject(mutex.get(), 0);
 }

@@ -3,7 +3,8 @@
 // shutdown events let other processes ask it to close, and a watcher thread
 // waits once on those events and tells the observer.
 #include <AfxHandle.h>
-#include <AfxString.h>
+
+#include <memory>
 
 #include "ShutdownObserver.h"
 
@@ -17,8 +18,9 @@ public:
     CObserveApp(const CObserveApp&) = delete;
     CObserveApp& operator=(const CObserveApp&) = delete;
 
-    // pszFormat with the base name for its one "%s".
-    CString FormatName(LPCWSTR pszFormat) const;
+    // pszFormat with the base name for its one "%s", as a new array; NULL
+    // without a base name or memory.
+    std::unique_ptr<wchar_t[]> FormatName(LPCWSTR pszFormat) const;
     // Whether the session instance mutex exists.
     bool IsRunning() const;
     // Takes both instance mutexes where free and starts the watcher; true
@@ -34,7 +36,7 @@ protected:
     static DWORD WINAPI WatchThreadProc(LPVOID pParam);
     DWORD WatchShutdown();
 
-    const CString m_strName;
+    std::unique_ptr<wchar_t[]> m_pszName;
     CKernelHandle m_hMutexUser;
     CKernelHandle m_hMutexAll;
     CKernelHandle m_hShutdownUser;

@@ -21,23 +21,23 @@ namespace
 {
 // Looks for S-1-5-32-dwRid among the token's groups, counting it only when
 // enabled (a deny-only or disabled group does not count).
-BOOL FindEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
+bool FindEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
 {
     DWORD cbGroups = 0;
     if (GetTokenInformation(hToken, TokenGroups, nullptr, 0, &cbGroups)
         || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
-        return FALSE;
+        return false;
     // A fixed block: the handle is the pointer.
     const CGlobalHandle groups(GlobalAlloc(GMEM_ZEROINIT, cbGroups));
     if (!groups)
-        return FALSE;
+        return false;
     PTOKEN_GROUPS pGroups = static_cast<PTOKEN_GROUPS>(groups.get());
     SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
     PSID pGroupSid = nullptr;
     if (!GetTokenInformation(hToken, TokenGroups, pGroups, cbGroups, &cbGroups)
         || !AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, dwRid,
                                      0, 0, 0, 0, 0, 0, &pGroupSid))
-        return FALSE;
+        return false;
     const CSidHandle groupSid(pGroupSid);
     for (DWORD i = 0; i < pGroups->GroupCount; ++i)
     {
@@ -48,7 +48,7 @@ BOOL FindEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
             break;
         }
     }
-    return TRUE;
+    return true;
 }
 }
 
@@ -65,7 +65,7 @@ BOOL IsBuiltinGroupMember(DWORD dwRid, BOOL* pbMember)
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &hToken))
         return FALSE;
     const CKernelHandle token(hToken);
-    return FindEnabledBuiltinGroup(hToken, dwRid, pbMember);
+    return FindEnabledBuiltinGroup(hToken, dwRid, pbMember) ? TRUE : FALSE;
 }
 
 BOOL IsAdministrator(BOOL* pbMember)

@@ -86,7 +86,7 @@ bool IsQuoted(const std::wstring& value)
 }
 }
 
-BOOL CProfileFile::Load(const CString& path)
+bool CProfileFile::Load(const CString& path)
 {
     m_sections.clear();
     m_firstSection.clear();
@@ -210,7 +210,7 @@ void CProfileFile::SetString(const CString& section, const CString& key, const C
         target.m_entries.push_back(entry);
 }
 
-BOOL CProfileFile::Save(const CString& path) const
+bool CProfileFile::Save(const CString& path) const
 {
     std::wstring text;
     for (const CSection& section : m_sections)

@@ -45,7 +45,7 @@ void CUnicodeIniFile::AddValue(const CString& key, const CString& value)
     m_text += L"\r\n";
 }
 
-BOOL CUnicodeIniFile::Save(const CString& path) const
+bool CUnicodeIniFile::Save(const CString& path) const
 {
     return SaveUtf16Text(path, m_text);
 }

@@ -19,11 +19,11 @@ bool WriteWhole(const CString& path, const std::wstring& text)
 }
 }
 
-BOOL SaveUtf16Text(const CString& path, const std::wstring& text)
+bool SaveUtf16Text(const CString& path, const std::wstring& text)
 {
     const CString aside = path + L".new";
     if (WriteWhole(aside, text) && MoveFileExW(aside, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return TRUE;
+        return true;
     DeleteFileW(aside);
-    return FALSE;
+    return false;
 }

@@ -95,7 +95,8 @@ DWORD HandleCount()
 
 std::wstring Formatted(const CObserveApp& guard, LPCWSTR pszFormat)
 {
-    return std::wstring(guard.FormatName(pszFormat));
+    std::unique_ptr<wchar_t[]> name(guard.FormatName(pszFormat));
+    return name ? std::wstring(name.get()) : std::wstring(L"<none>");
 }
 
 bool EventExists(const std::wstring& name)

@@ -16,8 +16,8 @@ public:
     void AddValue(const CString& key, const CString& value);
 
     // Writes the file beside the target and moves it into place, so the
-    // target is either the old file or the whole new one. TRUE on success.
-    BOOL Save(const CString& path) const;
+    // target is either the old file or the whole new one. true on success.
+    bool Save(const CString& path) const;
 
 private:
     std::wstring m_text;
