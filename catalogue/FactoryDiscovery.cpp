@@ -30,27 +30,27 @@ bool WithVolumeLibrary(Request request)
 // junction; a link that leads back up the tree must not make the walk
 // endless: a folder already searched (same volume and file index) is not
 // searched again, however it is reached.
-void FindModelFileBelow(const CString& folder, const CString& pattern, std::set<CFolderIdentity>& searched)
+void FindModelFileBelow(const CString& strFolder, const CString& strPattern, std::set<CFolderIdentity>& searched)
 {
     CFolderIdentity identity;
-    if (AfxGetFolderIdentity(folder, identity) && !searched.insert(identity).second)
+    if (AfxGetFolderIdentity(strFolder, identity) && !searched.insert(identity).second)
         return;
     WIN32_FIND_DATAW data;
-    const CFindHandle find(FindFirstFileW(folder + L"\\*.*", &data));
+    const CFindHandle find(FindFirstFileW(strFolder + L"\\*.*", &data));
     if (!find)
         return;
     do
     {
-        const CString name(data.cFileName);
+        const CString strName(data.cFileName);
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         {
-            if (name == L"." || name == L"..")
+            if (strName == L"." || strName == L"..")
                 continue;
-            FindModelFileBelow(folder + L"\\" + name, pattern, searched);
+            FindModelFileBelow(strFolder + L"\\" + strName, strPattern, searched);
         }
-        else if (name.Find(pattern) >= 0)
+        else if (strName.Find(strPattern) >= 0)
         {
-            g_strModelFile = folder + L"\\" + name;
+            g_strModelFile = strFolder + L"\\" + strName;
         }
     } while (FindNextFileW(find.get(), &data));
 }
@@ -78,16 +78,16 @@ bool DeactivateFactoryVolume()
 
 CString FindFactoryDriveLetter()
 {
-    const wchar_t letter =
-        AfxFindDriveLetter(L'D', [](wchar_t candidate) { return DirectoryExists(CString(candidate) + L":\\idf"); });
-    if (letter != L'\0')
-        return CString(letter);
+    const wchar_t chLetter =
+        AfxFindDriveLetter(L'D', [](wchar_t chCandidate) { return DirectoryExists(CString(chCandidate) + L":\\idf"); });
+    if (chLetter != L'\0')
+        return CString(chLetter);
     ReportFirstStartFailure(L"no drive from D to Z has an idf folder; C:\\idf is searched");
     return CString(L"C");
 }
 
-void FindModelFile(CString folder, CString pattern)
+void FindModelFile(CString strFolder, CString strPattern)
 {
     std::set<CFolderIdentity> searched;
-    FindModelFileBelow(folder, pattern, searched);
+    FindModelFileBelow(strFolder, strPattern, searched);
 }

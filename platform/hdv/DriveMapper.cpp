@@ -19,15 +19,15 @@ IDriveMapper& SystemDriveMapper()
     return mapper;
 }
 
-bool DriveLeadsTo(wchar_t letter, const CString& folder)
+bool DriveLeadsTo(wchar_t chLetter, const CString& strFolder)
 {
     CFolderIdentity root;
     CFolderIdentity target;
-    return AfxGetFolderIdentity(CString(letter) + L":\\", root) && AfxGetFolderIdentity(folder, target) &&
+    return AfxGetFolderIdentity(CString(chLetter) + L":\\", root) && AfxGetFolderIdentity(strFolder, target) &&
            root == target;
 }
 
-bool DriveIsFree(wchar_t letter)
+bool DriveIsFree(wchar_t chLetter)
 {
-    return (GetLogicalDrives() & (1u << (letter - L'A'))) == 0;
+    return (GetLogicalDrives() & (1u << (chLetter - L'A'))) == 0;
 }

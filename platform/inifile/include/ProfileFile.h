@@ -15,7 +15,7 @@ public:
     // Reads the file: UTF-16LE when it starts with a byte-order mark,
     // otherwise the ANSI code page. A missing or unreadable file reads as an
     // empty one, as the profile functions take it; false then.
-    bool Load(const CString& path);
+    bool Load(const CString& strPath);
 
     // Every non-empty section name in file order, duplicates included.
     std::vector<CString> SectionNames() const;
@@ -35,7 +35,7 @@ public:
     // lines go and blanks around '=' are dropped. Windows changes only the
     // lines it writes and keeps the rest of an existing file as it stands;
     // the answers read back are the same.
-    bool Save(const CString& path) const;
+    bool Save(const CString& strPath) const;
 
 private:
     struct CEntry
