@@ -3,8 +3,6 @@
 #include <afxwin.h>
 #include <resource.h>
 
-#include <memory>
-#include <type_traits>
 
 namespace
 {
@@ -19,9 +17,8 @@ bool LoadResourceModule()
     // The program runs elevated: the module is found by the ordinary library
     // search but mapped as an image-resource data file, so no code in
     // whatever file the search finds ever runs.
-    std::unique_ptr<std::remove_pointer_t<HINSTANCE>, decltype(&FreeLibrary)> module(
-        AfxLoadLibraryEx(kResourceModuleName, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE),
-        &FreeLibrary);
+    CLibraryHandle module(
+        AfxLoadLibraryEx(kResourceModuleName, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
     // A file that loads but lacks the main dialog would end the program
     // without a word: it is as good as missing.
     if (!module || !FindResourceW(module.get(), MAKEINTRESOURCEW(IDD_SOFTWAREINFO_DIALOG), RT_DIALOG))

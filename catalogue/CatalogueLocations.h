@@ -15,6 +15,3 @@ struct CatalogueLocations
 // Touches no file.
 CatalogueLocations GetCatalogueLocations();
 
-// The folder of the running executable, from its module file name, without
-// a trailing backslash; empty when the name cannot be had.
-CString GetExecutableFolder();

@@ -6,6 +6,7 @@
 #include "FileSystem.h"
 #include "FirstStartReport.h"
 
+#include <AfxHandle.h>
 #include <Meridale.h>
 #include <ProfileFile.h>
 
@@ -97,8 +98,8 @@ bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder
         ReportFirstStartFailure(strTool + L" could not be started");
         return true;
     }
-    const bool bEnded = WaitForSingleObject(info.hProcess, kUnicodeToolTimeout) == WAIT_OBJECT_0;
-    CloseHandle(info.hProcess);
+    const CKernelHandle process(info.hProcess);
+    const bool bEnded = WaitForSingleObject(process.get(), kUnicodeToolTimeout) == WAIT_OBJECT_0;
     if (!bEnded)
         ReportFirstStartFailure(strTool + L" has not ended within a minute; it is left running");
     else if (!FileExists(strAppsIni))

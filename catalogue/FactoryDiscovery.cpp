@@ -3,9 +3,10 @@
 #include "FirstStartReport.h"
 
 #include <AcRcvPrt.h>
+#include <AfxFiles.h>
+#include <AfxHandle.h>
 
 #include <set>
-#include <tuple>
 
 CString g_strModelFile;
 
@@ -29,47 +30,29 @@ bool WithVolumeLibrary(Request request)
 // junction; a link that leads back up the tree must not make the walk
 // endless: a folder already searched (same volume and file index) is not
 // searched again, however it is reached.
-typedef std::tuple<DWORD, DWORD, DWORD> FolderIdentity;
-
-bool ReadFolderIdentity(const CString& folder, FolderIdentity* pIdentity)
+void FindModelFileBelow(const CString& strFolder, const CString& strPattern, std::set<CFolderIdentity>& searched)
 {
-    HANDLE hFolder = CreateFileW(folder, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (hFolder == INVALID_HANDLE_VALUE)
-        return false;
-    BY_HANDLE_FILE_INFORMATION info;
-    const BOOL bRead = GetFileInformationByHandle(hFolder, &info);
-    CloseHandle(hFolder);
-    if (!bRead)
-        return false;
-    *pIdentity = FolderIdentity(info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
-    return true;
-}
-
-void FindModelFileBelow(const CString& folder, const CString& pattern, std::set<FolderIdentity>& searched)
-{
-    FolderIdentity identity;
-    if (ReadFolderIdentity(folder, &identity) && !searched.insert(identity).second)
+    CFolderIdentity identity;
+    if (AfxGetFolderIdentity(strFolder, identity) && !searched.insert(identity).second)
         return;
     WIN32_FIND_DATAW data;
-    HANDLE hFind = FindFirstFileW(folder + L"\\*.*", &data);
-    if (hFind == INVALID_HANDLE_VALUE)
+    const CFindHandle find(FindFirstFileW(strFolder + L"\\*.*", &data));
+    if (!find)
         return;
     do
     {
-        const CString name(data.cFileName);
+        const CString strName(data.cFileName);
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         {
-            if (name == L"." || name == L"..")
+            if (strName == L"." || strName == L"..")
                 continue;
-            FindModelFileBelow(folder + L"\\" + name, pattern, searched);
+            FindModelFileBelow(strFolder + L"\\" + strName, strPattern, searched);
         }
-        else if (name.Find(pattern) >= 0)
+        else if (strName.Find(strPattern) >= 0)
         {
-            g_strModelFile = folder + L"\\" + name;
+            g_strModelFile = strFolder + L"\\" + strName;
         }
-    } while (FindNextFileW(hFind, &data));
-    FindClose(hFind);
+    } while (FindNextFileW(find.get(), &data));
 }
 }
 
@@ -95,18 +78,16 @@ bool DeactivateFactoryVolume()
 
 CString FindFactoryDriveLetter()
 {
-    for (wchar_t letter = L'D'; letter <= L'Z'; ++letter)
-    {
-        const CString drive(letter);
-        if (DirectoryExists(drive + L":\\idf"))
-            return drive;
-    }
+    const wchar_t chLetter =
+        AfxFindDriveLetter(L'D', [](wchar_t chCandidate) { return DirectoryExists(CString(chCandidate) + L":\\idf"); });
+    if (chLetter != L'\0')
+        return CString(chLetter);
     ReportFirstStartFailure(L"no drive from D to Z has an idf folder; C:\\idf is searched");
     return CString(L"C");
 }
 
-void FindModelFile(CString folder, CString pattern)
+void FindModelFile(CString strFolder, CString strPattern)
 {
-    std::set<FolderIdentity> searched;
-    FindModelFileBelow(folder, pattern, searched);
+    std::set<CFolderIdentity> searched;
+    FindModelFileBelow(strFolder, strPattern, searched);
 }

@@ -14,6 +14,6 @@ bool ActivateFactoryVolume();
 bool DeactivateFactoryVolume();
 // The first letter from D to Z whose root holds an idf folder, or "C".
 CString FindFactoryDriveLetter();
-// Walks the tree under folder depth-first; every file whose name contains
-// pattern (case-sensitive) replaces g_strModelFile, so the last match wins.
-void FindModelFile(CString folder, CString pattern);
+// Walks the tree under strFolder depth-first; every file whose name contains
+// strPattern (case-sensitive) replaces g_strModelFile, so the last match wins.
+void FindModelFile(CString strFolder, CString strPattern);

@@ -1,15 +1,13 @@
 #include "FileSystem.h"
 
+#include <AfxHandle.h>
+
 namespace
 {
 // Looks the path up with a directory search; false when nothing is there.
 bool FindEntry(const CString& strPath, WIN32_FIND_DATAW& data)
 {
-    HANDLE hFind = FindFirstFileW(strPath, &data);
-    if (hFind == INVALID_HANDLE_VALUE)
-        return false;
-    FindClose(hFind);
-    return true;
+    return CFindHandle(FindFirstFileW(strPath, &data)) != nullptr;
 }
 }
 

@@ -6,9 +6,9 @@
 
 void CSectionNameArray::SortNoCase()
 {
-    // Catalogues may hold thousands of names: a stable O(n log n) sort keeps
-    // the order of equal names as a bubble sort would, without its n² cost,
-    // and each name is folded once rather than at every comparison.
+    // Catalogues may hold thousands of names: a stable sort keeps equal
+    // names in file order, and each name is folded to lower case once
+    // rather than at every comparison.
     std::vector<std::pair<CString, CString>> sorted;
     sorted.reserve(static_cast<size_t>(GetSize()));
     for (INT_PTR i = 0; i < GetSize(); ++i)

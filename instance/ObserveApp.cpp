@@ -7,100 +7,74 @@ namespace
 {
 // How long the watcher gets to end after the stop event is set.
 const DWORD kWatcherStopTimeout = 2000;
-
-void CloseAndClear(HANDLE& handle)
-{
-    if (handle != nullptr)
-    {
-        CloseHandle(handle);
-        handle = nullptr;
-    }
 }
 
+namespace
+{
 // Creates or opens the guard's manual-reset event of that name format; NULL
 // when the name cannot be formed.
 HANDLE CreateShutdownEvent(const CObserveApp& guard, LPCWSTR pszFormat)
 {
-    wchar_t* pszName = guard.FormatName(pszFormat);
-    if (pszName == nullptr)
-        return nullptr;
-    HANDLE hEvent = CreateOrOpenEvent(true, false, pszName);
-    delete[] pszName;
-    return hEvent;
+    const std::unique_ptr<wchar_t[]> pszName = guard.FormatName(pszFormat);
+    return pszName ? CreateOrOpenEvent(true, false, pszName.get()) : nullptr;
 }
 }
 
-CObserveApp::CObserveApp(LPCWSTR pszBaseName)
-    : m_hMutexUser(nullptr), m_hMutexAll(nullptr), m_hShutdownUser(nullptr),
-      m_hShutdownAll(nullptr), m_hStopEvent(nullptr), m_hThread(nullptr), m_pszName(nullptr),
-      m_pObserver(nullptr)
+CObserveApp::CObserveApp(LPCWSTR pszBaseName) : m_pszName(new (std::nothrow) wchar_t[lstrlenW(pszBaseName) + 1])
 {
-    m_pszName = new (std::nothrow) wchar_t[lstrlenW(pszBaseName) + 1];
-    if (m_pszName == nullptr)
+    if (!m_pszName)
         return;
-    lstrcpyW(m_pszName, pszBaseName);
-
-    m_hShutdownUser = CreateShutdownEvent(*this, L"%s-Shutdown-User");
-    m_hShutdownAll = CreateShutdownEvent(*this, L"Global\\%s-Shutdown-All");
+    lstrcpyW(m_pszName.get(), pszBaseName);
+    m_hShutdownUser.reset(CreateShutdownEvent(*this, L"%s-Shutdown-User"));
+    m_hShutdownAll.reset(CreateShutdownEvent(*this, L"Global\\%s-Shutdown-All"));
 }
 
 CObserveApp::~CObserveApp()
 {
     // Releases a watcher blocked in its wait before the handles it waits on close.
-    if (m_hStopEvent != nullptr)
+    if (m_hStopEvent)
     {
-        SetEvent(m_hStopEvent);
+        SetEvent(m_hStopEvent.get());
         Sleep(0);
-        SetEvent(m_hStopEvent);
+        SetEvent(m_hStopEvent.get());
     }
-    CloseAndClear(m_hMutexUser);
-    CloseAndClear(m_hMutexAll);
-    CloseAndClear(m_hShutdownUser);
-    CloseAndClear(m_hShutdownAll);
-    delete[] m_pszName;
-    m_pszName = nullptr;
+    m_hMutexUser.reset();
+    m_hMutexAll.reset();
+    m_hShutdownUser.reset();
+    m_hShutdownAll.reset();
+    m_pszName.reset();
     StopWatcher();
 }
 
-wchar_t* CObserveApp::FormatName(LPCWSTR pszFormat) const
+std::unique_ptr<wchar_t[]> CObserveApp::FormatName(LPCWSTR pszFormat) const
 {
-    if (m_pszName == nullptr)
+    if (!m_pszName)
         return nullptr;
-    wchar_t* pszName = new (std::nothrow) wchar_t[lstrlenW(m_pszName) + lstrlenW(pszFormat) + 1];
-    if (pszName != nullptr)
-        wsprintfW(pszName, pszFormat, m_pszName);
+    std::unique_ptr<wchar_t[]> pszName(new (std::nothrow) wchar_t[lstrlenW(m_pszName.get()) + lstrlenW(pszFormat) + 1]);
+    if (pszName)
+        wsprintfW(pszName.get(), pszFormat, m_pszName.get());
     return pszName;
 }
 
 bool CObserveApp::IsRunning() const
 {
-    wchar_t* pszName = FormatName(L"%s-MutexUser");
-    if (pszName == nullptr)
-        return false;
-    HANDLE hMutex = OpenMutexW(SYNCHRONIZE, FALSE, pszName);
-    const bool bExists = hMutex != nullptr;
-    if (bExists)
-        CloseHandle(hMutex);
-    delete[] pszName;
-    return bExists;
+    const std::unique_ptr<wchar_t[]> pszName = FormatName(L"%s-MutexUser");
+    return pszName && CKernelHandle(OpenMutexW(SYNCHRONIZE, FALSE, pszName.get())) != nullptr;
 }
 
 namespace
 {
-// Creates or opens the named mutex into hMutex when it is not there yet,
+// Creates or opens the named mutex into mutex when it is not there yet,
 // then takes it if it is free. Whether ownership was obtained is not used.
-void TakeMutex(const CObserveApp& guard, LPCWSTR pszFormat, HANDLE& hMutex)
+void TakeMutex(const CObserveApp& guard, LPCWSTR pszFormat, CKernelHandle& mutex)
 {
-    if (hMutex == nullptr)
+    if (!mutex)
     {
-        if (wchar_t* pszName = guard.FormatName(pszFormat))
-        {
-            hMutex = CreateOrOpenMutex(FALSE, pszName);
-            delete[] pszName;
-        }
+        if (const std::unique_ptr<wchar_t[]> pszName = guard.FormatName(pszFormat))
+            mutex.reset(CreateOrOpenMutex(FALSE, pszName.get()));
     }
-    if (hMutex != nullptr)
-        WaitForSingleObject(hMutex, 0);
+    if (mutex)
+        WaitForSingleObject(mutex.get(), 0);
 }
 }
 
@@ -115,37 +89,37 @@ bool CObserveApp::Start()
 
 BOOL CObserveApp::SignalUserShutdown()
 {
-    return m_hShutdownUser != nullptr && SetEvent(m_hShutdownUser);
+    return m_hShutdownUser && SetEvent(m_hShutdownUser.get());
 }
 
 BOOL CObserveApp::SignalAllShutdown()
 {
-    return m_hShutdownAll != nullptr && SetEvent(m_hShutdownAll);
+    return m_hShutdownAll && SetEvent(m_hShutdownAll.get());
 }
 
 bool CObserveApp::StartWatcher()
 {
     StopWatcher();
-    m_hStopEvent = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    m_hThread = CreateThread(nullptr, 0, WatchThreadProc, this, 0, nullptr);
+    m_hStopEvent.reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    m_hThread.reset(CreateThread(nullptr, 0, WatchThreadProc, this, 0, nullptr));
     return m_hThread != nullptr;
 }
 
 bool CObserveApp::StopWatcher()
 {
     bool bEnded = true;
-    if (m_hThread != nullptr)
+    if (m_hThread)
     {
-        SetEvent(m_hStopEvent);
-        if (WaitForSingleObject(m_hThread, kWatcherStopTimeout) == WAIT_TIMEOUT)
+        SetEvent(m_hStopEvent.get());
+        if (WaitForSingleObject(m_hThread.get(), kWatcherStopTimeout) == WAIT_TIMEOUT)
         {
             // Stuck, most likely in the observer: it must not outlive the guard.
-            TerminateThread(m_hThread, 0);
+            TerminateThread(m_hThread.get(), 0);
             bEnded = false;
         }
-        CloseAndClear(m_hThread);
+        m_hThread.reset();
     }
-    CloseAndClear(m_hStopEvent);
+    m_hStopEvent.reset();
     return bEnded;
 }
 
@@ -158,7 +132,7 @@ DWORD CObserveApp::WatchShutdown()
 {
     // The order decides which of several set objects wins: stop, then
     // machine-wide, then session.
-    HANDLE handles[] = {m_hStopEvent, m_hShutdownAll, m_hShutdownUser};
+    HANDLE handles[] = {m_hStopEvent.get(), m_hShutdownAll.get(), m_hShutdownUser.get()};
     const DWORD dwWait = WaitForMultipleObjects(ARRAYSIZE(handles), handles, FALSE, INFINITE);
     if (dwWait == WAIT_OBJECT_0 + 1 && m_pObserver != nullptr)
         m_pObserver->OnShutdownAll();

@@ -2,7 +2,9 @@
 // The instance guard: two named mutexes mark a running instance, two named
 // shutdown events let other processes ask it to close, and a watcher thread
 // waits once on those events and tells the observer.
-#include <windows.h>
+#include <AfxHandle.h>
+
+#include <memory>
 
 #include "ShutdownObserver.h"
 
@@ -16,9 +18,9 @@ public:
     CObserveApp(const CObserveApp&) = delete;
     CObserveApp& operator=(const CObserveApp&) = delete;
 
-    // pszFormat with the base name for its one "%s", as a new array the
-    // caller frees with delete[]; NULL without a base name or memory.
-    wchar_t* FormatName(LPCWSTR pszFormat) const;
+    // pszFormat with the base name for its one "%s", as a new array; NULL
+    // without a base name or memory.
+    std::unique_ptr<wchar_t[]> FormatName(LPCWSTR pszFormat) const;
     // Whether the session instance mutex exists.
     bool IsRunning() const;
     // Takes both instance mutexes where free and starts the watcher; true
@@ -34,15 +36,15 @@ protected:
     static DWORD WINAPI WatchThreadProc(LPVOID pParam);
     DWORD WatchShutdown();
 
-    HANDLE m_hMutexUser;
-    HANDLE m_hMutexAll;
-    HANDLE m_hShutdownUser;
-    HANDLE m_hShutdownAll;
-    HANDLE m_hStopEvent;
-    HANDLE m_hThread;
-    wchar_t* m_pszName;
+    std::unique_ptr<wchar_t[]> m_pszName;
+    CKernelHandle m_hMutexUser;
+    CKernelHandle m_hMutexAll;
+    CKernelHandle m_hShutdownUser;
+    CKernelHandle m_hShutdownAll;
+    CKernelHandle m_hStopEvent;
+    CKernelHandle m_hThread;
 
 public:
     // Not owned; the owner assigns it before Start and leaves it afterwards.
-    IShutdownObserver* m_pObserver;
+    IShutdownObserver* m_pObserver = nullptr;
 };

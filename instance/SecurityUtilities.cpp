@@ -1,5 +1,7 @@
 #include "SecurityUtilities.h"
 
+#include <AfxHandle.h>
+
 int g_bOsVersionLoaded = 0;
 DWORD g_dwPlatformId = 0;
 
@@ -19,26 +21,24 @@ namespace
 {
 // Looks for S-1-5-32-dwRid among the token's groups, counting it only when
 // enabled (a deny-only or disabled group does not count).
-BOOL FindEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
+bool FindEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
 {
     DWORD cbGroups = 0;
     if (GetTokenInformation(hToken, TokenGroups, nullptr, 0, &cbGroups)
         || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
-        return FALSE;
+        return false;
     // A fixed block: the handle is the pointer.
-    HGLOBAL hGroups = GlobalAlloc(GMEM_ZEROINIT, cbGroups);
-    if (hGroups == nullptr)
-        return FALSE;
-    PTOKEN_GROUPS pGroups = static_cast<PTOKEN_GROUPS>(hGroups);
+    const CGlobalHandle groups(GlobalAlloc(GMEM_ZEROINIT, cbGroups));
+    if (!groups)
+        return false;
+    PTOKEN_GROUPS pGroups = static_cast<PTOKEN_GROUPS>(groups.get());
     SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
     PSID pGroupSid = nullptr;
     if (!GetTokenInformation(hToken, TokenGroups, pGroups, cbGroups, &cbGroups)
         || !AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, dwRid,
                                      0, 0, 0, 0, 0, 0, &pGroupSid))
-    {
-        GlobalFree(hGroups);
-        return FALSE;
-    }
+        return false;
+    const CSidHandle groupSid(pGroupSid);
     for (DWORD i = 0; i < pGroups->GroupCount; ++i)
     {
         const SID_AND_ATTRIBUTES& group = pGroups->Groups[i];
@@ -48,9 +48,7 @@ BOOL FindEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
             break;
         }
     }
-    FreeSid(pGroupSid);
-    GlobalFree(hGroups);
-    return TRUE;
+    return true;
 }
 }
 
@@ -66,9 +64,8 @@ BOOL IsBuiltinGroupMember(DWORD dwRid, BOOL* pbMember)
     HANDLE hToken = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &hToken))
         return FALSE;
-    const BOOL bResult = FindEnabledBuiltinGroup(hToken, dwRid, pbMember);
-    CloseHandle(hToken);
-    return bResult;
+    const CKernelHandle token(hToken);
+    return FindEnabledBuiltinGroup(hToken, dwRid, pbMember) ? TRUE : FALSE;
 }
 
 BOOL IsAdministrator(BOOL* pbMember)
@@ -85,21 +82,17 @@ void BuildOpenSecurityDescriptor(PSECURITY_DESCRIPTOR pSD)
     if (!AllocateAndInitializeSid(&worldAuthority, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0,
                                   &pEveryone))
         return;
+    const CSidHandle everyone(pEveryone);
     // Header and both entries, with room to spare.
     const DWORD cbAcl = 2 * GetLengthSid(pEveryone) + 32;
-    PACL pAcl = static_cast<PACL>(LocalAlloc(LPTR, cbAcl));
-    if (pAcl != nullptr)
-    {
-        // The deny entry must come first, or the allow entry would grant everything.
-        const bool bAttached = InitializeAcl(pAcl, cbAcl, ACL_REVISION)
-            && AddAccessDeniedAce(pAcl, ACL_REVISION, WRITE_DAC | WRITE_OWNER, pEveryone)
-            && AddAccessAllowedAce(pAcl, ACL_REVISION, GENERIC_ALL, pEveryone)
-            && InitializeSecurityDescriptor(pSD, SECURITY_DESCRIPTOR_REVISION)
-            && SetSecurityDescriptorDacl(pSD, TRUE, pAcl, FALSE);
-        if (!bAttached)
-            LocalFree(pAcl);
-    }
-    FreeSid(pEveryone);
+    CLocalMemory<PACL> acl(static_cast<PACL>(LocalAlloc(LPTR, cbAcl)));
+    // The deny entry must come first, or the allow entry would grant everything.
+    if (acl && InitializeAcl(acl.get(), cbAcl, ACL_REVISION)
+        && AddAccessDeniedAce(acl.get(), ACL_REVISION, WRITE_DAC | WRITE_OWNER, pEveryone)
+        && AddAccessAllowedAce(acl.get(), ACL_REVISION, GENERIC_ALL, pEveryone)
+        && InitializeSecurityDescriptor(pSD, SECURITY_DESCRIPTOR_REVISION)
+        && SetSecurityDescriptorDacl(pSD, TRUE, acl.get(), FALSE))
+        acl.release();
 }
 
 void FreeSecurityDescriptorDacl(PSECURITY_DESCRIPTOR pSD)
@@ -116,43 +109,27 @@ void FreeSecurityDescriptorDacl(PSECURITY_DESCRIPTOR pSD)
 
 namespace
 {
-// The security attributes of one create-or-open call. When the open
-// descriptor could not even be initialised, the object gets default
-// security instead: an uninitialised descriptor must reach neither the
-// system nor FreeSecurityDescriptorDacl.
-class COpenSecurityAttributes
+// The open descriptor's DACL goes back when the owner goes.
+using COpenDescriptor = COwnedHandle<PSECURITY_DESCRIPTOR, &FreeSecurityDescriptorDacl>;
+
+// Builds the open descriptor in descriptor. When it could not even be
+// initialised, the owner is empty and the object gets default security: an
+// uninitialised descriptor must reach neither the system nor
+// FreeSecurityDescriptorDacl.
+COpenDescriptor BuildOpenDescriptor(SECURITY_DESCRIPTOR& descriptor)
 {
-public:
-    COpenSecurityAttributes()
-    {
-        BuildOpenSecurityDescriptor(&m_descriptor);
-        m_attributes.nLength = sizeof(m_attributes);
-        m_attributes.lpSecurityDescriptor =
-            m_descriptor.Revision == SECURITY_DESCRIPTOR_REVISION ? &m_descriptor : nullptr;
-        m_attributes.bInheritHandle = FALSE;
-    }
-    ~COpenSecurityAttributes()
-    {
-        if (m_attributes.lpSecurityDescriptor != nullptr)
-            FreeSecurityDescriptorDacl(&m_descriptor);
-    }
-    COpenSecurityAttributes(const COpenSecurityAttributes&) = delete;
-    COpenSecurityAttributes& operator=(const COpenSecurityAttributes&) = delete;
-
-    LPSECURITY_ATTRIBUTES Get() { return &m_attributes; }
-
-private:
-    // Zero until BuildOpenSecurityDescriptor initialises it.
-    SECURITY_DESCRIPTOR m_descriptor = {};
-    SECURITY_ATTRIBUTES m_attributes = {};
-};
+    BuildOpenSecurityDescriptor(&descriptor);
+    return COpenDescriptor(descriptor.Revision == SECURITY_DESCRIPTOR_REVISION ? &descriptor : nullptr);
+}
 }
 
 HANDLE CreateOrOpenMutex(BOOL bInitialOwner, LPCWSTR pszName)
 {
-    COpenSecurityAttributes security;
+    SECURITY_DESCRIPTOR descriptor = {};
+    const COpenDescriptor open = BuildOpenDescriptor(descriptor);
+    SECURITY_ATTRIBUTES security = {sizeof(security), open.get(), FALSE};
     // An existing mutex is opened by the create call itself.
-    HANDLE hMutex = CreateMutexW(security.Get(), bInitialOwner, pszName);
+    HANDLE hMutex = CreateMutexW(&security, bInitialOwner, pszName);
     if (hMutex == nullptr)
         hMutex = OpenMutexW(SYNCHRONIZE, FALSE, pszName);
     return hMutex;
@@ -160,9 +137,11 @@ HANDLE CreateOrOpenMutex(BOOL bInitialOwner, LPCWSTR pszName)
 
 HANDLE CreateOrOpenEvent(bool bManualReset, bool bInitialState, LPCWSTR pszName)
 {
-    COpenSecurityAttributes security;
+    SECURITY_DESCRIPTOR descriptor = {};
+    const COpenDescriptor open = BuildOpenDescriptor(descriptor);
+    SECURITY_ATTRIBUTES security = {sizeof(security), open.get(), FALSE};
     // An existing event is opened and keeps its creator's reset mode and state.
-    HANDLE hEvent = CreateEventW(security.Get(), bManualReset, bInitialState, pszName);
+    HANDLE hEvent = CreateEventW(&security, bManualReset, bInitialState, pszName);
     if (hEvent == nullptr)
         hEvent = OpenEventW(SYNCHRONIZE | EVENT_MODIFY_STATE, FALSE, pszName);
     return hEvent;

@@ -7,24 +7,24 @@
 #include <iterator>
 #include <vector>
 
-void AppendProductVersion(CString& line, LPCWSTR modulePath)
+void AppendProductVersion(CString& strLine, LPCWSTR pszModulePath)
 {
     DWORD dwHandle = 0;
-    const DWORD dwSize = GetFileVersionInfoSizeW(modulePath, &dwHandle);
+    const DWORD dwSize = GetFileVersionInfoSizeW(pszModulePath, &dwHandle);
     if (dwSize == 0)
         return;
     std::vector<BYTE> block(static_cast<size_t>(dwSize) + 1, 0);
-    if (GetFileVersionInfoW(modulePath, 0, static_cast<DWORD>(block.size()), block.data()) != TRUE)
+    if (GetFileVersionInfoW(pszModulePath, 0, static_cast<DWORD>(block.size()), block.data()) != TRUE)
         return;
 
     // The program's strings are kept under US English, code page 0; the
     // translation table is not consulted.
-    wchar_t query[100];
-    StringCchPrintfW(query, std::size(query), L"\\StringFileInfo\\%04x%04x\\ProductVersion", 0x0409, 0);
+    wchar_t szQuery[100];
+    StringCchPrintfW(szQuery, std::size(szQuery), L"\\StringFileInfo\\%04x%04x\\ProductVersion", 0x0409, 0);
     LPWSTR pszVersion = nullptr;
     UINT nLength = 0;
-    if (VerQueryValueW(block.data(), query, reinterpret_cast<LPVOID*>(&pszVersion), &nLength) == TRUE)
-        line += pszVersion;
+    if (VerQueryValueW(block.data(), szQuery, reinterpret_cast<LPVOID*>(&pszVersion), &nLength) == TRUE)
+        strLine += pszVersion;
 }
 
 CAboutBox::CAboutBox() : CorvelDialog(IDD_ABOUTBOX, nullptr)
@@ -45,6 +45,3 @@ void CAboutBox::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDOK, m_btnOK);
     DDX_Text(pDX, IDC_VERSION, m_strVersion);
 }
-
-BEGIN_MESSAGE_MAP(CAboutBox, CorvelDialog)
-END_MESSAGE_MAP()

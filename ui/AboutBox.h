@@ -4,10 +4,10 @@
 #include <CorvelControls.h>
 #include <CorvelDialog.h>
 
-// Appends to line the ProductVersion that the module file's version resource
-// holds under language 0409 and code page 0000. Leaves line as it is when the
+// Appends to strLine the ProductVersion that the module file's version resource
+// holds under language 0409 and code page 0000. Leaves strLine as it is when the
 // file has no such value.
-void AppendProductVersion(CString& line, LPCWSTR modulePath);
+void AppendProductVersion(CString& strLine, LPCWSTR pszModulePath);
 
 class CAboutBox : public CorvelDialog
 {
@@ -18,8 +18,6 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-
-    DECLARE_MESSAGE_MAP()
 
     CorvelButton m_btnOK;
     CString m_strVersion;

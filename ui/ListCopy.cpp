@@ -27,22 +27,22 @@ private:
 CString ListText(const CListCtrl& list)
 {
     const int nColumns = list.GetColumnCount();
-    CString text;
+    CString strText;
     for (int nColumn = 0; nColumn < nColumns; ++nColumn)
-        text += (nColumn ? L"\t" : L"") + list.GetColumnHeading(nColumn);
-    text += L"\r\n";
+        strText += (nColumn ? L"\t" : L"") + list.GetColumnHeading(nColumn);
+    strText += L"\r\n";
     for (int nItem = 0, nCount = list.GetItemCount(); nItem < nCount; ++nItem)
     {
         for (int nColumn = 0; nColumn < nColumns; ++nColumn)
-            text += (nColumn ? L"\t" : L"") + list.GetItemText(nItem, nColumn);
-        text += L"\r\n";
+            strText += (nColumn ? L"\t" : L"") + list.GetItemText(nItem, nColumn);
+        strText += L"\r\n";
     }
-    return text;
+    return strText;
 }
 
-bool CopyTextToClipboard(HWND hOwner, const CString& text)
+bool CopyTextToClipboard(HWND hOwner, const CString& strText)
 {
-    const size_t nBytes = (static_cast<size_t>(text.GetLength()) + 1) * sizeof(wchar_t);
+    const size_t nBytes = (static_cast<size_t>(strText.GetLength()) + 1) * sizeof(wchar_t);
     CGlobalHandle memory(GlobalAlloc(GMEM_MOVEABLE, nBytes));
     void* pData = memory ? GlobalLock(memory.get()) : nullptr;
     if (!pData)
@@ -50,7 +50,7 @@ bool CopyTextToClipboard(HWND hOwner, const CString& text)
         OutputDebugStringW(L"SoftwareInfo: no memory for the list's text on the clipboard\n");
         return false;
     }
-    memcpy(pData, text.GetString(), nBytes);
+    memcpy(pData, strText.GetString(), nBytes);
     GlobalUnlock(memory.get());
 
     CClipboardOpened clipboard(hOwner);

@@ -6,6 +6,6 @@
 // order; cells separated by a tab, every line ended by CR LF.
 CString ListText(const CListCtrl& list);
 
-// Puts the text on the clipboard as Unicode text, owned by hOwner; false
+// Puts strText on the clipboard as Unicode text, owned by hOwner; false
 // (with the cause in the debugger output) when the clipboard refused it.
-bool CopyTextToClipboard(HWND hOwner, const CString& text);
+bool CopyTextToClipboard(HWND hOwner, const CString& strText);

@@ -91,7 +91,7 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
 void CSoftwareInfoDialog::SizeColumns()
 {
     for (int nColumn = 0; nColumn < static_cast<int>(ARRAYSIZE(kColumns)); ++nColumn)
-        m_list.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nColumn), MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+        m_list.SetColumnWidth(nColumn, LVSCW_AUTOSIZE_USEHEADER);
 }
 
 void CSoftwareInfoDialog::SetWindowIcons(UINT nDpi)
@@ -185,7 +185,7 @@ void CSoftwareInfoDialog::OnPaint()
 
 HCURSOR CSoftwareInfoDialog::OnQueryDragIcon()
 {
-    return static_cast<HCURSOR>(m_hIcon);
+    return m_hIcon;
 }
 
 void CSoftwareInfoDialog::OnOkClicked()

@@ -17,10 +17,12 @@ AbstractDialog::AbstractDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nID
 {
 }
 
-AbstractDialog::~AbstractDialog() = default;
-
 BEGIN_MESSAGE_MAP(AbstractDialog, CDialog)
     ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_CTLCOLOR()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 BOOL AbstractDialog::OnInitDialog()
@@ -48,39 +50,35 @@ void AbstractDialog::OnColoursChanged()
     RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-LRESULT AbstractDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+BOOL AbstractDialog::OnEraseBkgnd(HDC hDC)
 {
-    switch (message)
-    {
-    case WM_SYSCOLORCHANGE:
+    if (!m_faceBrush)
+        return static_cast<BOOL>(Default());
+    RECT rc;
+    GetClientRect(&rc);
+    FillRect(hDC, &rc, m_faceBrush.get());
+    return TRUE;
+}
+
+HBRUSH AbstractDialog::OnCtlColor(HDC hDC, HWND, UINT nCtlColor)
+{
+    const bool bSkinned = nCtlColor == CTLCOLOR_DLG || nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN;
+    if (!m_faceBrush || !bSkinned)
+        return reinterpret_cast<HBRUSH>(Default());
+    SetTextColor(hDC, CorvelCurrentColours().text);
+    SetBkColor(hDC, CorvelCurrentColours().face);
+    return m_faceBrush.get();
+}
+
+void AbstractDialog::OnSysColorChange()
+{
+    OnColoursChanged();
+    Default();
+}
+
+void AbstractDialog::OnSettingChange(UINT uFlags, LPCWSTR)
+{
+    if (uFlags == SPI_SETHIGHCONTRAST)
         OnColoursChanged();
-        break;
-    case WM_SETTINGCHANGE:
-        if (wParam == SPI_SETHIGHCONTRAST)
-            OnColoursChanged();
-        break;
-    case WM_ERASEBKGND:
-        if (m_faceBrush)
-        {
-            RECT rc;
-            GetClientRect(&rc);
-            FillRect(reinterpret_cast<HDC>(wParam), &rc, m_faceBrush.get());
-            return TRUE;
-        }
-        break;
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        if (m_faceBrush)
-        {
-            HDC hdc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(hdc, CorvelCurrentColours().text);
-            SetBkColor(hdc, CorvelCurrentColours().face);
-            return reinterpret_cast<LRESULT>(m_faceBrush.get());
-        }
-        break;
-    default:
-        break;
-    }
-    return CDialog::WindowProc(message, wParam, lParam);
+    Default();
 }

@@ -1,6 +1,6 @@
 #include "CorvelAPI.h"
 
-#include <AfxClientDC.h>
+#include <AfxHandle.h>
 
 namespace
 {
@@ -23,11 +23,6 @@ bool CorvelAPI::EnableLuna(bool bEnable)
     bool bPrevious = g_bLuna;
     g_bLuna = bEnable;
     return bPrevious;
-}
-
-bool CorvelAPI::IsLunaEnabled()
-{
-    return g_bLuna;
 }
 
 CorvelColours CorvelCurrentColours()

@@ -34,9 +34,8 @@ void CorvelListCtrl::UpdateRowHeight()
     TEXTMETRICW tm = {};
     {
         CClientDC dc(m_hWnd);
-        HGDIOBJ hOld = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
+        CSelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
         GetTextMetricsW(dc, &tm);
-        SelectObject(dc, hOld);
     }
     m_nRowHeight = static_cast<UINT>(tm.tmHeight + CorvelScale(kRowPadding, CorvelWindowDpi(m_hWnd)));
     // The list asks its parent for the row height when told its size has
@@ -54,12 +53,14 @@ void CorvelListCtrl::UpdateRowHeight()
 
 int CorvelListCtrl::FittingWidth(int nColumn, bool bUseHeader)
 {
-    CClientDC dc(m_hWnd);
-    HGDIOBJ hOld = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
-    int nText = bUseHeader ? TextWidth(dc, GetColumnHeading(nColumn)) : 0;
-    for (int nItem = 0, nCount = GetItemCount(); nItem < nCount; ++nItem)
-        nText = std::max(nText, TextWidth(dc, GetItemText(nItem, nColumn)));
-    SelectObject(dc, hOld);
+    int nText = 0;
+    {
+        CClientDC dc(m_hWnd);
+        CSelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
+        nText = bUseHeader ? TextWidth(dc, GetColumnHeading(nColumn)) : 0;
+        for (int nItem = 0, nCount = GetItemCount(); nItem < nCount; ++nItem)
+            nText = std::max(nText, TextWidth(dc, GetItemText(nItem, nColumn)));
+    }
 
     int nWidth = nText + 2 * CellPadding();
     const int nColumns = GetColumnCount();
@@ -115,24 +116,24 @@ void CorvelListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, bSelected ? colours.selectionText : colours.text);
-    HGDIOBJ hOldFont = SelectObject(hdc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
-
-    // Cells follow the header's columns, from the row's (scrolled) left edge.
-    const int nPadding = CellPadding();
-    const int nColumns = GetColumnCount();
-    int x = rcRow.left;
-    for (int nColumn = 0; nColumn < nColumns; ++nColumn)
     {
-        const int nWidth = GetColumnWidth(nColumn);
-        RECT rcCell = { x + nPadding, rcRow.top, x + nWidth - nPadding, rcRow.bottom };
-        x += nWidth;
-        if (rcCell.right <= rcCell.left)
-            continue;
-        CString text = GetItemText(nItem, nColumn);
-        DrawTextW(hdc, text, text.GetLength(), &rcCell,
-                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        CSelectedObject font(hdc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
+        // Cells follow the header's columns, from the row's (scrolled) left edge.
+        const int nPadding = CellPadding();
+        const int nColumns = GetColumnCount();
+        int x = rcRow.left;
+        for (int nColumn = 0; nColumn < nColumns; ++nColumn)
+        {
+            const int nWidth = GetColumnWidth(nColumn);
+            RECT rcCell = { x + nPadding, rcRow.top, x + nWidth - nPadding, rcRow.bottom };
+            x += nWidth;
+            if (rcCell.right <= rcCell.left)
+                continue;
+            CString text = GetItemText(nItem, nColumn);
+            DrawTextW(hdc, text, text.GetLength(), &rcCell,
+                      DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        }
     }
-    SelectObject(hdc, hOldFont);
 
     if ((lpDrawItemStruct->itemState & ODS_FOCUS) && GetFocus() == m_hWnd)
         DrawFocusRect(hdc, &rcRow);

@@ -2,6 +2,8 @@
 #include "DriveMapper.h"
 #include "HdvSettings.h"
 
+#include <AfxFiles.h>
+
 namespace
 {
 // The letter this process defined for Source, NUL when none: the only
@@ -9,23 +11,22 @@ namespace
 // so this lives as long as the library stays loaded.
 wchar_t g_chDefined = L'\0';
 
-void Report(const CString& cause)
+void Report(const CString& strCause)
 {
-    OutputDebugStringW(L"Hdv: " + cause + L"\n");
+    OutputDebugStringW(L"Hdv: " + strCause + L"\n");
 }
 
-CString Drive(wchar_t letter)
+CString Drive(wchar_t chLetter)
 {
-    return CString(letter) + L":";
+    return CString(chLetter) + L":";
 }
 
 // A letter that already leads to the folder, NUL when none does.
-wchar_t LetterLeadingTo(const CString& folder)
+wchar_t LetterLeadingTo(const CString& strFolder)
 {
-    for (wchar_t letter = L'A'; letter <= L'Z'; ++letter)
-        if (!DriveIsFree(letter) && DriveLeadsTo(letter, folder))
-            return letter;
-    return L'\0';
+    return AfxFindDriveLetter(L'A', [&strFolder](wchar_t chLetter) {
+        return !DriveIsFree(chLetter) && DriveLeadsTo(chLetter, strFolder);
+    });
 }
 }
 
@@ -36,14 +37,14 @@ AcRcvPrt::~AcRcvPrt() = default;
 int AcRcvPrt::Initialize()
 {
     CHdvSettings settings;
-    CString cause;
-    const bool read = ReadHdvSettings(settings, cause);
-    const DWORD attributes = read ? GetFileAttributesW(settings.m_strSource) : INVALID_FILE_ATTRIBUTES;
-    m_bUsable = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-    if (read && !m_bUsable)
-        cause = L"Source " + settings.m_strSource + L" is not a folder";
+    CString strCause;
+    const bool bRead = ReadHdvSettings(settings, strCause);
+    const DWORD dwAttributes = bRead ? GetFileAttributesW(settings.m_strSource) : INVALID_FILE_ATTRIBUTES;
+    m_bUsable = dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (bRead && !m_bUsable)
+        strCause = L"Source " + settings.m_strSource + L" is not a folder";
     if (!m_bUsable)
-        Report(cause);
+        Report(strCause);
     m_strSource = settings.m_strSource;
     m_chLetter = settings.m_chLetter;
     return m_bUsable ? 1 : 0;
@@ -57,28 +58,24 @@ int AcRcvPrt::ActivePOne()
     // start left) is used as it is: it is not ours to remove.
     if (m_chLetter ? DriveLeadsTo(m_chLetter, m_strSource) : LetterLeadingTo(m_strSource) != L'\0')
         return 1;
-    wchar_t letter = m_chLetter;
-    if (letter == L'\0')
-        for (wchar_t candidate = L'D'; candidate <= L'Z' && letter == L'\0'; ++candidate)
-            if (DriveIsFree(candidate))
-                letter = candidate;
-    if (letter == L'\0')
+    const wchar_t chLetter = m_chLetter ? m_chLetter : AfxFindDriveLetter(L'D', DriveIsFree);
+    if (chLetter == L'\0')
     {
         Report(L"no drive letter from D to Z is free");
         return 0;
     }
     // Never take a letter that something else uses.
-    if (!DriveIsFree(letter))
+    if (!DriveIsFree(chLetter))
     {
-        Report(L"drive " + Drive(letter) + L" is in use and does not lead to " + m_strSource);
+        Report(L"drive " + Drive(chLetter) + L" is in use and does not lead to " + m_strSource);
         return 0;
     }
-    if (!SystemDriveMapper().Define(letter, m_strSource) || !DriveLeadsTo(letter, m_strSource))
+    if (!SystemDriveMapper().Define(chLetter, m_strSource) || !DriveLeadsTo(chLetter, m_strSource))
     {
-        Report(L"drive " + Drive(letter) + L" could not be defined for " + m_strSource);
+        Report(L"drive " + Drive(chLetter) + L" could not be defined for " + m_strSource);
         return 0;
     }
-    g_chDefined = letter;
+    g_chDefined = chLetter;
     return 1;
 }
 
@@ -87,12 +84,12 @@ int AcRcvPrt::DisablePOne()
     if (!m_bUsable || g_chDefined == L'\0')
         return 0;
     // Should the letter lead elsewhere by now, someone else has taken it.
-    const wchar_t letter = g_chDefined;
-    if (!DriveLeadsTo(letter, m_strSource))
+    const wchar_t chLetter = g_chDefined;
+    if (!DriveLeadsTo(chLetter, m_strSource))
         return 0;
-    if (!SystemDriveMapper().Remove(letter))
+    if (!SystemDriveMapper().Remove(chLetter))
     {
-        Report(L"drive " + Drive(letter) + L" could not be removed");
+        Report(L"drive " + Drive(chLetter) + L" could not be removed");
         return 0;
     }
     g_chDefined = L'\0';

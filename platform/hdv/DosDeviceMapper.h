@@ -5,6 +5,6 @@
 class CDosDeviceMapper : public IDriveMapper
 {
 public:
-    bool Define(wchar_t letter, const CString& folder) override;
-    bool Remove(wchar_t letter) override;
+    bool Define(wchar_t chLetter, const CString& strFolder) override;
+    bool Remove(wchar_t chLetter) override;
 };

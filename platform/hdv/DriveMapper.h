@@ -6,9 +6,9 @@ class IDriveMapper
 {
 public:
     virtual ~IDriveMapper() = default;
-    // letter: upper case, A to Z. True when the system took the request.
-    virtual bool Define(wchar_t letter, const CString& folder) = 0;
-    virtual bool Remove(wchar_t letter) = 0;
+    // chLetter: upper case, A to Z. True when the system took the request.
+    virtual bool Define(wchar_t chLetter, const CString& strFolder) = 0;
+    virtual bool Remove(wchar_t chLetter) = 0;
 };
 
 // The mapper for this system, chosen once: wine's mount manager under wine,
@@ -16,6 +16,6 @@ public:
 IDriveMapper& SystemDriveMapper();
 
 // True when the letter's root is the folder itself (same file identity).
-bool DriveLeadsTo(wchar_t letter, const CString& folder);
+bool DriveLeadsTo(wchar_t chLetter, const CString& strFolder);
 // True when the letter names no drive.
-bool DriveIsFree(wchar_t letter);
+bool DriveIsFree(wchar_t chLetter);

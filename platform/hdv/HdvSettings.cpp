@@ -1,5 +1,6 @@
 #include "HdvSettings.h"
 
+#include <AfxFiles.h>
 #include <ProfileReader.h>
 
 namespace
@@ -11,50 +12,45 @@ CString OwnFolder()
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             reinterpret_cast<LPCWSTR>(&ReadHdvSettings), &hSelf))
         return CString();
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(hSelf, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return CString();
-    const CString file(path, static_cast<int>(length));
-    return file.Left(file.ReverseFind(L'\\'));
+    return AfxGetModuleFolder(hSelf);
 }
 }
 
-bool ReadHdvSettings(CHdvSettings& settings, CString& cause)
+bool ReadHdvSettings(CHdvSettings& settings, CString& strCause)
 {
-    const CString folder = OwnFolder();
-    if (folder.IsEmpty())
+    const CString strFolder = OwnFolder();
+    if (strFolder.IsEmpty())
     {
-        cause = L"the library's own folder is unknown";
+        strCause = L"the library's own folder is unknown";
         return false;
     }
-    const CString ini = folder + L"\\Hdv.ini";
-    if (GetFileAttributesW(ini) == INVALID_FILE_ATTRIBUTES)
+    const CString strIni = strFolder + L"\\Hdv.ini";
+    if (GetFileAttributesW(strIni) == INVALID_FILE_ATTRIBUTES)
     {
-        cause = ini + L" is missing";
+        strCause = strIni + L" is missing";
         return false;
     }
-    settings.m_strSource = ReadProfileValue(ini, L"FactoryVolume", L"Source");
+    settings.m_strSource = ReadProfileValue(strIni, L"FactoryVolume", L"Source");
     settings.m_strSource.Trim();
-    CString letter = ReadProfileValue(ini, L"FactoryVolume", L"Letter");
-    letter.Trim();
-    if (letter.GetLength() == 2 && letter[1] == L':')
-        letter = letter.Left(1);
-    if (!letter.IsEmpty())
+    CString strLetter = ReadProfileValue(strIni, L"FactoryVolume", L"Letter");
+    strLetter.Trim();
+    if (strLetter.GetLength() == 2 && strLetter[1] == L':')
+        strLetter = strLetter.Left(1);
+    if (!strLetter.IsEmpty())
     {
-        wchar_t ch = letter.GetLength() == 1 ? letter[0] : L'\0';
-        if (ch >= L'a' && ch <= L'z')
-            ch = static_cast<wchar_t>(ch - L'a' + L'A');
-        if (ch < L'A' || ch > L'Z')
+        wchar_t chLetter = strLetter.GetLength() == 1 ? strLetter[0] : L'\0';
+        if (chLetter >= L'a' && chLetter <= L'z')
+            chLetter = static_cast<wchar_t>(chLetter - L'a' + L'A');
+        if (chLetter < L'A' || chLetter > L'Z')
         {
-            cause = ini + L": Letter=" + letter + L" is not a drive letter";
+            strCause = strIni + L": Letter=" + strLetter + L" is not a drive letter";
             return false;
         }
-        settings.m_chLetter = ch;
+        settings.m_chLetter = chLetter;
     }
     if (settings.m_strSource.IsEmpty())
     {
-        cause = ini + L" names no Source";
+        strCause = strIni + L" names no Source";
         return false;
     }
     return true;

@@ -10,5 +10,5 @@ struct CHdvSettings
 };
 
 // False when Hdv.ini is missing, has no Source or a Letter that is not a
-// drive letter; cause then says which.
-bool ReadHdvSettings(CHdvSettings& settings, CString& cause);
+// drive letter; strCause then says which.
+bool ReadHdvSettings(CHdvSettings& settings, CString& strCause);

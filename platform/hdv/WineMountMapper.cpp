@@ -1,5 +1,6 @@
 #include "WineMountMapper.h"
 
+#include <AfxHandle.h>
 #include <winioctl.h>
 
 #include <vector>
@@ -25,54 +26,50 @@ const DWORD IOCTL_MOUNTMGR_DEFINE_UNIX_DRIVE = CTL_CODE(0x6D, 32, METHOD_BUFFERE
 using WineGetUnixFileNameFn = char*(CDECL*)(LPCWSTR);
 
 // The Unix path wine gives the folder; empty when there is none.
-std::string UnixPath(const CString& folder)
+std::string UnixPath(const CString& strFolder)
 {
     auto getUnixFileName = reinterpret_cast<WineGetUnixFileNameFn>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!getUnixFileName)
         return std::string();
-    char* unixPath = getUnixFileName(folder);
-    if (!unixPath)
+    char* pszUnixPath = getUnixFileName(strFolder);
+    if (!pszUnixPath)
         return std::string();
-    std::string path(unixPath);
-    HeapFree(GetProcessHeap(), 0, unixPath);
-    return path;
+    std::string strPath(pszUnixPath);
+    HeapFree(GetProcessHeap(), 0, pszUnixPath);
+    return strPath;
 }
 
-bool SendDriveRequest(wchar_t letter, ULONG type, const std::string& unixPath)
+bool SendDriveRequest(wchar_t chLetter, ULONG nType, const std::string& strUnixPath)
 {
     mountmgr_unix_drive header = {};
-    header.type = type;
-    header.letter = static_cast<WCHAR>(letter - L'A' + L'a');
-    if (!unixPath.empty())
+    header.type = nType;
+    header.letter = static_cast<WCHAR>(chLetter - L'A' + L'a');
+    if (!strUnixPath.empty())
         header.mount_point_offset = static_cast<USHORT>(sizeof(header));
     const BYTE* first = reinterpret_cast<const BYTE*>(&header);
     std::vector<BYTE> request(first, first + sizeof(header));
-    if (!unixPath.empty())
-        request.insert(request.end(), unixPath.c_str(), unixPath.c_str() + unixPath.size() + 1);
+    if (!strUnixPath.empty())
+        request.insert(request.end(), strUnixPath.c_str(), strUnixPath.c_str() + strUnixPath.size() + 1);
     if (request.size() > USHRT_MAX)
         return false;
     reinterpret_cast<mountmgr_unix_drive*>(request.data())->size = static_cast<ULONG>(request.size());
 
-    HANDLE hManager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hManager == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD returned = 0;
-    const BOOL ok = DeviceIoControl(hManager, IOCTL_MOUNTMGR_DEFINE_UNIX_DRIVE, request.data(),
-                                    static_cast<DWORD>(request.size()), nullptr, 0, &returned, nullptr);
-    CloseHandle(hManager);
-    return ok != FALSE;
+    const CFileHandle manager(CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    DWORD cbReturned = 0;
+    return manager && DeviceIoControl(manager.get(), IOCTL_MOUNTMGR_DEFINE_UNIX_DRIVE, request.data(),
+                                      static_cast<DWORD>(request.size()), nullptr, 0, &cbReturned, nullptr);
 }
 }
 
-bool CWineMountMapper::Define(wchar_t letter, const CString& folder)
+bool CWineMountMapper::Define(wchar_t chLetter, const CString& strFolder)
 {
-    const std::string unixPath = UnixPath(folder);
-    return !unixPath.empty() && SendDriveRequest(letter, DRIVE_FIXED, unixPath);
+    const std::string strUnixPath = UnixPath(strFolder);
+    return !strUnixPath.empty() && SendDriveRequest(chLetter, DRIVE_FIXED, strUnixPath);
 }
 
-bool CWineMountMapper::Remove(wchar_t letter)
+bool CWineMountMapper::Remove(wchar_t chLetter)
 {
-    return SendDriveRequest(letter, DRIVE_NO_ROOT_DIR, std::string());
+    return SendDriveRequest(chLetter, DRIVE_NO_ROOT_DIR, std::string());
 }

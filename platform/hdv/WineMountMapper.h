@@ -6,6 +6,6 @@
 class CWineMountMapper : public IDriveMapper
 {
 public:
-    bool Define(wchar_t letter, const CString& folder) override;
-    bool Remove(wchar_t letter) override;
+    bool Define(wchar_t chLetter, const CString& strFolder) override;
+    bool Remove(wchar_t chLetter) override;
 };

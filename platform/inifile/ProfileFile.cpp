@@ -1,5 +1,5 @@
 #include "ProfileFile.h"
-#include "FileHandle.h"
+#include <AfxHandle.h>
 #include "Utf16TextFile.h"
 
 #include <algorithm>
@@ -67,17 +67,17 @@ std::wstring Decoded(const std::string& bytes)
     return text;
 }
 
-bool ReadWhole(const CString& path, std::string& bytes)
+bool ReadWhole(const CString& strPath, std::string& bytes)
 {
-    CFileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    CFileHandle file(CreateFileW(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
-    if (!file.IsValid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > MAXDWORD)
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > MAXDWORD)
         return false;
     bytes.resize(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
+    DWORD cbRead = 0;
     return bytes.empty() ||
-           (ReadFile(file.Get(), &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
+           (ReadFile(file.get(), &bytes[0], static_cast<DWORD>(bytes.size()), &cbRead, nullptr) && cbRead == bytes.size());
 }
 
 bool IsQuoted(const std::wstring& value)
@@ -86,14 +86,14 @@ bool IsQuoted(const std::wstring& value)
 }
 }
 
-BOOL CProfileFile::Load(const CString& path)
+bool CProfileFile::Load(const CString& strPath)
 {
     m_sections.clear();
     m_firstSection.clear();
     std::string bytes;
-    const bool read = ReadWhole(path, bytes);
-    Parse(read ? Decoded(bytes) : std::wstring());
-    return read;
+    const bool bRead = ReadWhole(strPath, bytes);
+    Parse(bRead ? Decoded(bytes) : std::wstring());
+    return bRead;
 }
 
 void CProfileFile::Parse(const std::wstring& text)
@@ -210,20 +210,20 @@ void CProfileFile::SetString(const CString& section, const CString& key, const C
         target.m_entries.push_back(entry);
 }
 
-BOOL CProfileFile::Save(const CString& path) const
+bool CProfileFile::Save(const CString& strPath) const
 {
-    std::wstring text;
+    std::wstring strText;
     for (const CSection& section : m_sections)
     {
         if (!section.m_name.empty())
-            text += L"[" + section.m_name + L"]\r\n";
+            strText += L"[" + section.m_name + L"]\r\n";
         for (const CEntry& entry : section.m_entries)
         {
-            text += entry.m_name;
+            strText += entry.m_name;
             if (entry.m_bHasValue)
-                text += L"=" + entry.m_value;
-            text += L"\r\n";
+                strText += L"=" + entry.m_value;
+            strText += L"\r\n";
         }
     }
-    return SaveUtf16Text(path, text);
+    return SaveUtf16Text(strPath, strText);
 }

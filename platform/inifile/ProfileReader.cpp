@@ -1,17 +1,17 @@
 #include "ProfileReader.h"
 #include "ProfileFile.h"
 
-void ReadSectionNames(const CString& path, CStringArray& names)
+void ReadSectionNames(const CString& strPath, CStringArray& names)
 {
     CProfileFile file;
-    file.Load(path);
-    for (const CString& name : file.SectionNames())
-        names.Add(name);
+    file.Load(strPath);
+    for (const CString& strName : file.SectionNames())
+        names.Add(strName);
 }
 
-CString ReadProfileValue(const CString& path, const CString& section, const CString& key)
+CString ReadProfileValue(const CString& strPath, const CString& strSection, const CString& strKey)
 {
     CProfileFile file;
-    file.Load(path);
-    return file.GetString(section, key);
+    file.Load(strPath);
+    return file.GetString(strSection, strKey);
 }

@@ -5,47 +5,47 @@
 
 namespace
 {
-void AppendOneLine(std::wstring& text, const CString& s)
+void AppendOneLine(std::wstring& strText, const CString& strLine)
 {
-    for (int i = 0; i < s.GetLength(); ++i)
+    for (int i = 0; i < strLine.GetLength(); ++i)
     {
-        const wchar_t ch = s[i];
-        text += (ch == L'\r' || ch == L'\n') ? L' ' : ch;
+        const wchar_t ch = strLine[i];
+        strText += (ch == L'\r' || ch == L'\n') ? L' ' : ch;
     }
 }
 
-bool NeedsQuotes(const CString& value)
+bool NeedsQuotes(const CString& strValue)
 {
-    if (value.IsEmpty())
+    if (strValue.IsEmpty())
         return false;
-    for (wchar_t ch : {value[0], value[value.GetLength() - 1]})
+    for (wchar_t ch : {strValue[0], strValue[strValue.GetLength() - 1]})
         if (ch == L'"' || ch == L'\'' || iswspace(ch))
             return true;
     return false;
 }
 }
 
-void CUnicodeIniFile::AddSection(const CString& name)
+void CUnicodeIniFile::AddSection(const CString& strName)
 {
     m_text += L'[';
-    AppendOneLine(m_text, name);
+    AppendOneLine(m_text, strName);
     m_text += L"]\r\n";
 }
 
-void CUnicodeIniFile::AddValue(const CString& key, const CString& value)
+void CUnicodeIniFile::AddValue(const CString& strKey, const CString& strValue)
 {
-    AppendOneLine(m_text, key);
+    AppendOneLine(m_text, strKey);
     m_text += L'=';
-    const bool quoted = NeedsQuotes(value);
+    const bool quoted = NeedsQuotes(strValue);
     if (quoted)
         m_text += L'"';
-    AppendOneLine(m_text, value);
+    AppendOneLine(m_text, strValue);
     if (quoted)
         m_text += L'"';
     m_text += L"\r\n";
 }
 
-BOOL CUnicodeIniFile::Save(const CString& path) const
+bool CUnicodeIniFile::Save(const CString& strPath) const
 {
-    return SaveUtf16Text(path, m_text);
+    return SaveUtf16Text(strPath, m_text);
 }

@@ -1,29 +1,29 @@
 #include "Utf16TextFile.h"
-#include "FileHandle.h"
+#include <AfxHandle.h>
 
 namespace
 {
-bool WriteWhole(const CString& path, const std::wstring& text)
+bool WriteWhole(const CString& strPath, const std::wstring& strText)
 {
-    CFileHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid())
+    CFileHandle file(CreateFileW(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return false;
-    const wchar_t bom = 0xFEFF;
-    DWORD written = 0;
-    if (!WriteFile(file.Get(), &bom, sizeof(bom), &written, nullptr) || written != sizeof(bom))
+    const wchar_t chBom = 0xFEFF;
+    DWORD cbWritten = 0;
+    if (!WriteFile(file.get(), &chBom, sizeof(chBom), &cbWritten, nullptr) || cbWritten != sizeof(chBom))
         return false;
-    const DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (size && (!WriteFile(file.Get(), text.data(), size, &written, nullptr) || written != size))
+    const DWORD cbSize = static_cast<DWORD>(strText.size() * sizeof(wchar_t));
+    if (cbSize && (!WriteFile(file.get(), strText.data(), cbSize, &cbWritten, nullptr) || cbWritten != cbSize))
         return false;
-    return FlushFileBuffers(file.Get()) && file.Close();
+    return FlushFileBuffers(file.get()) && CloseHandle(file.release());
 }
 }
 
-BOOL SaveUtf16Text(const CString& path, const std::wstring& text)
+bool SaveUtf16Text(const CString& strPath, const std::wstring& strText)
 {
-    const CString aside = path + L".new";
-    if (WriteWhole(aside, text) && MoveFileExW(aside, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return TRUE;
-    DeleteFileW(aside);
-    return FALSE;
+    const CString strAside = strPath + L".new";
+    if (WriteWhole(strAside, strText) && MoveFileExW(strAside, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(strAside);
+    return false;
 }

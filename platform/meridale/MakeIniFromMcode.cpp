@@ -3,21 +3,21 @@
 
 namespace
 {
-BOOL Fail(const CString& cause)
+BOOL Fail(const CString& strCause)
 {
-    OutputDebugStringW(L"Meridale: " + cause + L"\n");
+    OutputDebugStringW(L"Meridale: " + strCause + L"\n");
     return FALSE;
 }
 }
 
-MERIDALE_API BOOL MakeIniFromMcode(CString iniPath, CString modelPath)
+MERIDALE_API BOOL MakeIniFromMcode(CString strIniPath, CString strModelPath)
 {
-    if (iniPath.IsEmpty() || modelPath.IsEmpty())
+    if (strIniPath.IsEmpty() || strModelPath.IsEmpty())
         return Fail(L"no model file was given");
     CUnicodeIniFile ini;
-    if (!ReadModelFile(modelPath, ini))
-        return Fail(modelPath + L" cannot be read as an XML model");
-    if (!ini.Save(iniPath))
-        return Fail(iniPath + L" cannot be written");
+    if (!ReadModelFile(strModelPath, ini))
+        return Fail(strModelPath + L" cannot be read as an XML model");
+    if (!ini.Save(strIniPath))
+        return Fail(strIniPath + L" cannot be written");
     return TRUE;
 }

@@ -1,5 +1,6 @@
 #include "ModelReader.h"
 
+#include <AfxHandle.h>
 #include <objidl.h>
 #include <shlwapi.h>
 #include <xmllite.h>
@@ -8,50 +9,12 @@
 
 namespace
 {
-// Releases a COM interface when it goes.
-template <class T>
-class CInterfaceOwner
-{
-public:
-    CInterfaceOwner() = default;
-    ~CInterfaceOwner()
-    {
-        if (m_p)
-            m_p->Release();
-    }
-    CInterfaceOwner(const CInterfaceOwner&) = delete;
-    CInterfaceOwner& operator=(const CInterfaceOwner&) = delete;
-    T* operator->() const { return m_p; }
-    T* Get() const { return m_p; }
-    T** Out() { return &m_p; }
-
-private:
-    T* m_p = nullptr;
-};
-
-class CLibrary
-{
-public:
-    explicit CLibrary(LPCWSTR name) : m_h(LoadLibraryW(name)) {}
-    ~CLibrary()
-    {
-        if (m_h)
-            FreeLibrary(m_h);
-    }
-    CLibrary(const CLibrary&) = delete;
-    CLibrary& operator=(const CLibrary&) = delete;
-    FARPROC Proc(LPCSTR name) const { return m_h ? GetProcAddress(m_h, name) : nullptr; }
-
-private:
-    HMODULE m_h;
-};
-
 using CreateXmlReaderFn = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
 
-CString LocalName(IXmlReader* reader)
+CString LocalName(IXmlReader* pReader)
 {
-    LPCWSTR name = nullptr;
-    return SUCCEEDED(reader->GetLocalName(&name, nullptr)) ? CString(name) : CString();
+    LPCWSTR pszName = nullptr;
+    return SUCCEEDED(pReader->GetLocalName(&pszName, nullptr)) ? CString(pszName) : CString();
 }
 
 // Section names that are not yet taken. The profile functions compare them
@@ -62,17 +25,17 @@ class CSectionNames
 public:
     // The module's id when it is free, else "Module" + its position (with
     // a further number should that be taken too).
-    CString Take(const CString& id, int position)
+    CString Take(const CString& strId, int nPosition)
     {
-        CString name = id;
-        for (int n = 1; name.IsEmpty() || IsTaken(name); ++n)
+        CString strName = strId;
+        for (int nSuffix = 1; strName.IsEmpty() || IsTaken(strName); ++nSuffix)
         {
-            wchar_t derived[48];
-            wsprintfW(derived, n == 1 ? L"Module%d" : L"Module%d-%d", position, n);
-            name = derived;
+            wchar_t szDerived[48];
+            wsprintfW(szDerived, nSuffix == 1 ? L"Module%d" : L"Module%d-%d", nPosition, nSuffix);
+            strName = szDerived;
         }
-        m_taken.insert(name);
-        return name;
+        m_taken.insert(strName);
+        return strName;
     }
 
 private:
@@ -81,82 +44,82 @@ private:
         bool operator()(const CString& a, const CString& b) const { return a.CompareNoCase(b) < 0; }
     };
 
-    bool IsTaken(const CString& name) const { return m_taken.count(name) != 0; }
+    bool IsTaken(const CString& strName) const { return m_taken.count(strName) != 0; }
 
     std::set<CString, NoCaseLess> m_taken;
 };
 
-CString ModuleId(IXmlReader* reader)
+CString ModuleId(IXmlReader* pReader)
 {
-    LPCWSTR id = nullptr;
-    if (reader->MoveToAttributeByName(L"id", nullptr) != S_OK || FAILED(reader->GetValue(&id, nullptr)))
+    LPCWSTR pszId = nullptr;
+    if (pReader->MoveToAttributeByName(L"id", nullptr) != S_OK || FAILED(pReader->GetValue(&pszId, nullptr)))
         return CString();
-    CString value(id);
-    reader->MoveToElement();
-    return value;
+    CString strValue(pszId);
+    pReader->MoveToElement();
+    return strValue;
 }
 
 // Walks the document: Module elements under the root become sections, their
 // child elements keys; the text under a child, as the reader gives it, its value.
-bool ReadModules(IXmlReader* reader, CUnicodeIniFile& ini)
+bool ReadModules(IXmlReader* pReader, CUnicodeIniFile& ini)
 {
-    int position = 0;
+    int nPosition = 0;
     CSectionNames sections;
-    bool inModule = false;
-    bool inChild = false;
-    CString key;
-    CString value;
+    bool bInModule = false;
+    bool bInChild = false;
+    CString strKey;
+    CString strValue;
     // Open elements, counted from the element events: wine's reader reports
     // end elements one level deeper than their start.
-    UINT depth = 0;
-    XmlNodeType type;
+    UINT nDepth = 0;
+    XmlNodeType nodeType;
     HRESULT hr;
-    while ((hr = reader->Read(&type)) == S_OK)
+    while ((hr = pReader->Read(&nodeType)) == S_OK)
     {
-        switch (type)
+        switch (nodeType)
         {
         case XmlNodeType_Element:
         {
-            const UINT level = depth;
-            const bool empty = reader->IsEmptyElement() != FALSE;
-            if (!empty)
-                ++depth;
-            if (level == 1)
+            const UINT nLevel = nDepth;
+            const bool bEmpty = pReader->IsEmptyElement() != FALSE;
+            if (!bEmpty)
+                ++nDepth;
+            if (nLevel == 1)
             {
-                inModule = LocalName(reader) == L"Module";
-                if (inModule)
-                    ini.AddSection(sections.Take(ModuleId(reader), ++position));
-                inModule = inModule && !empty;
+                bInModule = LocalName(pReader) == L"Module";
+                if (bInModule)
+                    ini.AddSection(sections.Take(ModuleId(pReader), ++nPosition));
+                bInModule = bInModule && !bEmpty;
             }
-            else if (level == 2 && inModule)
+            else if (nLevel == 2 && bInModule)
             {
-                key = LocalName(reader);
-                value.Empty();
-                inChild = !empty;
-                if (empty)
-                    ini.AddValue(key, value);
+                strKey = LocalName(pReader);
+                strValue.Empty();
+                bInChild = !bEmpty;
+                if (bEmpty)
+                    ini.AddValue(strKey, strValue);
             }
             break;
         }
         case XmlNodeType_Text:
         case XmlNodeType_CDATA:
         case XmlNodeType_Whitespace:
-            if (inChild)
+            if (bInChild)
             {
-                LPCWSTR text = nullptr;
-                if (SUCCEEDED(reader->GetValue(&text, nullptr)))
-                    value += text;
+                LPCWSTR pszText = nullptr;
+                if (SUCCEEDED(pReader->GetValue(&pszText, nullptr)))
+                    strValue += pszText;
             }
             break;
         case XmlNodeType_EndElement:
-            --depth;
-            if (depth == 2 && inChild)
+            --nDepth;
+            if (nDepth == 2 && bInChild)
             {
-                ini.AddValue(key, value);
-                inChild = false;
+                ini.AddValue(strKey, strValue);
+                bInChild = false;
             }
-            else if (depth == 1)
-                inModule = false;
+            else if (nDepth == 1)
+                bInModule = false;
             break;
         default:
             break;
@@ -170,21 +133,21 @@ bool ReadModules(IXmlReader* reader, CUnicodeIniFile& ini)
 // more, and fails on models with a thousand long comments or with an
 // ISO-8859-1 declaration; Windows' XmlLite reads all of them. These are
 // faults of wine's reader, not of the model, and are not worked around.
-bool ReadModelFile(const CString& modelPath, CUnicodeIniFile& ini)
+bool ReadModelFile(const CString& strModelPath, CUnicodeIniFile& ini)
 {
     // mingw has no import library for xmllite.dll.
-    CLibrary xmllite(L"xmllite.dll");
+    CLibraryHandle xmllite(LoadLibraryW(L"xmllite.dll"));
     auto createReader = reinterpret_cast<CreateXmlReaderFn>(
-        reinterpret_cast<void*>(xmllite.Proc("CreateXmlReader")));
+        reinterpret_cast<void*>(xmllite ? GetProcAddress(xmllite.get(), "CreateXmlReader") : nullptr));
     if (!createReader)
         return false;
 
-    CInterfaceOwner<IStream> stream;
-    if (FAILED(SHCreateStreamOnFileEx(modelPath, STGM_READ | STGM_SHARE_DENY_WRITE, FILE_ATTRIBUTE_NORMAL,
-                                      FALSE, nullptr, stream.Out())))
+    CComPtr<IStream> stream;
+    if (FAILED(SHCreateStreamOnFileEx(strModelPath, STGM_READ | STGM_SHARE_DENY_WRITE, FILE_ATTRIBUTE_NORMAL,
+                                      FALSE, nullptr, stream.Receive())))
         return false;
-    CInterfaceOwner<IXmlReader> reader;
-    if (FAILED(createReader(__uuidof(IXmlReader), reinterpret_cast<void**>(reader.Out()), nullptr)) ||
+    CComPtr<IXmlReader> reader;
+    if (FAILED(createReader(__uuidof(IXmlReader), reader.ReceiveVoid(), nullptr)) ||
         FAILED(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit)) ||
         FAILED(reader->SetInput(stream.Get())))
         return false;

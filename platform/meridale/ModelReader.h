@@ -4,4 +4,4 @@
 
 // Fills ini with the model's modules; false when the file cannot be read or
 // is not well-formed XML (DTDs are refused).
-bool ReadModelFile(const CString& modelPath, CUnicodeIniFile& ini);
+bool ReadModelFile(const CString& strModelPath, CUnicodeIniFile& ini);

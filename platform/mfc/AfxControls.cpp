@@ -54,7 +54,7 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
 
 UINT CListCtrl::GetItemState(int nItem, UINT nMask) const
 {
-    return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), nMask));
+    return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), static_cast<LPARAM>(nMask)));
 }
 
 int CListCtrl::GetItemCount() const

@@ -28,7 +28,7 @@ HWND SafeOwner(CWnd* pParentWnd, const CWnd* pDialog)
 
 INT_PTR CDialog::DoModal()
 {
-    HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, MAKEINTRESOURCEW(5) /* RT_DIALOG */);
+    HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
     return ::DialogBoxParamW(hInst, m_lpszTemplateName, SafeOwner(m_pParentWnd, this), &AfxDlgProc,
                              reinterpret_cast<LPARAM>(this));
 }

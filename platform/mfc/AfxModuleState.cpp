@@ -1,6 +1,6 @@
 #include "AfxModuleState.h"
 
-#include <ole2.h>
+#include "AfxHandle.h"
 
 AFX_MODULE_STATE* AfxGetModuleState()
 {
@@ -28,33 +28,13 @@ HINSTANCE AfxFindResourceHandle(LPCWSTR lpszName, LPCWSTR lpszType)
     return pState->m_hCurrentResourceHandle;
 }
 
-HINSTANCE AfxLoadLibrary(LPCWSTR lpszModuleName)
-{
-    return LoadLibraryW(lpszModuleName);
-}
-
 HINSTANCE AfxLoadLibraryEx(LPCWSTR lpszModuleName, HANDLE hFile, DWORD dwFlags)
 {
     return LoadLibraryExW(lpszModuleName, hFile, dwFlags);
 }
 
-namespace
-{
-struct OleSession
-{
-    bool initialised = false;
-    ~OleSession()
-    {
-        if (initialised)
-            OleUninitialize();
-    }
-};
-}
-
 BOOL AfxOleInit()
 {
-    static OleSession session;
-    if (!session.initialised)
-        session.initialised = SUCCEEDED(OleInitialize(nullptr));
-    return session.initialised ? TRUE : FALSE;
+    static COleSession session;
+    return session.IsInitialised() ? TRUE : FALSE;
 }

@@ -120,7 +120,7 @@ bool FindStringInModule(HINSTANCE hInst, UINT nID, LPCWSTR* ppch, int* pnLength)
 {
     if (!hInst)
         return false;
-    HRSRC hRes = FindResourceW(hInst, MAKEINTRESOURCEW((nID >> 4) + 1), MAKEINTRESOURCEW(6) /* RT_STRING */);
+    HRSRC hRes = FindResourceW(hInst, MAKEINTRESOURCEW((nID >> 4) + 1), RT_STRING);
     if (!hRes)
         return false;
     HGLOBAL hData = LoadResource(hInst, hRes);

@@ -1,4 +1,6 @@
 #include "AfxWinApp.h"
+#include "AfxFiles.h"
+#include "AfxHandle.h"
 #include "AfxModuleState.h"
 
 #include <shellapi.h>
@@ -9,9 +11,7 @@ CWinApp* g_pApp = nullptr;
 
 CString ExecutableTitle()
 {
-    wchar_t path[MAX_PATH] = {};
-    DWORD nLength = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    CString title(path, static_cast<int>(nLength));
+    CString title = AfxGetModuleFileName(nullptr);
     title = title.Mid(title.ReverseFind(L'\\') + 1);
     const int nDot = title.ReverseFind(L'.');
     return nDot > 0 ? title.Left(nDot) : title;
@@ -41,17 +41,17 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
-void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey)
+void CWinApp::SetRegistryKey(LPCWSTR)
 {
-    m_strRegistryKey = lpszRegistryKey;
 }
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
 {
     int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (!argv)
+    const CLocalMemory<LPWSTR*> args(CommandLineToArgvW(GetCommandLineW(), &argc));
+    if (!args)
         return;
+    LPWSTR* argv = args.get();
     for (int i = 1; i < argc; ++i)
     {
         const wchar_t* pszParam = argv[i];
@@ -63,7 +63,6 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
         }
         rCmdInfo.ParseParam(pszParam, bFlag, i + 1 == argc);
     }
-    LocalFree(argv);
 }
 
 CWinApp* AfxGetApp()

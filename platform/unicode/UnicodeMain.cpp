@@ -1,5 +1,6 @@
 // Unicode.exe "<temp.ini>" "<apps.ini>": writes apps.ini (UTF-16LE) holding
 // every section of temp.ini with its CustomerDescription.
+#include <AfxHandle.h>
 #include <ProfileFile.h>
 #include <UnicodeIniFile.h>
 
@@ -21,61 +22,54 @@ enum ExitCode
 // One line on standard error, which a windowless program still has when
 // its starter redirects it, and the same through OutputDebugStringW for a
 // starter that does not.
-int Fail(int code, const CString& message)
+int Fail(int nCode, const CString& strMessage)
 {
-    const CString line = CString(L"Unicode: ") + message + L"\r\n";
-    OutputDebugStringW(line);
-    const int size = WideCharToMultiByte(CP_UTF8, 0, line, line.GetLength(), nullptr, 0, nullptr, nullptr);
-    std::vector<char> bytes(static_cast<size_t>(size));
-    WideCharToMultiByte(CP_UTF8, 0, line, line.GetLength(), bytes.data(), size, nullptr, nullptr);
+    const CString strLine = CString(L"Unicode: ") + strMessage + L"\r\n";
+    OutputDebugStringW(strLine);
+    const int nSize = WideCharToMultiByte(CP_UTF8, 0, strLine, strLine.GetLength(), nullptr, 0, nullptr, nullptr);
+    std::vector<char> bytes(static_cast<size_t>(nSize));
+    WideCharToMultiByte(CP_UTF8, 0, strLine, strLine.GetLength(), bytes.data(), nSize, nullptr, nullptr);
     HANDLE hError = GetStdHandle(STD_ERROR_HANDLE);
-    DWORD written = 0;
+    DWORD cbWritten = 0;
     if (hError && hError != INVALID_HANDLE_VALUE)
-        WriteFile(hError, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    return code;
+        WriteFile(hError, bytes.data(), static_cast<DWORD>(bytes.size()), &cbWritten, nullptr);
+    return nCode;
 }
 
 // The profile functions take a missing file for an empty one.
-bool CanRead(const CString& path)
+bool CanRead(const CString& strPath)
 {
-    HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(hFile);
-    return true;
+    return CFileHandle(CreateFileW(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr)) != nullptr;
 }
 
-int Convert(const CString& tempIni, const CString& appsIni)
+int Convert(const CString& strTempIni, const CString& strAppsIni)
 {
-    if (!CanRead(tempIni))
-        return Fail(ExitUnreadable, CString(L"cannot read ") + tempIni);
+    if (!CanRead(strTempIni))
+        return Fail(ExitUnreadable, CString(L"cannot read ") + strTempIni);
     // temp.ini is read once, whatever its size.
     CProfileFile temp;
-    temp.Load(tempIni);
+    temp.Load(strTempIni);
     CUnicodeIniFile apps;
-    for (const CString& name : temp.SectionNames())
+    for (const CString& strName : temp.SectionNames())
     {
-        apps.AddSection(name);
-        apps.AddValue(kDescriptionKey, temp.GetString(name, kDescriptionKey));
+        apps.AddSection(strName);
+        apps.AddValue(kDescriptionKey, temp.GetString(strName, kDescriptionKey));
     }
-    if (!apps.Save(appsIni))
-        return Fail(ExitUnwritable, CString(L"cannot write ") + appsIni);
+    if (!apps.Save(strAppsIni))
+        return Fail(ExitUnwritable, CString(L"cannot write ") + strAppsIni);
     return ExitOk;
 }
 }
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
-    int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (!argv)
+    int nArgs = 0;
+    const CLocalMemory<LPWSTR*> args(CommandLineToArgvW(GetCommandLineW(), &nArgs));
+    if (!args)
         return Fail(ExitUsage, L"cannot read the command line");
-    int code;
-    if (argc != 3 || argv[1][0] == L'\0' || argv[2][0] == L'\0')
-        code = Fail(ExitUsage, L"usage: Unicode.exe \"<temp.ini>\" \"<apps.ini>\"");
-    else
-        code = Convert(argv[1], argv[2]);
-    LocalFree(argv);
-    return code;
+    LPWSTR* argv = args.get();
+    if (nArgs != 3 || argv[1][0] == L'\0' || argv[2][0] == L'\0')
+        return Fail(ExitUsage, L"usage: Unicode.exe \"<temp.ini>\" \"<apps.ini>\"");
+    return Convert(argv[1], argv[2]);
 }

@@ -73,13 +73,12 @@ TextSizes MeasureTexts(UINT dpi)
     COwnedHandle<HFONT, &::DeleteObject> font(CreateFontW(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL,
                                                           FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
     CClientDC dc(nullptr);
-    HGDIOBJ hOld = SelectObject(dc, font.get());
+    CSelectedObject selected(dc, font.get());
     TEXTMETRICW tm = {};
     GetTextMetricsW(dc, &tm);
     SIZE name = {}, description = {};
     GetTextExtentPoint32W(dc, kName, lstrlenW(kName), &name);
     GetTextExtentPoint32W(dc, kDescription, lstrlenW(kDescription), &description);
-    SelectObject(dc, hOld);
     return { tm.tmHeight, name.cx, description.cx };
 }
 

@@ -198,9 +198,8 @@ TEST_F(FindModelFileTest, AModelFileBehindAFolderLinkIsFound)
     const CString buildRoot = BinFolder().Left(BinFolder().ReverseFind(L'\\'));
     const CString idf = buildRoot + L"\\tests\\catalogue\\linked\\idf";
     WIN32_FIND_DATAW data;
-    const HANDLE hFind = FindFirstFileW(idf + L"\\Model", &data);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hFind) << "the link is missing";
-    FindClose(hFind);
+    const CFindHandle find(FindFirstFileW(idf + L"\\Model", &data));
+    ASSERT_TRUE(find != nullptr) << "the link is missing";
     ASSERT_NE(0u, data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
 
     FindModelFile(idf, L"XML");

@@ -2,6 +2,8 @@
 // Helpers shared by the instance tests.
 #include <TestFolders.h>
 
+#include <AfxHandle.h>
+
 #include <string>
 
 // The probe program built next to the tests (see InstanceProbe.cpp).
@@ -18,23 +20,3 @@ inline std::wstring UniqueBaseName()
     return L"InstanceTest-" + std::to_wstring(GetCurrentProcessId()) + L"-"
         + std::to_wstring(InterlockedIncrement(&s_counter));
 }
-
-// Owns a kernel handle for the length of a test.
-class CHandle
-{
-public:
-    explicit CHandle(HANDLE handle = nullptr) : m_handle(handle) {}
-    ~CHandle()
-    {
-        if (m_handle != nullptr)
-            CloseHandle(m_handle);
-    }
-    CHandle(const CHandle&) = delete;
-    CHandle& operator=(const CHandle&) = delete;
-
-    HANDLE Get() const { return m_handle; }
-    explicit operator bool() const { return m_handle != nullptr; }
-
-private:
-    HANDLE m_handle;
-};

@@ -8,7 +8,7 @@ namespace
 {
 bool MutexVisibleAs(const std::wstring& name)
 {
-    CHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, name.c_str()));
+    CKernelHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, name.c_str()));
     return static_cast<bool>(mutex);
 }
 }
@@ -16,7 +16,7 @@ bool MutexVisibleAs(const std::wstring& name)
 TEST(ObjectNamespace, UnprefixedNameLivesInTheSessionNamespace)
 {
     const std::wstring name = UniqueBaseName();
-    CHandle mutex(CreateMutexW(nullptr, FALSE, name.c_str()));
+    CKernelHandle mutex(CreateMutexW(nullptr, FALSE, name.c_str()));
     ASSERT_TRUE(mutex);
     EXPECT_TRUE(MutexVisibleAs(L"Local\\" + name));
     EXPECT_FALSE(MutexVisibleAs(L"Global\\" + name));
@@ -25,7 +25,7 @@ TEST(ObjectNamespace, UnprefixedNameLivesInTheSessionNamespace)
 TEST(ObjectNamespace, GlobalNameIsNotSeenWithoutItsPrefix)
 {
     const std::wstring name = UniqueBaseName();
-    CHandle mutex(CreateMutexW(nullptr, FALSE, (L"Global\\" + name).c_str()));
+    CKernelHandle mutex(CreateMutexW(nullptr, FALSE, (L"Global\\" + name).c_str()));
     ASSERT_TRUE(mutex);
     EXPECT_TRUE(MutexVisibleAs(L"Global\\" + name));
     EXPECT_FALSE(MutexVisibleAs(name));

@@ -24,16 +24,16 @@ public:
     using CObserveApp::StopWatcher;
     using CObserveApp::WatchShutdown;
 
-    HANDLE Thread() const { return m_hThread; }
+    HANDLE Thread() const { return m_hThread.get(); }
     // Whether the current watcher has ended within the time.
     bool WatcherEnds(DWORD milliseconds) const
     {
-        return m_hThread != nullptr && WaitForSingleObject(m_hThread, milliseconds) == WAIT_OBJECT_0;
+        return m_hThread != nullptr && WaitForSingleObject(m_hThread.get(), milliseconds) == WAIT_OBJECT_0;
     }
     // A stop event that is already set, as if stopped before the wait began.
     void SetStopEventAhead()
     {
-        m_hStopEvent = CreateEventW(nullptr, FALSE, TRUE, nullptr);
+        m_hStopEvent.reset(CreateEventW(nullptr, FALSE, TRUE, nullptr));
     }
 };
 
@@ -43,23 +43,23 @@ public:
     void OnShutdownAll() override
     {
         ++m_all;
-        SetEvent(m_called.Get());
+        SetEvent(m_called.get());
     }
     void OnShutdownUser() override
     {
         ++m_user;
-        SetEvent(m_called.Get());
+        SetEvent(m_called.get());
     }
     bool WaitForCall(DWORD milliseconds) const
     {
-        return WaitForSingleObject(m_called.Get(), milliseconds) == WAIT_OBJECT_0;
+        return WaitForSingleObject(m_called.get(), milliseconds) == WAIT_OBJECT_0;
     }
 
     std::atomic<int> m_all{0};
     std::atomic<int> m_user{0};
 
 private:
-    CHandle m_called{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    CKernelHandle m_called{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
 // Stays in its notification until released.
@@ -70,18 +70,18 @@ public:
     void OnShutdownUser() override { Stay(); }
     bool WaitUntilEntered(DWORD milliseconds) const
     {
-        return WaitForSingleObject(m_entered.Get(), milliseconds) == WAIT_OBJECT_0;
+        return WaitForSingleObject(m_entered.get(), milliseconds) == WAIT_OBJECT_0;
     }
-    void Release() { SetEvent(m_release.Get()); }
+    void Release() { SetEvent(m_release.get()); }
 
 private:
     void Stay()
     {
-        SetEvent(m_entered.Get());
-        WaitForSingleObject(m_release.Get(), INFINITE);
+        SetEvent(m_entered.get());
+        WaitForSingleObject(m_release.get(), INFINITE);
     }
-    CHandle m_entered{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
-    CHandle m_release{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    CKernelHandle m_entered{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    CKernelHandle m_release{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
 const DWORD kGenerous = 10000;
@@ -101,13 +101,13 @@ std::wstring Formatted(const CObserveApp& guard, LPCWSTR pszFormat)
 
 bool EventExists(const std::wstring& name)
 {
-    CHandle event(OpenEventW(SYNCHRONIZE, FALSE, name.c_str()));
+    CKernelHandle event(OpenEventW(SYNCHRONIZE, FALSE, name.c_str()));
     return static_cast<bool>(event);
 }
 
 bool MutexExists(const std::wstring& name)
 {
-    CHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, name.c_str()));
+    CKernelHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, name.c_str()));
     return static_cast<bool>(mutex);
 }
 }
@@ -140,15 +140,15 @@ TEST(InstanceGuardObjects, StartTakesBothMutexesForTheCallingThread)
     ASSERT_TRUE(guard.Start());
     EXPECT_TRUE(CObserveApp(base.c_str()).IsRunning());
 
-    CHandle user(OpenMutexW(SYNCHRONIZE, FALSE, (base + L"-MutexUser").c_str()));
-    CHandle all(OpenMutexW(SYNCHRONIZE, FALSE, (L"Global\\" + base + L"-MutexAll").c_str()));
+    CKernelHandle user(OpenMutexW(SYNCHRONIZE, FALSE, (base + L"-MutexUser").c_str()));
+    CKernelHandle all(OpenMutexW(SYNCHRONIZE, FALSE, (L"Global\\" + base + L"-MutexAll").c_str()));
     ASSERT_TRUE(user);
     ASSERT_TRUE(all);
     DWORD userWait = 0;
     DWORD allWait = 0;
     std::thread([&] {
-        userWait = WaitForSingleObject(user.Get(), 0);
-        allWait = WaitForSingleObject(all.Get(), 0);
+        userWait = WaitForSingleObject(user.get(), 0);
+        allWait = WaitForSingleObject(all.get(), 0);
     }).join();
     EXPECT_EQ(userWait, static_cast<DWORD>(WAIT_TIMEOUT));
     EXPECT_EQ(allWait, static_cast<DWORD>(WAIT_TIMEOUT));
@@ -159,7 +159,7 @@ TEST(InstanceGuardObjects, RunningMeansTheSessionMutexExistsOwnedOrNot)
     const std::wstring base = UniqueBaseName();
     CObserveApp guard(base.c_str());
     EXPECT_FALSE(guard.IsRunning());
-    CHandle unowned(CreateMutexW(nullptr, FALSE, (base + L"-MutexUser").c_str()));
+    CKernelHandle unowned(CreateMutexW(nullptr, FALSE, (base + L"-MutexUser").c_str()));
     ASSERT_TRUE(unowned);
     EXPECT_TRUE(guard.IsRunning());
 }
@@ -260,7 +260,7 @@ TEST(ShutdownWatcher, MissingShutdownEventEndsTheWatcherSilently)
 {
     const std::wstring base = UniqueBaseName();
     // A mutex holding the event's name keeps the event from being made.
-    CHandle squatter(CreateMutexW(nullptr, FALSE, (base + L"-Shutdown-User").c_str()));
+    CKernelHandle squatter(CreateMutexW(nullptr, FALSE, (base + L"-Shutdown-User").c_str()));
     ASSERT_TRUE(squatter);
     CRecordingObserver observer;
     CGuardProbe guard(base, &observer);

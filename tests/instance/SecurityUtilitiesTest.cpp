@@ -63,8 +63,8 @@ void ExpectObjectHasOpenDacl(HANDLE hObject, ACCESS_MASK mappedAll)
     ASSERT_EQ(GetSecurityInfo(hObject, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
                               nullptr, &pAcl, nullptr, &pSD),
               static_cast<DWORD>(ERROR_SUCCESS));
+    const CLocalMemory<PSECURITY_DESCRIPTOR> descriptor(pSD);
     ExpectOpenDacl(pAcl, mappedAll);
-    LocalFree(pSD);
 }
 
 // A descriptor whose DACL allows Everyone only the given access.
@@ -104,12 +104,10 @@ bool TokenIsAdministrator()
 // process's token turned deny-only; the probe's exit code, or STILL_ACTIVE.
 DWORD RunProbeWithoutAdministrators()
 {
-    HANDLE hToken = CreateNonAdministratorToken();
-    if (hToken == nullptr)
+    const CKernelHandle token(CreateNonAdministratorToken());
+    if (!token)
         return STILL_ACTIVE;
-    const DWORD exitCode = CProgramRunner(ProbePath(), L"admin", CString(), hToken).WaitForExit(30000);
-    CloseHandle(hToken);
-    return exitCode;
+    return CProgramRunner(ProbePath(), L"admin", CString(), token.get()).WaitForExit(30000);
 }
 
 // A relative identifier no built-in group has.
@@ -147,77 +145,77 @@ TEST(OpenSecurityDescriptor, NullStorageIsLeftAlone)
 TEST(CreateOrOpen, NewObjectsCarryTheOpenDacl)
 {
     const std::wstring name = UniqueBaseName();
-    CHandle mutex(CreateOrOpenMutex(FALSE, (name + L"-Mutex").c_str()));
+    CKernelHandle mutex(CreateOrOpenMutex(FALSE, (name + L"-Mutex").c_str()));
     ASSERT_TRUE(mutex);
-    ExpectObjectHasOpenDacl(mutex.Get(), MUTEX_ALL_ACCESS);
+    ExpectObjectHasOpenDacl(mutex.get(), MUTEX_ALL_ACCESS);
 
-    CHandle event(CreateOrOpenEvent(true, false, (name + L"-Event").c_str()));
+    CKernelHandle event(CreateOrOpenEvent(true, false, (name + L"-Event").c_str()));
     ASSERT_TRUE(event);
-    ExpectObjectHasOpenDacl(event.Get(), EVENT_ALL_ACCESS);
+    ExpectObjectHasOpenDacl(event.get(), EVENT_ALL_ACCESS);
 }
 
 TEST(CreateOrOpen, ExistingMutexIsOpened)
 {
     const std::wstring name = UniqueBaseName();
-    CHandle first(CreateOrOpenMutex(TRUE, name.c_str()));
+    CKernelHandle first(CreateOrOpenMutex(TRUE, name.c_str()));
     ASSERT_TRUE(first);
-    CHandle second(CreateOrOpenMutex(FALSE, name.c_str()));
+    CKernelHandle second(CreateOrOpenMutex(FALSE, name.c_str()));
     ASSERT_TRUE(second);
     // One object: releasing it through the second handle ends this thread's
     // ownership taken through the first.
-    EXPECT_TRUE(ReleaseMutex(second.Get()));
-    EXPECT_FALSE(ReleaseMutex(first.Get()));
+    EXPECT_TRUE(ReleaseMutex(second.get()));
+    EXPECT_FALSE(ReleaseMutex(first.get()));
 }
 
 TEST(CreateOrOpen, ExistingEventKeepsItsCreatorsModeAndState)
 {
     const std::wstring name = UniqueBaseName();
-    CHandle first(CreateOrOpenEvent(true, false, name.c_str()));
+    CKernelHandle first(CreateOrOpenEvent(true, false, name.c_str()));
     ASSERT_TRUE(first);
-    CHandle second(CreateOrOpenEvent(false, true, name.c_str()));
+    CKernelHandle second(CreateOrOpenEvent(false, true, name.c_str()));
     ASSERT_TRUE(second);
-    EXPECT_EQ(WaitForSingleObject(second.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    ASSERT_TRUE(SetEvent(first.Get()));
+    EXPECT_EQ(WaitForSingleObject(second.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    ASSERT_TRUE(SetEvent(first.get()));
     // Manual reset: a satisfied wait leaves it set.
-    EXPECT_EQ(WaitForSingleObject(second.Get(), 0), WAIT_OBJECT_0);
-    EXPECT_EQ(WaitForSingleObject(second.Get(), 0), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(second.get(), 0), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(second.get(), 0), WAIT_OBJECT_0);
 }
 
 TEST(CreateOrOpen, RefusedMutexIsOpenedForSynchronizeOnly)
 {
     const std::wstring name = UniqueBaseName();
     CNarrowDescriptor narrow(SYNCHRONIZE);
-    CHandle existing(CreateMutexW(narrow.Attributes(), FALSE, name.c_str()));
+    CKernelHandle existing(CreateMutexW(narrow.Attributes(), FALSE, name.c_str()));
     ASSERT_TRUE(existing);
 
-    CHandle opened(CreateOrOpenMutex(FALSE, name.c_str()));
+    CKernelHandle opened(CreateOrOpenMutex(FALSE, name.c_str()));
     ASSERT_TRUE(opened);
     // Windows then refuses ReleaseMutex; wine 8 does not check that right on
     // release, so the granted access itself is what is checked here.
-    EXPECT_EQ(GrantedAccess(opened.Get()), static_cast<ACCESS_MASK>(SYNCHRONIZE));
-    EXPECT_EQ(WaitForSingleObject(opened.Get(), 0), WAIT_OBJECT_0);
+    EXPECT_EQ(GrantedAccess(opened.get()), static_cast<ACCESS_MASK>(SYNCHRONIZE));
+    EXPECT_EQ(WaitForSingleObject(opened.get(), 0), WAIT_OBJECT_0);
 }
 
 TEST(CreateOrOpen, RefusedEventIsOpenedToWaitAndSet)
 {
     const std::wstring name = UniqueBaseName();
     CNarrowDescriptor narrow(SYNCHRONIZE | EVENT_MODIFY_STATE);
-    CHandle existing(CreateEventW(narrow.Attributes(), TRUE, FALSE, name.c_str()));
+    CKernelHandle existing(CreateEventW(narrow.Attributes(), TRUE, FALSE, name.c_str()));
     ASSERT_TRUE(existing);
 
-    CHandle opened(CreateOrOpenEvent(true, false, name.c_str()));
+    CKernelHandle opened(CreateOrOpenEvent(true, false, name.c_str()));
     ASSERT_TRUE(opened);
-    EXPECT_EQ(GrantedAccess(opened.Get()),
+    EXPECT_EQ(GrantedAccess(opened.get()),
               static_cast<ACCESS_MASK>(SYNCHRONIZE | EVENT_MODIFY_STATE));
-    EXPECT_TRUE(SetEvent(opened.Get()));
-    EXPECT_EQ(WaitForSingleObject(existing.Get(), 0), WAIT_OBJECT_0);
+    EXPECT_TRUE(SetEvent(opened.get()));
+    EXPECT_EQ(WaitForSingleObject(existing.get(), 0), WAIT_OBJECT_0);
 }
 
 TEST(CreateOrOpen, NullWhenNeitherCreateNorOpenIsAllowed)
 {
     const std::wstring name = UniqueBaseName();
     CNarrowDescriptor narrow(SYNCHRONIZE);
-    CHandle existing(CreateEventW(narrow.Attributes(), TRUE, FALSE, name.c_str()));
+    CKernelHandle existing(CreateEventW(narrow.Attributes(), TRUE, FALSE, name.c_str()));
     ASSERT_TRUE(existing);
     EXPECT_EQ(CreateOrOpenEvent(true, false, name.c_str()), nullptr);
 }

@@ -13,7 +13,7 @@ struct DebugBuffer
 
 CDebugOutputMonitor::CDebugOutputMonitor()
     : m_hMapping(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBufferSize, L"DBWIN_BUFFER")),
-      m_view(m_hMapping ? MapViewOfFile(m_hMapping, FILE_MAP_READ, 0, 0, kBufferSize) : nullptr),
+      m_view(m_hMapping ? MapViewOfFile(m_hMapping.get(), FILE_MAP_READ, 0, 0, kBufferSize) : nullptr),
       m_hBufferReady(CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_BUFFER_READY")),
       m_hData(CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY")),
       m_hStop(CreateEventW(nullptr, TRUE, FALSE, nullptr))
@@ -24,14 +24,9 @@ CDebugOutputMonitor::CDebugOutputMonitor()
 
 CDebugOutputMonitor::~CDebugOutputMonitor()
 {
-    SetEvent(m_hStop);
+    SetEvent(m_hStop.get());
     if (m_thread.joinable())
         m_thread.join();
-    if (m_view)
-        UnmapViewOfFile(m_view);
-    for (HANDLE handle : {m_hMapping, m_hBufferReady, m_hData, m_hStop})
-        if (handle)
-            CloseHandle(handle);
 }
 
 std::string CDebugOutputMonitor::Text() const
@@ -42,11 +37,11 @@ std::string CDebugOutputMonitor::Text() const
 
 void CDebugOutputMonitor::Receive()
 {
-    const DebugBuffer* buffer = static_cast<const DebugBuffer*>(m_view);
-    const HANDLE handles[] = {m_hStop, m_hData};
+    const DebugBuffer* buffer = static_cast<const DebugBuffer*>(m_view.get());
+    const HANDLE handles[] = {m_hStop.get(), m_hData.get()};
     do
     {
-        SetEvent(m_hBufferReady);
+        SetEvent(m_hBufferReady.get());
         if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) != WAIT_OBJECT_0 + 1)
             return;
         const std::string line(buffer->text, strnlen(buffer->text, sizeof(buffer->text)));

@@ -2,7 +2,7 @@
 // Receives what processes write with OutputDebugString while no debugger is
 // attached to them, as DebugView does: through the shared DBWIN_BUFFER.
 // Only one monitor can run at a time.
-#include <windows.h>
+#include <AfxHandle.h>
 
 #include <mutex>
 #include <string>
@@ -23,11 +23,11 @@ public:
 private:
     void Receive();
 
-    HANDLE m_hMapping;
-    void* m_view;
-    HANDLE m_hBufferReady;
-    HANDLE m_hData;
-    HANDLE m_hStop;
+    CKernelHandle m_hMapping;
+    CMappedView m_view;
+    CKernelHandle m_hBufferReady;
+    CKernelHandle m_hData;
+    CKernelHandle m_hStop;
     mutable std::mutex m_lock;
     std::string m_text;
     std::thread m_thread;

@@ -28,9 +28,7 @@ struct Search
 BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
 {
     Search* pSearch = reinterpret_cast<Search*>(lParam);
-    wchar_t className[16] = {};
-    GetClassNameW(hWnd, className, 16);
-    if (lstrcmpW(className, L"#32770") == 0 && IsWindowVisible(hWnd)
+    if (GetClassLongPtrW(hWnd, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(WC_DIALOG) && IsWindowVisible(hWnd)
         && (!pSearch->caption || WindowText(hWnd) == pSearch->caption))
     {
         pSearch->hFound = hWnd;

@@ -63,7 +63,7 @@ CString ControlClass(CString name)
 DialogTemplate ReadDialogTemplate(HINSTANCE hModule, UINT id)
 {
     DialogTemplate result;
-    HRSRC hRes = FindResourceW(hModule, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));
+    HRSRC hRes = FindResourceW(hModule, MAKEINTRESOURCEW(id), RT_DIALOG);
     HGLOBAL hData = hRes ? LoadResource(hModule, hRes) : nullptr;
     const BYTE* base = hData ? static_cast<const BYTE*>(LockResource(hData)) : nullptr;
     if (!base)

@@ -2,7 +2,7 @@
 // The two events through which a test holds an HdvProbe process between
 // its calls: the probe sets Held and waits for Release. Either side may
 // create them first.
-#include <windows.h>
+#include <AfxHandle.h>
 
 class CHdvProbeEvents
 {
@@ -10,16 +10,9 @@ public:
     explicit CHdvProbeEvents(DWORD probeId) : m_hHeld(Create(L"Held", probeId)), m_hRelease(Create(L"Release", probeId))
     {
     }
-    ~CHdvProbeEvents()
-    {
-        CloseHandle(m_hHeld);
-        CloseHandle(m_hRelease);
-    }
-    CHdvProbeEvents(const CHdvProbeEvents&) = delete;
-    CHdvProbeEvents& operator=(const CHdvProbeEvents&) = delete;
 
-    HANDLE Held() const { return m_hHeld; }
-    HANDLE Release() const { return m_hRelease; }
+    HANDLE Held() const { return m_hHeld.get(); }
+    HANDLE Release() const { return m_hRelease.get(); }
 
 private:
     static HANDLE Create(LPCWSTR what, DWORD probeId)
@@ -29,6 +22,6 @@ private:
         return CreateEventW(nullptr, TRUE, FALSE, name);
     }
 
-    HANDLE m_hHeld;
-    HANDLE m_hRelease;
+    CKernelHandle m_hHeld;
+    CKernelHandle m_hRelease;
 };

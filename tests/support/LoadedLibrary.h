@@ -2,21 +2,11 @@
 // A module loaded for the scope of a test.
 #include <afxwin.h>
 
-class CLoadedLibrary
+class CLoadedLibrary : public CLibraryHandle
 {
 public:
     // LoadLibraryExW(path, NULL, flags); Handle() is NULL when that failed.
-    CLoadedLibrary(const CString& path, DWORD flags) : m_hModule(LoadLibraryExW(path, nullptr, flags)) {}
-    ~CLoadedLibrary()
-    {
-        if (m_hModule)
-            FreeLibrary(m_hModule);
-    }
-    CLoadedLibrary(const CLoadedLibrary&) = delete;
-    CLoadedLibrary& operator=(const CLoadedLibrary&) = delete;
+    CLoadedLibrary(const CString& path, DWORD flags) : CLibraryHandle(LoadLibraryExW(path, nullptr, flags)) {}
 
-    HMODULE Handle() const { return m_hModule; }
-
-private:
-    HMODULE m_hModule;
+    HMODULE Handle() const { return get(); }
 };

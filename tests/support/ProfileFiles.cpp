@@ -52,13 +52,12 @@ CString ProfileString(const CString& path, LPCWSTR section, LPCWSTR key, DWORD s
 
 bool StartsWithUtf16Bom(const CString& path)
 {
-    HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    const CFileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file)
         return false;
     BYTE bom[2] = {};
     DWORD read = 0;
-    ReadFile(hFile, bom, sizeof(bom), &read, nullptr);
-    CloseHandle(hFile);
+    ReadFile(file.get(), bom, sizeof(bom), &read, nullptr);
     return read == sizeof(bom) && bom[0] == 0xFF && bom[1] == 0xFE;
 }
 

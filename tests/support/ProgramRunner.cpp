@@ -101,13 +101,13 @@ HANDLE CreateNonAdministratorToken()
     HANDLE hToken = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_DUPLICATE | TOKEN_ASSIGN_PRIMARY | TOKEN_QUERY, &hToken))
         return nullptr;
+    const CKernelHandle token(hToken);
     BYTE sid[SECURITY_MAX_SID_SIZE];
     DWORD cbSid = sizeof(sid);
     SID_AND_ATTRIBUTES disabled = { sid, 0 };
     HANDLE hRestricted = nullptr;
     if (CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &cbSid))
         CreateRestrictedToken(hToken, 0, 1, &disabled, 0, nullptr, 0, nullptr, &hRestricted);
-    CloseHandle(hToken);
     return hRestricted;
 }
 

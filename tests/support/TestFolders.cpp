@@ -12,9 +12,7 @@ CString ParentOf(const CString& path)
 
 CString BinFolder()
 {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return ParentOf(path);
+    return AfxGetModuleFolder(nullptr);
 }
 
 CString DistFolder()
@@ -30,27 +28,25 @@ bool PathExists(const CString& path)
 std::string ReadFileBytes(const CString& path)
 {
     std::string bytes;
-    HANDLE hFile = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                               nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    const CFileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
+    if (!file)
         return bytes;
     char chunk[4096];
     DWORD read = 0;
-    while (ReadFile(hFile, chunk, sizeof(chunk), &read, nullptr) && read)
+    while (ReadFile(file.get(), chunk, sizeof(chunk), &read, nullptr) && read)
         bytes.append(chunk, read);
-    CloseHandle(hFile);
     return bytes;
 }
 
 bool WriteFileBytes(const CString& path, const void* data, size_t size)
 {
-    HANDLE hFile = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    CFileHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return false;
     DWORD written = 0;
-    BOOL ok = WriteFile(hFile, data, static_cast<DWORD>(size), &written, nullptr);
-    CloseHandle(hFile);
-    return ok && written == size;
+    const BOOL ok = WriteFile(file.get(), data, static_cast<DWORD>(size), &written, nullptr);
+    return CloseHandle(file.release()) && ok && written == size;
 }
 
 bool CopyFileTo(const CString& from, const CString& to)
@@ -61,16 +57,15 @@ bool CopyFileTo(const CString& from, const CString& to)
 bool CopyFolderFiles(const CString& from, const CString& to)
 {
     WIN32_FIND_DATAW data;
-    HANDLE hFind = FindFirstFileW(from + L"\\*", &data);
-    if (hFind == INVALID_HANDLE_VALUE)
+    const CFindHandle find(FindFirstFileW(from + L"\\*", &data));
+    if (!find)
         return false;
     bool copied = true;
     do
     {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             copied = CopyFileTo(from + L"\\" + data.cFileName, to + L"\\" + data.cFileName) && copied;
-    } while (FindNextFileW(hFind, &data));
-    FindClose(hFind);
+    } while (FindNextFileW(find.get(), &data));
     return copied;
 }
 
@@ -94,8 +89,7 @@ CTempFolder::~CTempFolder()
 bool RemoveTree(const CString& folder)
 {
     WIN32_FIND_DATAW data;
-    HANDLE hFind = FindFirstFileW(folder + L"\\*", &data);
-    if (hFind != INVALID_HANDLE_VALUE)
+    if (const CFindHandle find{FindFirstFileW(folder + L"\\*", &data)})
     {
         do
         {
@@ -113,8 +107,7 @@ bool RemoveTree(const CString& folder)
                 SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
                 DeleteFileW(path);
             }
-        } while (FindNextFileW(hFind, &data));
-        FindClose(hFind);
+        } while (FindNextFileW(find.get(), &data));
     }
     RemoveDirectoryW(folder);
     return GetFileAttributesW(folder) == INVALID_FILE_ATTRIBUTES;

@@ -14,7 +14,7 @@
 
 namespace
 {
-typedef std::vector<std::pair<CString, CString>> Rows;
+using Rows = std::vector<std::pair<CString, CString>>;
 
 CString ItemText(HWND hList, int item, int subItem)
 {

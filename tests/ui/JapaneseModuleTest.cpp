@@ -83,28 +83,20 @@ private:
 };
 
 // A dialog of the module, created hidden from the side of no window.
-class CModelessDialog
+class CModelessDialog : public CWindowHandle
 {
 public:
     CModelessDialog(HMODULE hModule, UINT id)
-        : m_hDlg(CreateDialogParamW(hModule, MAKEINTRESOURCEW(id), nullptr, &Proc, 0))
+        : CWindowHandle(CreateDialogParamW(hModule, MAKEINTRESOURCEW(id), nullptr, &Proc, 0))
     {
-        if (m_hDlg)
-            ShowWindow(m_hDlg, SW_HIDE);
+        if (get())
+            ShowWindow(get(), SW_HIDE);
     }
-    ~CModelessDialog()
-    {
-        if (m_hDlg)
-            DestroyWindow(m_hDlg);
-    }
-    CModelessDialog(const CModelessDialog&) = delete;
-    CModelessDialog& operator=(const CModelessDialog&) = delete;
 
-    HWND Handle() const { return m_hDlg; }
+    HWND Handle() const { return get(); }
 
 private:
     static INT_PTR CALLBACK Proc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-    HWND m_hDlg;
 };
 
 // The pixels of one character drawn black on white in the font.
@@ -119,13 +111,14 @@ std::vector<DWORD> GlyphPixels(HFONT hFont, wchar_t ch)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HDC hdc = CreateCompatibleDC(nullptr);
-    HBITMAP hBitmap = CreateDIBSection(hdc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const CMemoryDCHandle dc(CreateCompatibleDC(nullptr));
+    HDC hdc = dc.get();
+    const CGdiHandle<HBITMAP> bitmap(CreateDIBSection(hdc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     std::vector<DWORD> pixels;
-    if (hBitmap)
+    if (bitmap)
     {
-        HGDIOBJ hOldBitmap = SelectObject(hdc, hBitmap);
-        HGDIOBJ hOldFont = SelectObject(hdc, hFont);
+        CSelectedObject selectedBitmap(hdc, bitmap.get());
+        CSelectedObject selectedFont(hdc, hFont);
         RECT rc = { 0, 0, size, size };
         FillRect(hdc, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         SetTextColor(hdc, RGB(0, 0, 0));
@@ -134,11 +127,7 @@ std::vector<DWORD> GlyphPixels(HFONT hFont, wchar_t ch)
         GdiFlush();
         const DWORD* p = static_cast<const DWORD*>(bits);
         pixels.assign(p, p + size * size);
-        SelectObject(hdc, hOldFont);
-        SelectObject(hdc, hOldBitmap);
-        DeleteObject(hBitmap);
     }
-    DeleteDC(hdc);
     return pixels;
 }
 }
@@ -238,8 +227,8 @@ TEST_F(JapaneseModuleTest, AboutBoxTextsFitTheirControls)
     SetWindowTextW(hVersion,
                    StringOf(Japanese(), IDS_VERSION_PREFIX) + placeholder.Mid(placeholder.ReverseFind(L' ') + 1));
 
-    HDC hdc = GetDC(box.Handle());
-    HGDIOBJ hOld = SelectObject(hdc, reinterpret_cast<HGDIOBJ>(SendMessageW(box.Handle(), WM_GETFONT, 0, 0)));
+    CClientDC hdc(box.Handle());
+    CSelectedObject font(hdc, reinterpret_cast<HGDIOBJ>(SendMessageW(box.Handle(), WM_GETFONT, 0, 0)));
     int measured = 0;
     for (HWND hChild = GetWindow(box.Handle(), GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT))
     {
@@ -254,8 +243,6 @@ TEST_F(JapaneseModuleTest, AboutBoxTextsFitTheirControls)
         EXPECT_LE(extent.cy, client.bottom) << text.GetString();
         ++measured;
     }
-    SelectObject(hdc, hOld);
-    ReleaseDC(box.Handle(), hdc);
     EXPECT_EQ(3, measured);
 }
 

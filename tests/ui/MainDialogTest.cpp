@@ -270,7 +270,7 @@ TEST_F(MainDialogTest, OwnerDrawnRowsShowTheirText)
         RECT rcRow = { LVIR_BOUNDS, 0, 0, 0 };
         SendMessageW(hList, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rcRow));
         // Something other than the row's background colour was drawn in each cell.
-        HDC hdc = GetDC(hList);
+        CClientDC hdc(hList);
         const COLORREF background = GetPixel(hdc, rcRow.right - 2, rcRow.top + 1);
         const LRESULT width0 = SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0);
         int inked0 = 0, inked1 = 0;
@@ -278,7 +278,6 @@ TEST_F(MainDialogTest, OwnerDrawnRowsShowTheirText)
             for (int x = rcRow.left; x < rcRow.left + width0 + 120 && x < rcRow.right; ++x)
                 if (GetPixel(hdc, x, y) != background)
                     ++(x < rcRow.left + width0 ? inked0 : inked1);
-        ReleaseDC(hList, hdc);
         EXPECT_GT(inked0, 10);
         EXPECT_GT(inked1, 10);
     });

@@ -9,12 +9,16 @@ class AbstractDialog : public CDialog
 {
 public:
     AbstractDialog(UINT nIDTemplate, CWnd* pParentWnd);
-    ~AbstractDialog() override;
 
 protected:
     BOOL OnInitDialog() override;
     void OnPaint();
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnEraseBkgnd(HDC hDC);
+    // Static controls, buttons and the dialog itself take the skin's face
+    // and text colours; other controls keep the system's.
+    HBRUSH OnCtlColor(HDC hDC, HWND hWnd, UINT nCtlColor);
+    void OnSysColorChange();
+    void OnSettingChange(UINT uFlags, LPCWSTR lpszSection);
 
     DECLARE_MESSAGE_MAP()
 

@@ -8,7 +8,6 @@ public:
     // true: windows keep the system's own colours ("Luna");
     // false: they use the library's flat skin. Returns the previous setting.
     static bool EnableLuna(bool bEnable);
-    static bool IsLunaEnabled();
 };
 
 // Colours of the current scheme.

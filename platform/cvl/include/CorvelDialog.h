@@ -1,26 +1,13 @@
 #pragma once
 // The two skinned dialog classes: CorvelDialog2 for main windows,
-// CorvelDialog for secondary boxes.
+// CorvelDialog for secondary boxes. They look and behave alike, so they
+// share one body.
 #include "AbstractDialog.h"
 
 class CorvelDialog2 : public AbstractDialog
 {
 public:
     CorvelDialog2(UINT nIDTemplate, CWnd* pParentWnd) : AbstractDialog(nIDTemplate, pParentWnd) {}
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override { AbstractDialog::DoDataExchange(pDX); }
-
-    DECLARE_MESSAGE_MAP()
 };
 
-class CorvelDialog : public AbstractDialog
-{
-public:
-    CorvelDialog(UINT nIDTemplate, CWnd* pParentWnd) : AbstractDialog(nIDTemplate, pParentWnd) {}
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override { AbstractDialog::DoDataExchange(pDX); }
-
-    DECLARE_MESSAGE_MAP()
-};
+using CorvelDialog = CorvelDialog2;

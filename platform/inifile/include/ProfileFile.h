@@ -14,8 +14,8 @@ class CProfileFile
 public:
     // Reads the file: UTF-16LE when it starts with a byte-order mark,
     // otherwise the ANSI code page. A missing or unreadable file reads as an
-    // empty one, as the profile functions take it; FALSE then.
-    BOOL Load(const CString& path);
+    // empty one, as the profile functions take it; false then.
+    bool Load(const CString& strPath);
 
     // Every non-empty section name in file order, duplicates included.
     std::vector<CString> SectionNames() const;
@@ -30,12 +30,12 @@ public:
     // section at the end of the file.
     void SetString(const CString& section, const CString& key, const CString& value);
     // Writes the whole file as UTF-16LE with a byte-order mark, beside the
-    // target and then moved into place. TRUE on success. The file is written
+    // target and then moved into place. true on success. The file is written
     // anew from what was read, as wine's profile functions write it: blank
     // lines go and blanks around '=' are dropped. Windows changes only the
     // lines it writes and keeps the rest of an existing file as it stands;
     // the answers read back are the same.
-    BOOL Save(const CString& path) const;
+    bool Save(const CString& strPath) const;
 
 private:
     struct CEntry

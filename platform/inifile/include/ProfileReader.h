@@ -4,6 +4,6 @@
 #include <afxwin.h>
 
 // Every non-empty section name, in file order.
-void ReadSectionNames(const CString& path, CStringArray& names);
+void ReadSectionNames(const CString& strPath, CStringArray& names);
 // The value of a key, or empty when there is none.
-CString ReadProfileValue(const CString& path, const CString& section, const CString& key);
+CString ReadProfileValue(const CString& strPath, const CString& strSection, const CString& strKey);

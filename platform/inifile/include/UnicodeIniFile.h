@@ -9,15 +9,15 @@ class CUnicodeIniFile
 {
 public:
     // Starts a section; line breaks in the name become blanks.
-    void AddSection(const CString& name);
+    void AddSection(const CString& strName);
     // Adds key=value to the current section. The value is quoted when the
     // profile functions would otherwise strip its quotes or blanks; line
     // breaks become blanks.
-    void AddValue(const CString& key, const CString& value);
+    void AddValue(const CString& strKey, const CString& strValue);
 
     // Writes the file beside the target and moves it into place, so the
-    // target is either the old file or the whole new one. TRUE on success.
-    BOOL Save(const CString& path) const;
+    // target is either the old file or the whole new one. true on success.
+    bool Save(const CString& strPath) const;
 
 private:
     std::wstring m_text;

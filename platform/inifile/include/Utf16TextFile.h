@@ -5,5 +5,5 @@
 #include <string>
 
 // Writes the text beside the target and moves it into place, so the target
-// is either the old file or the whole new one. TRUE on success.
-BOOL SaveUtf16Text(const CString& path, const std::wstring& text);
+// is either the old file or the whole new one. true on success.
+bool SaveUtf16Text(const CString& strPath, const std::wstring& strText);

@@ -4,10 +4,12 @@
 // to CWnd's; the first match handles the message.
 #include <windows.h>
 
+#include <type_traits>
+
 class CWnd;
 
 // Calls the handler on the window; TRUE when the message was handled.
-typedef BOOL (*AFX_PMSGHANDLER)(CWnd* pWnd, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+using AFX_PMSGHANDLER = BOOL (*)(CWnd* pWnd, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 struct AFX_MSGMAP_ENTRY
 {
@@ -35,8 +37,8 @@ protected:                                                 \
     }                                                                           \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                             \
     {                                                                           \
-        typedef theClass ThisClass;                                             \
-        typedef baseClass TheBaseClass;                                         \
+        using ThisClass = theClass;                                             \
+        using TheBaseClass = baseClass;                                         \
         static_assert(sizeof(ThisClass) > 0, "");                               \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
@@ -48,8 +50,25 @@ protected:                                                 \
         return &messageMap;                                                     \
     }
 
+// The UINT a message carries in its WPARAM, which is a UINT itself on
+// 32-bit Windows.
+template <typename W = WPARAM>
+UINT AfxUIntParam(W wParam)
+{
+    if constexpr (std::is_same_v<W, UINT>)
+        return wParam;
+    else
+        return static_cast<UINT>(wParam);
+}
+
+// Notification codes and control IDs come as int or UINT constants.
+constexpr UINT AfxMsgMapValue(UINT nValue)
+{
+    return nValue;
+}
+
 #define AFX_MSG_ENTRY(msg, code, id, body)                                      \
-    { msg, static_cast<UINT>(code), static_cast<UINT>(id),                      \
+    { msg, AfxMsgMapValue(code), AfxMsgMapValue(id),                            \
       [](CWnd* pWnd, WPARAM wParam, LPARAM lParam, LRESULT* pResult) -> BOOL {  \
           ThisClass* pThis = static_cast<ThisClass*>(pWnd);                     \
           (void)pThis; (void)wParam; (void)lParam; (void)pResult;               \
@@ -70,4 +89,25 @@ protected:                                                 \
 #define ON_WM_QUERYDRAGICON() \
     AFX_MSG_ENTRY(WM_QUERYDRAGICON, 0, 0, *pResult = reinterpret_cast<LRESULT>(pThis->OnQueryDragIcon()))
 #define ON_WM_SYSCOMMAND() \
-    AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, pThis->OnSysCommand(static_cast<UINT>(wParam), lParam))
+    AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, pThis->OnSysCommand(AfxUIntParam(wParam), lParam))
+#define ON_WM_ERASEBKGND() \
+    AFX_MSG_ENTRY(WM_ERASEBKGND, 0, 0, *pResult = pThis->OnEraseBkgnd(reinterpret_cast<HDC>(wParam)))
+#define ON_WM_SYSCOLORCHANGE() \
+    AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, 0, 0, pThis->OnSysColorChange())
+#define ON_WM_SETTINGCHANGE() \
+    AFX_MSG_ENTRY(WM_SETTINGCHANGE, 0, 0, pThis->OnSettingChange(AfxUIntParam(wParam), reinterpret_cast<LPCWSTR>(lParam)))
+
+// The colour messages, each handed to OnCtlColor with its CTLCOLOR_ kind;
+// the device context and the control come as handles.
+#define AFX_CTLCOLOR_ENTRY(msg, nCtlColor)                                                  \
+    AFX_MSG_ENTRY(msg, 0, 0,                                                                \
+                  *pResult = reinterpret_cast<LRESULT>(pThis->OnCtlColor(                   \
+                      reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), nCtlColor)))
+#define ON_WM_CTLCOLOR()                                        \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORMSGBOX, CTLCOLOR_MSGBOX)      \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLOREDIT, CTLCOLOR_EDIT)          \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORLISTBOX, CTLCOLOR_LISTBOX)    \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORBTN, CTLCOLOR_BTN)            \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORDLG, CTLCOLOR_DLG)            \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORSCROLLBAR, CTLCOLOR_SCROLLBAR) \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORSTATIC, CTLCOLOR_STATIC)

@@ -15,7 +15,6 @@ HINSTANCE AfxGetResourceHandle();
 // then the executable; the resource module when neither has it.
 HINSTANCE AfxFindResourceHandle(LPCWSTR lpszName, LPCWSTR lpszType);
 
-HINSTANCE AfxLoadLibrary(LPCWSTR lpszModuleName);
 HINSTANCE AfxLoadLibraryEx(LPCWSTR lpszModuleName, HANDLE hFile, DWORD dwFlags);
 // Initialises OLE for the process; it is uninitialised again at exit.
 BOOL AfxOleInit();

@@ -8,7 +8,6 @@ class CStringArray
 {
 public:
     INT_PTR GetSize() const { return static_cast<INT_PTR>(m_items.size()); }
-    INT_PTR GetCount() const { return GetSize(); }
     bool IsEmpty() const { return m_items.empty(); }
     // Appends the element and returns its index.
     INT_PTR Add(const CString& str) { m_items.push_back(str); return GetSize() - 1; }
@@ -17,7 +16,6 @@ public:
     CString& ElementAt(INT_PTR nIndex) { return m_items[static_cast<size_t>(nIndex)]; }
     const CString& operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
     CString& operator[](INT_PTR nIndex) { return ElementAt(nIndex); }
-    void RemoveAll() { m_items.clear(); }
 
 private:
     std::vector<CString> m_items;

@@ -17,6 +17,7 @@ public:
     virtual int ExitInstance();
 
     // Names the registry key under which profile settings would be kept.
+    // The program keeps none, so the key is not stored.
     void SetRegistryKey(LPCWSTR lpszRegistryKey);
     // Hands each parameter of the process's command line to rCmdInfo.
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
@@ -24,7 +25,6 @@ public:
     HINSTANCE m_hInstance;
     CWnd* m_pMainWnd = nullptr;
     CString m_strAppName;      // the executable's name without extension unless given
-    CString m_strRegistryKey;
 };
 
 CWinApp* AfxGetApp();

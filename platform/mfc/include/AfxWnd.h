@@ -19,7 +19,6 @@ public:
     HWND m_hWnd = nullptr;
 
     operator HWND() const { return m_hWnd; }
-    HWND GetSafeHwnd() const { return m_hWnd; }
     // The window object attached to the handle, or NULL.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
@@ -28,7 +27,6 @@ public:
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
     void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessageW(m_hWnd, WM_SETREDRAW, static_cast<WPARAM>(bRedraw), 0); }

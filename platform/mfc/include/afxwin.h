@@ -1,11 +1,11 @@
 #pragma once
 // The framework layer: the application, window, dialog and string classes
 // the program is written against.
-#include "AfxClientDC.h"
 #include "AfxCommandLineInfo.h"
 #include "AfxControls.h"
 #include "AfxDataExchange.h"
 #include "AfxDialog.h"
+#include "AfxFiles.h"
 #include "AfxHandle.h"
 #include "AfxMenu.h"
 #include "AfxMessageMap.h"

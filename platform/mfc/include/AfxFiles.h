@@ -1,0 +1,29 @@
+#pragma once
+// File-system queries shared by the program and the stand-ins.
+#include "AfxString.h"
+
+#include <tuple>
+
+// The full file name of a module (NULL: the executable), however long;
+// empty when it cannot be read.
+CString AfxGetModuleFileName(HMODULE hModule);
+
+// The folder of a module's file, without the last backslash.
+CString AfxGetModuleFolder(HMODULE hModule);
+
+// What makes a folder the same however it is reached: its volume and its
+// file index.
+using CFolderIdentity = std::tuple<DWORD, DWORD, DWORD>;
+
+// The folder's identity; false when it cannot be opened.
+bool AfxGetFolderIdentity(const CString& folder, CFolderIdentity& identity);
+
+// The first drive letter from chFirst to Z that passes test; NUL when none does.
+template <typename Test>
+wchar_t AfxFindDriveLetter(wchar_t chFirst, Test test)
+{
+    for (wchar_t letter = chFirst; letter <= L'Z'; ++letter)
+        if (test(letter))
+            return letter;
+    return L'\0';
+}
