@@ -3,7 +3,6 @@
 #include <afxwin.h>
 #include <resource.h>
 
-
 namespace
 {
 HINSTANCE g_hResourceModule = nullptr;

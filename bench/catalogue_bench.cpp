@@ -29,9 +29,10 @@ namespace
 CCatalogue MakeProducts(int count)
 {
     static const LPCWSTR makers[] = { L"Marbek", L"Quenta", L"Northwind", L"Bluefield", L"Corvel", L"Ardent" };
-    static const LPCWSTR words[] = { L"Photo", L"Media", L"Office", L"Backup", L"Recovery", L"Studio", L"Player",
-                                     L"Security", L"Update", L"Manager", L"Wireless", L"Utility", L"Centre",
-                                     L"Deluxe", L"Express", L"Assistant", L"Touch", L"Camera", L"Audio" };
+    static const LPCWSTR words[] = { L"Photo",     L"Media",   L"Office",   L"Backup", L"Recovery",
+                                     L"Studio",    L"Player",  L"Security", L"Update", L"Manager",
+                                     L"Wireless",  L"Utility", L"Centre",   L"Deluxe", L"Express",
+                                     L"Assistant", L"Touch",   L"Camera",   L"Audio" };
     const int nWords = static_cast<int>(sizeof(words) / sizeof(words[0]));
     CCatalogue products;
     for (int i = 0; i < count; ++i)
@@ -39,14 +40,12 @@ CCatalogue MakeProducts(int count)
         wchar_t name[128], description[160];
         wsprintfW(name, L"%s %s %s %s %d.%d", makers[i % 6], words[i % nWords], words[(i / nWords) % nWords],
                   i % 3 ? L"Suite" : L"Tools", 1 + i / 100, i % 100);
-        wsprintfW(description, L"%s for the %s and %s features of this computer, version %d",
-                  words[(i * 7) % nWords], words[(i * 3) % nWords], words[(i * 5) % nWords], i);
+        wsprintfW(description, L"%s for the %s and %s features of this computer, version %d", words[(i * 7) % nWords],
+                  words[(i * 3) % nWords], words[(i * 5) % nWords], i);
         products.push_back({ name, description });
     }
     std::stable_sort(products.begin(), products.end(),
-                     [](const CProduct& a, const CProduct& b) {
-                         return a.m_strName.CompareNoCase(b.m_strName) < 0;
-                     });
+                     [](const CProduct& a, const CProduct& b) { return a.m_strName.CompareNoCase(b.m_strName) < 0; });
     return products;
 }
 

@@ -25,9 +25,9 @@ std::vector<ModelModule> MakeModules(int count)
 {
     std::vector<ModelModule> modules;
     for (int i = 0; i < count; ++i)
-        modules.push_back({"Marbek Factory Product " + std::to_string(i) + " Deluxe",
-                           "Installed at the factory: tools and features for this computer, part " +
-                               std::to_string(i) + "."});
+        modules.push_back(
+            { "Marbek Factory Product " + std::to_string(i) + " Deluxe",
+              "Installed at the factory: tools and features for this computer, part " + std::to_string(i) + "." });
     return modules;
 }
 
@@ -71,13 +71,13 @@ void RunOnce(int count, StageTimes& times)
 
 int wmain()
 {
-    const int counts[] = {20, 2000, 5000};
+    const int counts[] = { 20, 2000, 5000 };
     StageTimes times[3];
     for (int run = 0; run < 3; ++run)
         for (int i = 0; i < 3; ++i)
             RunOnce(counts[i], times[i]);
-    std::printf("%8s %10s %10s %10s %10s %10s %10s  (ms, fastest of 3)\n", "modules", "search", "model",
-                "convert", "tool", "total", "adds");
+    std::printf("%8s %10s %10s %10s %10s %10s %10s  (ms, fastest of 3)\n", "modules", "search", "model", "convert",
+                "tool", "total", "adds");
     const double base = Fastest(times[0].total);
     for (int i = 0; i < 3; ++i)
         std::printf("%8d %10.1f %10.1f %10.1f %10.1f %10.1f %10.1f\n", counts[i], Fastest(times[i].search),

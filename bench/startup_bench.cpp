@@ -47,7 +47,7 @@ int wmain(int argc, wchar_t** argv)
     const CString program = DistFolder() + L"\\ZelSoftwareInfo.exe";
     const CString minimal = BinFolder() + L"\\minimal_dialog.exe";
 
-    TimeToWindow(program);  // warm the caches of both before measuring
+    TimeToWindow(program); // warm the caches of both before measuring
     TimeToWindow(minimal);
     std::vector<double> programTimes, minimalTimes;
     for (int i = 0; i < runs; ++i)

@@ -20,7 +20,7 @@ CCatalogue ReadCatalogue(const CString& strPath)
     {
         CString strDescription = CatalogueValue(file, names[i], kCustomerDescriptionKey);
         if (!strDescription.IsEmpty())
-            catalogue.push_back({names[i], strDescription});
+            catalogue.push_back({ names[i], strDescription });
     }
     return catalogue;
 }

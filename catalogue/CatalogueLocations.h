@@ -14,4 +14,3 @@ struct CatalogueLocations
 // The fixed data folder with its three file paths, and the executable folder.
 // Touches no file.
 CatalogueLocations GetCatalogueLocations();
-

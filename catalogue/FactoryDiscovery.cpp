@@ -14,8 +14,7 @@ namespace
 {
 // Each request works on a fresh library object; Initialize returning 0
 // means the library cannot be used.
-template <typename Request>
-bool WithVolumeLibrary(Request request)
+template <typename Request> bool WithVolumeLibrary(Request request)
 {
     AcRcvPrt volume;
     if (volume.Initialize() == 0)

@@ -132,7 +132,7 @@ DWORD CObserveApp::WatchShutdown()
 {
     // The order decides which of several set objects wins: stop, then
     // machine-wide, then session.
-    HANDLE handles[] = {m_hStopEvent.get(), m_hShutdownAll.get(), m_hShutdownUser.get()};
+    HANDLE handles[] = { m_hStopEvent.get(), m_hShutdownAll.get(), m_hShutdownUser.get() };
     const DWORD dwWait = WaitForMultipleObjects(ARRAYSIZE(handles), handles, FALSE, INFINITE);
     if (dwWait == WAIT_OBJECT_0 + 1 && m_pObserver != nullptr)
         m_pObserver->OnShutdownAll();

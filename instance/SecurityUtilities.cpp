@@ -24,8 +24,7 @@ namespace
 bool FindEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
 {
     DWORD cbGroups = 0;
-    if (GetTokenInformation(hToken, TokenGroups, nullptr, 0, &cbGroups)
-        || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+    if (GetTokenInformation(hToken, TokenGroups, nullptr, 0, &cbGroups) || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
         return false;
     // A fixed block: the handle is the pointer.
     const CGlobalHandle groups(GlobalAlloc(GMEM_ZEROINIT, cbGroups));
@@ -34,9 +33,8 @@ bool FindEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
     PTOKEN_GROUPS pGroups = static_cast<PTOKEN_GROUPS>(groups.get());
     SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
     PSID pGroupSid = nullptr;
-    if (!GetTokenInformation(hToken, TokenGroups, pGroups, cbGroups, &cbGroups)
-        || !AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, dwRid,
-                                     0, 0, 0, 0, 0, 0, &pGroupSid))
+    if (!GetTokenInformation(hToken, TokenGroups, pGroups, cbGroups, &cbGroups) ||
+        !AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, dwRid, 0, 0, 0, 0, 0, 0, &pGroupSid))
         return false;
     const CSidHandle groupSid(pGroupSid);
     for (DWORD i = 0; i < pGroups->GroupCount; ++i)
@@ -79,19 +77,18 @@ void BuildOpenSecurityDescriptor(PSECURITY_DESCRIPTOR pSD)
         return;
     SID_IDENTIFIER_AUTHORITY worldAuthority = SECURITY_WORLD_SID_AUTHORITY;
     PSID pEveryone = nullptr;
-    if (!AllocateAndInitializeSid(&worldAuthority, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0,
-                                  &pEveryone))
+    if (!AllocateAndInitializeSid(&worldAuthority, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &pEveryone))
         return;
     const CSidHandle everyone(pEveryone);
     // Header and both entries, with room to spare.
     const DWORD cbAcl = 2 * GetLengthSid(pEveryone) + 32;
     CLocalMemory<PACL> acl(static_cast<PACL>(LocalAlloc(LPTR, cbAcl)));
     // The deny entry must come first, or the allow entry would grant everything.
-    if (acl && InitializeAcl(acl.get(), cbAcl, ACL_REVISION)
-        && AddAccessDeniedAce(acl.get(), ACL_REVISION, WRITE_DAC | WRITE_OWNER, pEveryone)
-        && AddAccessAllowedAce(acl.get(), ACL_REVISION, GENERIC_ALL, pEveryone)
-        && InitializeSecurityDescriptor(pSD, SECURITY_DESCRIPTOR_REVISION)
-        && SetSecurityDescriptorDacl(pSD, TRUE, acl.get(), FALSE))
+    if (acl && InitializeAcl(acl.get(), cbAcl, ACL_REVISION) &&
+        AddAccessDeniedAce(acl.get(), ACL_REVISION, WRITE_DAC | WRITE_OWNER, pEveryone) &&
+        AddAccessAllowedAce(acl.get(), ACL_REVISION, GENERIC_ALL, pEveryone) &&
+        InitializeSecurityDescriptor(pSD, SECURITY_DESCRIPTOR_REVISION) &&
+        SetSecurityDescriptorDacl(pSD, TRUE, acl.get(), FALSE))
         acl.release();
 }
 
@@ -102,8 +99,7 @@ void FreeSecurityDescriptorDacl(PSECURITY_DESCRIPTOR pSD)
     BOOL bPresent = FALSE;
     BOOL bDefaulted = FALSE;
     PACL pAcl = nullptr;
-    if (GetSecurityDescriptorDacl(pSD, &bPresent, &pAcl, &bDefaulted) && bPresent && !bDefaulted
-        && pAcl != nullptr)
+    if (GetSecurityDescriptorDacl(pSD, &bPresent, &pAcl, &bDefaulted) && bPresent && !bDefaulted && pAcl != nullptr)
         LocalFree(pAcl);
 }
 
@@ -127,7 +123,7 @@ HANDLE CreateOrOpenMutex(BOOL bInitialOwner, LPCWSTR pszName)
 {
     SECURITY_DESCRIPTOR descriptor = {};
     const COpenDescriptor open = BuildOpenDescriptor(descriptor);
-    SECURITY_ATTRIBUTES security = {sizeof(security), open.get(), FALSE};
+    SECURITY_ATTRIBUTES security = { sizeof(security), open.get(), FALSE };
     // An existing mutex is opened by the create call itself.
     HANDLE hMutex = CreateMutexW(&security, bInitialOwner, pszName);
     if (hMutex == nullptr)
@@ -139,7 +135,7 @@ HANDLE CreateOrOpenEvent(bool bManualReset, bool bInitialState, LPCWSTR pszName)
 {
     SECURITY_DESCRIPTOR descriptor = {};
     const COpenDescriptor open = BuildOpenDescriptor(descriptor);
-    SECURITY_ATTRIBUTES security = {sizeof(security), open.get(), FALSE};
+    SECURITY_ATTRIBUTES security = { sizeof(security), open.get(), FALSE };
     // An existing event is opened and keeps its creator's reset mode and state.
     HANDLE hEvent = CreateEventW(&security, bManualReset, bInitialState, pszName);
     if (hEvent == nullptr)

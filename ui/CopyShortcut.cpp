@@ -11,15 +11,14 @@ thread_local Target t_target = {};
 
 bool IsCopyKey(const MSG& msg)
 {
-    return msg.message == WM_KEYDOWN && msg.wParam == 'C' && GetKeyState(VK_CONTROL) < 0
-           && GetKeyState(VK_MENU) >= 0;
+    return msg.message == WM_KEYDOWN && msg.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
 }
 
 LRESULT CALLBACK FilterMessage(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
-    if (nCode == MSGF_DIALOGBOX && t_target.hDlg && IsCopyKey(*pMsg)
-        && (pMsg->hwnd == t_target.hDlg || IsChild(t_target.hDlg, pMsg->hwnd)))
+    if (nCode == MSGF_DIALOGBOX && t_target.hDlg && IsCopyKey(*pMsg) &&
+        (pMsg->hwnd == t_target.hDlg || IsChild(t_target.hDlg, pMsg->hwnd)))
     {
         // Taken here, the key is never translated: no character reaches the
         // focused control.

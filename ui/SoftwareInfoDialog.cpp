@@ -21,8 +21,8 @@ struct CCatalogueColumn
 };
 
 const CCatalogueColumn kColumns[] = {
-    {IDS_COLUMN_SOFTWARE, &CProduct::m_strName},
-    {IDS_COLUMN_DESCRIPTION, &CProduct::m_strDescription},
+    { IDS_COLUMN_SOFTWARE, &CProduct::m_strName },
+    { IDS_COLUMN_DESCRIPTION, &CProduct::m_strDescription },
 };
 }
 
@@ -42,14 +42,14 @@ void CSoftwareInfoDialog::DoDataExchange(CDataExchange* pDX)
 }
 
 BEGIN_MESSAGE_MAP(CSoftwareInfoDialog, CorvelDialog2)
-    ON_WM_SYSCOMMAND()
-    ON_WM_PAINT()
-    ON_WM_QUERYDRAGICON()
-    ON_BN_CLICKED(IDOK, OnOkClicked)
-    ON_NOTIFY(LVN_ITEMCHANGED, IDC_SOFTWARE_LIST, OnListItemChanged)
-    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
-    ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
-    ON_COMMAND(IDM_COPY, OnCopy)
+ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_BN_CLICKED(IDOK, OnOkClicked)
+ON_NOTIFY(LVN_ITEMCHANGED, IDC_SOFTWARE_LIST, OnListItemChanged)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
+ON_COMMAND(IDM_COPY, OnCopy)
 END_MESSAGE_MAP()
 
 BOOL CSoftwareInfoDialog::OnInitDialog()

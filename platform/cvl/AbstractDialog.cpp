@@ -18,11 +18,11 @@ AbstractDialog::AbstractDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nID
 }
 
 BEGIN_MESSAGE_MAP(AbstractDialog, CDialog)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_CTLCOLOR()
-    ON_WM_SYSCOLORCHANGE()
-    ON_WM_SETTINGCHANGE()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_CTLCOLOR()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 BOOL AbstractDialog::OnInitDialog()

@@ -11,8 +11,8 @@ bool IsHighContrastOn()
 {
     HIGHCONTRASTW highContrast = {};
     highContrast.cbSize = sizeof(highContrast);
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0)
-           && (highContrast.dwFlags & HCF_HIGHCONTRASTON);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0) &&
+           (highContrast.dwFlags & HCF_HIGHCONTRASTON);
 }
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -31,8 +31,8 @@ CorvelColours CorvelCurrentColours()
     // program runs.
     if (g_bLuna || IsHighContrastOn())
     {
-        return { GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_WINDOWTEXT),
-                 GetSysColor(COLOR_WINDOW),  GetSysColor(COLOR_WINDOW),    GetSysColor(COLOR_HIGHLIGHT),
+        return { GetSysColor(COLOR_BTNFACE),      GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_WINDOWTEXT),
+                 GetSysColor(COLOR_WINDOW),       GetSysColor(COLOR_WINDOW),    GetSysColor(COLOR_HIGHLIGHT),
                  GetSysColor(COLOR_HIGHLIGHTTEXT) };
     }
     return { RGB(246, 248, 251), RGB(0, 99, 177),    RGB(33, 37, 41), RGB(255, 255, 255),

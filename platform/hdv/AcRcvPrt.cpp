@@ -24,9 +24,8 @@ CString Drive(wchar_t chLetter)
 // A letter that already leads to the folder, NUL when none does.
 wchar_t LetterLeadingTo(const CString& strFolder)
 {
-    return AfxFindDriveLetter(L'A', [&strFolder](wchar_t chLetter) {
-        return !DriveIsFree(chLetter) && DriveLeadsTo(chLetter, strFolder);
-    });
+    return AfxFindDriveLetter(
+        L'A', [&strFolder](wchar_t chLetter) { return !DriveIsFree(chLetter) && DriveLeadsTo(chLetter, strFolder); });
 }
 }
 

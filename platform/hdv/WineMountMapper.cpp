@@ -21,15 +21,16 @@ struct mountmgr_unix_drive
     USHORT label_offset;
 };
 
-const DWORD IOCTL_MOUNTMGR_DEFINE_UNIX_DRIVE = CTL_CODE(0x6D, 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
+const DWORD IOCTL_MOUNTMGR_DEFINE_UNIX_DRIVE =
+    CTL_CODE(0x6D, 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
 
 using WineGetUnixFileNameFn = char*(CDECL*)(LPCWSTR);
 
 // The Unix path wine gives the folder; empty when there is none.
 std::string UnixPath(const CString& strFolder)
 {
-    auto getUnixFileName = reinterpret_cast<WineGetUnixFileNameFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    auto getUnixFileName = reinterpret_cast<WineGetUnixFileNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!getUnixFileName)
         return std::string();
     char* pszUnixPath = getUnixFileName(strFolder);

@@ -50,9 +50,8 @@ std::wstring Folded(std::wstring s)
 
 bool SameName(const std::wstring& a, const std::wstring& b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-               return FoldedChar(x) == FoldedChar(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](wchar_t x, wchar_t y) { return FoldedChar(x) == FoldedChar(y); });
 }
 
 std::wstring Decoded(const std::string& bytes)
@@ -76,8 +75,8 @@ bool ReadWhole(const CString& strPath, std::string& bytes)
         return false;
     bytes.resize(static_cast<size_t>(size.QuadPart));
     DWORD cbRead = 0;
-    return bytes.empty() ||
-           (ReadFile(file.get(), &bytes[0], static_cast<DWORD>(bytes.size()), &cbRead, nullptr) && cbRead == bytes.size());
+    return bytes.empty() || (ReadFile(file.get(), &bytes[0], static_cast<DWORD>(bytes.size()), &cbRead, nullptr) &&
+                             cbRead == bytes.size());
 }
 
 bool IsQuoted(const std::wstring& value)
@@ -135,7 +134,7 @@ void CProfileFile::Parse(const std::wstring& text)
 
 void CProfileFile::AddSection(const std::wstring& name)
 {
-    m_sections.push_back({name, {}});
+    m_sections.push_back({ name, {} });
     if (!name.empty())
         m_firstSection.emplace(Folded(name), m_sections.size() - 1);
 }
@@ -192,7 +191,7 @@ void CProfileFile::SetString(const CString& section, const CString& key, const C
     const std::wstring name = Trimmed(strSection, 0, strSection.size());
     // Blanks around the value would not be read back.
     const std::wstring strValue(value.GetString());
-    const CEntry entry = {Trimmed(strKey, 0, strKey.size()), Trimmed(strValue, 0, strValue.size()), true};
+    const CEntry entry = { Trimmed(strKey, 0, strKey.size()), Trimmed(strValue, 0, strValue.size()), true };
     const CSection* pFound = FindSection(name);
     if (!pFound)
     {

@@ -18,7 +18,7 @@ bool NeedsQuotes(const CString& strValue)
 {
     if (strValue.IsEmpty())
         return false;
-    for (wchar_t ch : {strValue[0], strValue[strValue.GetLength() - 1]})
+    for (wchar_t ch : { strValue[0], strValue[strValue.GetLength() - 1] })
         if (ch == L'"' || ch == L'\'' || iswspace(ch))
             return true;
     return false;

@@ -22,7 +22,8 @@ bool WriteWhole(const CString& strPath, const std::wstring& strText)
 bool SaveUtf16Text(const CString& strPath, const std::wstring& strText)
 {
     const CString strAside = strPath + L".new";
-    if (WriteWhole(strAside, strText) && MoveFileExW(strAside, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (WriteWhole(strAside, strText) &&
+        MoveFileExW(strAside, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileW(strAside);
     return false;

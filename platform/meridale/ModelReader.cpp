@@ -143,8 +143,8 @@ bool ReadModelFile(const CString& strModelPath, CUnicodeIniFile& ini)
         return false;
 
     CComPtr<IStream> stream;
-    if (FAILED(SHCreateStreamOnFileEx(strModelPath, STGM_READ | STGM_SHARE_DENY_WRITE, FILE_ATTRIBUTE_NORMAL,
-                                      FALSE, nullptr, stream.Receive())))
+    if (FAILED(SHCreateStreamOnFileEx(strModelPath, STGM_READ | STGM_SHARE_DENY_WRITE, FILE_ATTRIBUTE_NORMAL, FALSE,
+                                      nullptr, stream.Receive())))
         return false;
     CComPtr<IXmlReader> reader;
     if (FAILED(createReader(__uuidof(IXmlReader), reader.ReceiveVoid(), nullptr)) ||

@@ -19,7 +19,8 @@ int CListCtrl::InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat, in
         column.mask |= LVCF_SUBITEM;
         column.iSubItem = nSubItem;
     }
-    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&column)));
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&column)));
 }
 
 int CListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
@@ -41,7 +42,8 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCWSTR lpszText)
     LVITEMW item = {};
     item.iSubItem = nSubItem;
     item.pszText = const_cast<LPWSTR>(lpszText);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
@@ -49,7 +51,8 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
     LVITEMW item = {};
     item.state = nState;
     item.stateMask = nMask;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 UINT CListCtrl::GetItemState(int nItem, UINT nMask) const

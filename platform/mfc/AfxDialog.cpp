@@ -8,9 +8,9 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 }
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
 namespace
@@ -63,7 +63,7 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 INT_PTR CALLBACK AfxDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != WM_INITDIALOG)
-        return FALSE;  // everything else reaches the object through AfxWndProc
+        return FALSE; // everything else reaches the object through AfxWndProc
     CDialog* pDialog = reinterpret_cast<CDialog*>(lParam);
     if (!pDialog->SubclassWindow(hDlg))
         return TRUE;

@@ -146,8 +146,8 @@ BOOL CString::LoadString(UINT nID)
 {
     LPCWSTR pch = nullptr;
     int nLength = 0;
-    if (!FindStringInModule(AfxGetResourceHandle(), nID, &pch, &nLength)
-        && !FindStringInModule(AfxGetInstanceHandle(), nID, &pch, &nLength))
+    if (!FindStringInModule(AfxGetResourceHandle(), nID, &pch, &nLength) &&
+        !FindStringInModule(AfxGetInstanceHandle(), nID, &pch, &nLength))
         return FALSE;
     m_str.assign(pch, static_cast<size_t>(nLength));
     return TRUE;

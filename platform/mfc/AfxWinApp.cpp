@@ -19,8 +19,7 @@ CString ExecutableTitle()
 }
 
 CWinApp::CWinApp(LPCWSTR lpszAppName)
-    : m_hInstance(GetModuleHandleW(nullptr)),
-      m_strAppName(lpszAppName ? CString(lpszAppName) : ExecutableTitle())
+    : m_hInstance(GetModuleHandleW(nullptr)), m_strAppName(lpszAppName ? CString(lpszAppName) : ExecutableTitle())
 {
     g_pApp = this;
 }

@@ -35,8 +35,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     if (!SetPropW(hWnd, kWndProperty, this))
         return FALSE;
     m_hWnd = hWnd;
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    m_pfnSuper =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     return TRUE;
 }
 

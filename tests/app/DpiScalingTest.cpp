@@ -28,10 +28,10 @@ public:
     explicit CUserDpi(DWORD dpi)
     {
         DWORD size = sizeof(m_previous);
-        m_bHadValue = RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr,
-                                   &m_previous, &size) == ERROR_SUCCESS;
-        m_bSet = RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi))
-                 == ERROR_SUCCESS;
+        m_bHadValue = RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr, &m_previous,
+                                   &size) == ERROR_SUCCESS;
+        m_bSet = RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi)) ==
+                 ERROR_SUCCESS;
     }
     ~CUserDpi()
     {

@@ -101,7 +101,7 @@ TEST_F(FirstRunTest, TheFirstStartBuildsTheCatalogueAndLaterStartsReadIt)
 {
     std::vector<ModelModule> modules;
     for (int i = 0; i < 300; ++i)
-        modules.push_back({"Factory product with a long name number " + std::to_string(i), "Does its job."});
+        modules.push_back({ "Factory product with a long name number " + std::to_string(i), "Does its job." });
     WriteModel(modules);
 
     EXPECT_EQ(300, RowsShown());
@@ -115,7 +115,7 @@ TEST_F(FirstRunTest, TheFirstStartBuildsTheCatalogueAndLaterStartsReadIt)
 
 TEST_F(FirstRunTest, WithACatalogueTheDataFolderStaysAsItWas)
 {
-    WriteModel({{"Photo Studio", "Edit photos."}});
+    WriteModel({ { "Photo Studio", "Edit photos." } });
     CreateDirectoryW(DataFolder(), nullptr);
     ASSERT_TRUE(WriteUtf16Ini(Data(L"apps.ini"), L"[Mail]\r\nCustomerDescription=Read mail.\r\n"
                                                  L"[Maps]\r\nCustomerDescription=Find the way.\r\n"));
@@ -131,7 +131,7 @@ TEST_F(FirstRunTest, WithACatalogueTheDataFolderStaysAsItWas)
 
 TEST_F(FirstRunTest, WithoutHdvIniTheListStaysEmptyAndTheNextStartTriesAgain)
 {
-    WriteModel({{"Photo Studio", "Edit photos."}});
+    WriteModel({ { "Photo Studio", "Edit photos." } });
     ASSERT_TRUE(DeleteFileW(m_program / L"Hdv.ini"));
 
     EXPECT_EQ(0, RowsShown());
@@ -144,7 +144,7 @@ TEST_F(FirstRunTest, WithoutHdvIniTheListStaysEmptyAndTheNextStartTriesAgain)
 
 TEST_F(FirstRunTest, WithoutUnicodeExeTheIntermediatesAreStillRemoved)
 {
-    WriteModel({{"Photo Studio", "Edit photos."}});
+    WriteModel({ { "Photo Studio", "Edit photos." } });
     ASSERT_TRUE(DeleteFileW(m_program / L"Unicode.exe"));
 
     EXPECT_EQ(0, RowsShown());
@@ -189,7 +189,7 @@ public:
         m_users.Configure(source ? CString(source) : m_volume.Path(), letter);
         ASSERT_TRUE(m_users.Activate());
     }
-    void ModelOfTwo() const { WriteModel({{"Photo Studio", "Edit photos."}, {"Mail", "Read mail."}}); }
+    void ModelOfTwo() const { WriteModel({ { "Photo Studio", "Edit photos." }, { "Mail", "Read mail." } }); }
 
     CFactoryVolume m_users;
     CTempFolder m_downloads;
@@ -230,57 +230,68 @@ TEST_P(FirstStartFault, ShowsTheDialogAndLeavesTheMachineAsItWas)
 }
 
 const FirstStartFaultTest::Case kFaults[] = {
-    {"SystemDriveAsTheFactoryDrive", [](FirstStartFaultTest& t) { t.UseHdvIni(L"C:\\", L"C"); }, 0,
-     "no drive from D to Z has an idf folder",
-     [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"C:\\windows")); }},
-    {"LetterOfTheUsersOwnLeadingToTheFactoryFolder",
-     [](FirstStartFaultTest& t) { t.UsersOwnDrive(nullptr, L"M"); t.UseHdvIni(nullptr, L"M"); }, 2, nullptr,
-     [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"M:\\idf")); }},
-    {"NoLetterWhileDIsTheUsersOwnLeadingToTheFactoryFolder",
-     [](FirstStartFaultTest& t) { t.UsersOwnDrive(nullptr, L"D"); t.UseHdvIni(nullptr, nullptr); }, 2, nullptr,
-     [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"D:\\idf")); }},
-    {"LetterInUseElsewhere",
-     [](FirstStartFaultTest& t) { t.UsersOwnDrive(t.m_downloads.Path(), L"F"); }, 0, "drive F: is in use",
-     [](FirstStartFaultTest& t) {
-         EXPECT_FALSE(PathExists(t.Data(L"apps.ini")));
-         ASSERT_TRUE(t.m_users.Release());
-         EXPECT_EQ(2, t.RowsShown()) << "the next start tries again";
-     }},
-    {"HdvIniMissing", [](FirstStartFaultTest& t) { DeleteFileW(t.m_program / L"Hdv.ini"); }, 0, "Hdv.ini is missing",
-     nullptr},
-    {"UnicodeExeOnlyInTheFolderTheProgramWasStartedFrom",
-     [](FirstStartFaultTest& t) {
-         DeleteFileW(t.m_program / L"Unicode.exe");
-         ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\UnicodeToolProbe.exe", t.m_downloads / L"Unicode.exe"));
-         t.m_startFolder = t.m_downloads.Path();
-         t.m_commandName = L"ZelSoftwareInfo.exe";
-     },
-     0, "Unicode.exe is not a file",
-     [](FirstStartFaultTest& t) { EXPECT_FALSE(PathExists(t.m_downloads / L"run.txt")) << "the stranger ran"; }},
-    {"UnicodeExeIsAFolder",
-     [](FirstStartFaultTest& t) {
-         DeleteFileW(t.m_program / L"Unicode.exe");
-         CreateDirectoryW(t.m_program / L"Unicode.exe", nullptr);
-     },
-     0, "Unicode.exe is not a file", nullptr},
-    {"TempIniLeftByAnInterruptedStart",
-     [](FirstStartFaultTest&) {
-         CreateDirectoryW(FirstStartFaultTest::DataFolder(), nullptr);
-         ASSERT_TRUE(WriteAnsiIni(FirstStartFaultTest::Data(L"temp.ini"), L"[Old Product]\r\nCustomerDescription=an older model's\r\n"));
-     },
-     2, nullptr, nullptr},
-    {"ModulesWithTheSameOrEmptyIds",
-     [](FirstStartFaultTest& t) {
-         const char model[] = "<?xml version=\"1.0\"?>\n<Model>"
-                              "<Module id=\"A\"><CustomerLabel>Photo</CustomerLabel><CustomerDescription>p</CustomerDescription></Module>"
-                              "<Module id=\"A\"><CustomerLabel>Mail</CustomerLabel><CustomerDescription>m</CustomerDescription></Module>"
-                              "<Module id=\"a\"><CustomerLabel>Maps</CustomerLabel><CustomerDescription>w</CustomerDescription></Module>"
-                              "<Module id=\"\"><CustomerLabel>Music</CustomerLabel><CustomerDescription>s</CustomerDescription></Module>"
-                              "<Module><CustomerLabel>Notes</CustomerLabel><CustomerDescription>n</CustomerDescription></Module>"
-                              "</Model>\n";
-         ASSERT_TRUE(WriteFileBytes(t.m_volume / L"idf\\Model\\PCMODEL_XML.xml", model, sizeof(model) - 1));
-     },
-     5, nullptr, nullptr},
+    { "SystemDriveAsTheFactoryDrive", [](FirstStartFaultTest& t) { t.UseHdvIni(L"C:\\", L"C"); }, 0,
+      "no drive from D to Z has an idf folder", [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"C:\\windows")); } },
+    { "LetterOfTheUsersOwnLeadingToTheFactoryFolder",
+      [](FirstStartFaultTest& t) {
+          t.UsersOwnDrive(nullptr, L"M");
+          t.UseHdvIni(nullptr, L"M");
+      },
+      2, nullptr, [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"M:\\idf")); } },
+    { "NoLetterWhileDIsTheUsersOwnLeadingToTheFactoryFolder",
+      [](FirstStartFaultTest& t) {
+          t.UsersOwnDrive(nullptr, L"D");
+          t.UseHdvIni(nullptr, nullptr);
+      },
+      2, nullptr, [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"D:\\idf")); } },
+    { "LetterInUseElsewhere", [](FirstStartFaultTest& t) { t.UsersOwnDrive(t.m_downloads.Path(), L"F"); }, 0,
+      "drive F: is in use",
+      [](FirstStartFaultTest& t) {
+          EXPECT_FALSE(PathExists(t.Data(L"apps.ini")));
+          ASSERT_TRUE(t.m_users.Release());
+          EXPECT_EQ(2, t.RowsShown()) << "the next start tries again";
+      } },
+    { "HdvIniMissing", [](FirstStartFaultTest& t) { DeleteFileW(t.m_program / L"Hdv.ini"); }, 0, "Hdv.ini is missing",
+      nullptr },
+    { "UnicodeExeOnlyInTheFolderTheProgramWasStartedFrom",
+      [](FirstStartFaultTest& t) {
+          DeleteFileW(t.m_program / L"Unicode.exe");
+          ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\UnicodeToolProbe.exe", t.m_downloads / L"Unicode.exe"));
+          t.m_startFolder = t.m_downloads.Path();
+          t.m_commandName = L"ZelSoftwareInfo.exe";
+      },
+      0, "Unicode.exe is not a file",
+      [](FirstStartFaultTest& t) { EXPECT_FALSE(PathExists(t.m_downloads / L"run.txt")) << "the stranger ran"; } },
+    { "UnicodeExeIsAFolder",
+      [](FirstStartFaultTest& t) {
+          DeleteFileW(t.m_program / L"Unicode.exe");
+          CreateDirectoryW(t.m_program / L"Unicode.exe", nullptr);
+      },
+      0, "Unicode.exe is not a file", nullptr },
+    { "TempIniLeftByAnInterruptedStart",
+      [](FirstStartFaultTest&) {
+          CreateDirectoryW(FirstStartFaultTest::DataFolder(), nullptr);
+          ASSERT_TRUE(WriteAnsiIni(FirstStartFaultTest::Data(L"temp.ini"),
+                                   L"[Old Product]\r\nCustomerDescription=an older model's\r\n"));
+      },
+      2, nullptr, nullptr },
+    { "ModulesWithTheSameOrEmptyIds",
+      [](FirstStartFaultTest& t) {
+          const char model[] =
+              "<?xml version=\"1.0\"?>\n<Model>"
+              "<Module "
+              "id=\"A\"><CustomerLabel>Photo</CustomerLabel><CustomerDescription>p</CustomerDescription></Module>"
+              "<Module "
+              "id=\"A\"><CustomerLabel>Mail</CustomerLabel><CustomerDescription>m</CustomerDescription></Module>"
+              "<Module "
+              "id=\"a\"><CustomerLabel>Maps</CustomerLabel><CustomerDescription>w</CustomerDescription></Module>"
+              "<Module "
+              "id=\"\"><CustomerLabel>Music</CustomerLabel><CustomerDescription>s</CustomerDescription></Module>"
+              "<Module><CustomerLabel>Notes</CustomerLabel><CustomerDescription>n</CustomerDescription></Module>"
+              "</Model>\n";
+          ASSERT_TRUE(WriteFileBytes(t.m_volume / L"idf\\Model\\PCMODEL_XML.xml", model, sizeof(model) - 1));
+      },
+      5, nullptr, nullptr },
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, FirstStartFault, ::testing::ValuesIn(kFaults),
@@ -305,8 +316,8 @@ TEST_F(FirstStartFaultTest, AToolThatNeverEndsHoldsTheDialogBackForAMinuteOnly)
     SetEvent(hRelease);
     CloseHandle(hRelease);
     // Its file can be replaced once the released tool has ended.
-    ASSERT_TRUE(PumpMessagesUntil([&] { return CopyFileTo(BinFolder() + L"\\Unicode.exe", m_program / L"Unicode.exe"); },
-                                  kTimeout))
+    ASSERT_TRUE(PumpMessagesUntil(
+        [&] { return CopyFileTo(BinFolder() + L"\\Unicode.exe", m_program / L"Unicode.exe"); }, kTimeout))
         << "the tool has ended";
     m_timeout = kTimeout;
     EXPECT_EQ(2, RowsShown());

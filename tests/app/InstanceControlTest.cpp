@@ -77,7 +77,7 @@ TEST_F(InstanceControlTest, HaltClosesTheRunningInstanceAndShowsNothing)
 
 TEST_F(InstanceControlTest, EitherSwitchAlsoClosesAnOpenAboutBox)
 {
-    for (LPCWSTR args : {L"/halt", L"/haltAll"})
+    for (LPCWSTR args : { L"/halt", L"/haltAll" })
     {
         SCOPED_TRACE(args);
         StartFirstInstance();

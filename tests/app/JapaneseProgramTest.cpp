@@ -30,8 +30,8 @@ CString RemoteHeaderText(HANDLE hProcess, HWND hList, int column)
         HDITEMW item;
         wchar_t text[64];
     };
-    BYTE* remote = static_cast<BYTE*>(
-        VirtualAllocEx(hProcess, nullptr, sizeof(Remote), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    BYTE* remote =
+        static_cast<BYTE*>(VirtualAllocEx(hProcess, nullptr, sizeof(Remote), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     if (!remote)
         return CString();
     Remote local = {};
@@ -39,9 +39,9 @@ CString RemoteHeaderText(HANDLE hProcess, HWND hList, int column)
     local.item.pszText = reinterpret_cast<LPWSTR>(remote + offsetof(Remote, text));
     local.item.cchTextMax = static_cast<int>(std::size(local.text));
     CString text;
-    if (WriteProcessMemory(hProcess, remote, &local, sizeof(local), nullptr)
-        && SendMessageW(hHeader, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(remote))
-        && ReadProcessMemory(hProcess, remote, &local, sizeof(local), nullptr))
+    if (WriteProcessMemory(hProcess, remote, &local, sizeof(local), nullptr) &&
+        SendMessageW(hHeader, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(remote)) &&
+        ReadProcessMemory(hProcess, remote, &local, sizeof(local), nullptr))
     {
         local.text[std::size(local.text) - 1] = 0;
         text = local.text;

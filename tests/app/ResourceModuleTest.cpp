@@ -28,7 +28,6 @@ TEST(LoadResourceModule, DialogsStringsAndIconsComeFromTheModule)
     CString caption;
     EXPECT_TRUE(caption.LoadString(IDS_MAIN_CAPTION));
     EXPECT_STREQ(L"Software Information", caption);
-    EXPECT_EQ(AfxGetResourceHandle(),
-              AfxFindResourceHandle(MAKEINTRESOURCEW(IDD_SOFTWAREINFO_DIALOG), RT_DIALOG));
+    EXPECT_EQ(AfxGetResourceHandle(), AfxFindResourceHandle(MAKEINTRESOURCEW(IDD_SOFTWAREINFO_DIALOG), RT_DIALOG));
     EXPECT_NE(nullptr, LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME)));
 }

@@ -26,7 +26,7 @@ void CopyProgramWithoutResources(const CString& folder)
 // program folder put in its place).
 TEST(Startup, WithoutAUsableResourceModuleShowsOnlyTheMissingDllBox)
 {
-    for (LPCWSTR substitute : {static_cast<LPCWSTR>(nullptr), L"Meridale.dll"})
+    for (LPCWSTR substitute : { static_cast<LPCWSTR>(nullptr), L"Meridale.dll" })
     {
         SCOPED_TRACE(substitute ? substitute : L"no module");
         CTempFolder folder;

@@ -60,10 +60,11 @@ TEST_F(ConvertModulesToTempTest, OneSectionPerLabelTheLaterDescriptionWinsWhatev
 
 TEST_F(ConvertModulesToTempTest, LabelsAndDescriptionsAreTrimmedAndEmptyLabelsDropped)
 {
-    ASSERT_TRUE(WriteUtf16Ini(m_modules, L"[Blank]\r\nCustomerLabel=   \r\nCustomerDescription=lost\r\n"
-                                         L"[NoLabel]\r\nCustomerDescription=lost too\r\n"
-                                         L"[Padded]\r\nCustomerLabel=  \t Tool Box \t\r\nCustomerDescription= \t does things  \r\n"
-                                         L"[NoDescription]\r\nCustomerLabel=Bare\r\n"));
+    ASSERT_TRUE(WriteUtf16Ini(m_modules,
+                              L"[Blank]\r\nCustomerLabel=   \r\nCustomerDescription=lost\r\n"
+                              L"[NoLabel]\r\nCustomerDescription=lost too\r\n"
+                              L"[Padded]\r\nCustomerLabel=  \t Tool Box \t\r\nCustomerDescription= \t does things  \r\n"
+                              L"[NoDescription]\r\nCustomerLabel=Bare\r\n"));
 
     ConvertModulesToTemp(m_modules, m_temp);
 
@@ -79,8 +80,8 @@ TEST_F(ConvertModulesToTempTest, LongValuesAreCutTo1023CharactersThenTrimmed)
 {
     const CString label = CString(L'a', 1020) + L"   " + CString(L'b', 10);
     const CString description = CString(L'd', 3000);
-    ASSERT_TRUE(WriteUtf16Ini(m_modules, L"[M1]\r\nCustomerLabel=" + label + L"\r\nCustomerDescription=" +
-                                             description + L"\r\n"));
+    ASSERT_TRUE(WriteUtf16Ini(m_modules,
+                              L"[M1]\r\nCustomerLabel=" + label + L"\r\nCustomerDescription=" + description + L"\r\n"));
 
     ConvertModulesToTemp(m_modules, m_temp);
 
@@ -119,7 +120,8 @@ TEST_F(ConvertModulesToTempTest, ANewTempIniKeepsCharactersOutsideTheAnsiCodePag
     ConvertModulesToTemp(m_modules, m_temp);
 
     EXPECT_TRUE(StartsWithUtf16Bom(m_temp));
-    EXPECT_STREQ(L"\u7de8\u96c6 \u2013 \u0161", ProfileValue(m_temp, L"\u5199\u771f \u00e9\u00df", L"CustomerDescription"));
+    EXPECT_STREQ(L"\u7de8\u96c6 \u2013 \u0161",
+                 ProfileValue(m_temp, L"\u5199\u771f \u00e9\u00df", L"CustomerDescription"));
 }
 
 TEST_F(ConvertModulesToTempTest, WithoutModulesIniNoTempIniIsMade)
@@ -130,7 +132,8 @@ TEST_F(ConvertModulesToTempTest, WithoutModulesIniNoTempIniIsMade)
 
 TEST_F(ConvertModulesToTempTest, ALeftoverTempIniIsAddedTo)
 {
-    ASSERT_TRUE(WriteAnsiIni(m_temp, L"[Old Tool]\r\nCustomerDescription=kept\r\n[Mail]\r\nCustomerDescription=old\r\n"));
+    ASSERT_TRUE(
+        WriteAnsiIni(m_temp, L"[Old Tool]\r\nCustomerDescription=kept\r\n[Mail]\r\nCustomerDescription=old\r\n"));
     ASSERT_TRUE(WriteUtf16Ini(m_modules, L"[M1]\r\nCustomerLabel=Mail\r\nCustomerDescription=new\r\n"));
 
     ConvertModulesToTemp(m_modules, m_temp);
@@ -205,8 +208,10 @@ protected:
 TEST_F(PrepareCatalogueTest, TheToolSeesOnlyTheConvertedTempIniAndBothIntermediatesGoAfterwards)
 {
     UseVolume();
-    WriteModel({{"Photo Studio", "Edit photos."}, {"", "no label"}, {"  Mail  ", "Read mail."},
-                {"photo studio", "Edit and organise photos."}});
+    WriteModel({ { "Photo Studio", "Edit photos." },
+                 { "", "no label" },
+                 { "  Mail  ", "Read mail." },
+                 { "photo studio", "Edit and organise photos." } });
 
     PrepareCatalogue(m_locations);
 
@@ -231,8 +236,9 @@ TEST_F(PrepareCatalogueTest, AFirstRunWithTheRealToolLeavesOnlyAppsIni)
 {
     ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\Unicode.exe", m_program / L"Unicode.exe"));
     UseVolume();
-    WriteModel({{u8"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", u8"\u5199\u771f\u3092\u7de8\u96c6\u3057\u307e\u3059\u3002"},
-                {"Mail", "Read mail."}});
+    WriteModel(
+        { { u8"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", u8"\u5199\u771f\u3092\u7de8\u96c6\u3057\u307e\u3059\u3002" },
+          { "Mail", "Read mail." } });
 
     PrepareCatalogue(m_locations);
 
@@ -249,7 +255,7 @@ TEST_F(PrepareCatalogueTest, AFirstRunWithTheRealToolLeavesOnlyAppsIni)
 TEST_F(PrepareCatalogueTest, WithAppsIniPresentNothingIsCalledAndNothingChanges)
 {
     UseVolume();
-    WriteModel({{"Photo Studio", "Edit photos."}});
+    WriteModel({ { "Photo Studio", "Edit photos." } });
     CreateDirectoryW(m_locations.m_strDataFolder, nullptr);
     ASSERT_TRUE(WriteUtf16Ini(Data(L"apps.ini"), L"[Kept]\r\nCustomerDescription=as it was\r\n"));
     ASSERT_TRUE(WriteAnsiIni(Data(L"temp.ini"), L"[Leftover]\r\nCustomerDescription=x\r\n"));
@@ -267,7 +273,7 @@ TEST_F(PrepareCatalogueTest, WithAppsIniPresentNothingIsCalledAndNothingChanges)
 
 TEST_F(PrepareCatalogueTest, WithoutAUsableVolumeLibraryOnlyTheDataFolderIsMade)
 {
-    WriteModel({{"Photo Studio", "Edit photos."}});
+    WriteModel({ { "Photo Studio", "Edit photos." } });
 
     PrepareCatalogue(m_locations);
 
@@ -281,7 +287,7 @@ TEST_F(PrepareCatalogueTest, WithoutAUsableVolumeLibraryOnlyTheDataFolderIsMade)
 TEST_F(PrepareCatalogueTest, WithoutAModelFileTheToolStillRunsOnNothing)
 {
     UseVolume();
-    ASSERT_TRUE(WriteModelFile(m_volume / L"idf\\Model\\model.xml", {{"Photo Studio", "Edit photos."}}));
+    ASSERT_TRUE(WriteModelFile(m_volume / L"idf\\Model\\model.xml", { { "Photo Studio", "Edit photos." } }));
 
     PrepareCatalogue(m_locations);
 

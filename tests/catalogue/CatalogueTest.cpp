@@ -19,13 +19,13 @@ struct CCatalogueCase
 // A name shared by sections differing in case is looked up in the first of
 // them, as the profile functions look it up.
 const CCatalogueCase kCases[] = {
-    {L"[beta]\r\nCustomerDescription=b\r\n[Alpha]\r\nCustomerDescription=a\r\n[gamma]\r\nCustomerDescription=c\r\n",
-     {{L"Alpha", L"a"}, {L"beta", L"b"}, {L"gamma", L"c"}}},
-    {L"[Tool]\r\nCustomerDescription=first\r\n[TOOL]\r\nCustomerDescription=second\r\n",
-     {{L"Tool", L"first"}, {L"TOOL", L"first"}}},
-    {L"[Only]\r\nLabel=x\r\n[ONLY]\r\nCustomerDescription=hidden\r\n", {}},
-    {L"[Blank]\r\nCustomerDescription= \t \r\n[Kept]\r\ncustomerdescription=\t kept \r\n", {{L"Kept", L"kept"}}},
-    {L"", {}},
+    { L"[beta]\r\nCustomerDescription=b\r\n[Alpha]\r\nCustomerDescription=a\r\n[gamma]\r\nCustomerDescription=c\r\n",
+      { { L"Alpha", L"a" }, { L"beta", L"b" }, { L"gamma", L"c" } } },
+    { L"[Tool]\r\nCustomerDescription=first\r\n[TOOL]\r\nCustomerDescription=second\r\n",
+      { { L"Tool", L"first" }, { L"TOOL", L"first" } } },
+    { L"[Only]\r\nLabel=x\r\n[ONLY]\r\nCustomerDescription=hidden\r\n", {} },
+    { L"[Blank]\r\nCustomerDescription= \t \r\n[Kept]\r\ncustomerdescription=\t kept \r\n", { { L"Kept", L"kept" } } },
+    { L"", {} },
 };
 }
 

@@ -58,7 +58,8 @@ TEST(ConversionDifferentialTest, WritesTheTempIniTheProfileFunctionsWrite)
 
         ASSERT_EQ(PathExists(expected), PathExists(temp)) << "seed " << seed;
         ASSERT_EQ(ShownText(Utf16FileText(expected)), ShownText(Utf16FileText(temp)))
-            << "seed " << seed << ", modules.ini:\n" << ShownText(text);
+            << "seed " << seed << ", modules.ini:\n"
+            << ShownText(text);
         converted += PathExists(temp);
     }
     EXPECT_GT(converted, 40) << "most files hold a label";

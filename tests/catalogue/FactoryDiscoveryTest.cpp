@@ -37,13 +37,14 @@ protected:
         ASSERT_FALSE(DriveExists(kFirst));
         ASSERT_FALSE(DriveExists(kSecond));
         for (wchar_t letter = L'D'; letter <= L'Z'; ++letter)
-            ASSERT_FALSE(DirectoryExists(CString(letter) + L":\\idf")) << "the test prefix has " << char(letter) << ":\\idf";
+            ASSERT_FALSE(DirectoryExists(CString(letter) + L":\\idf"))
+                << "the test prefix has " << char(letter) << ":\\idf";
     }
 
     // Makes the volume's content reachable under the letter.
     static void Activate(CFactoryVolume& volume, wchar_t letter)
     {
-        const wchar_t text[] = {letter, L'\0'};
+        const wchar_t text[] = { letter, L'\0' };
         volume.Configure(text);
         ASSERT_TRUE(volume.Activate());
     }
@@ -52,8 +53,8 @@ protected:
 TEST_F(FactoryDriveLetterTest, TheFirstLetterWithAnIdfFolderWins)
 {
     CFactoryVolume second, first;
-    BuildTree(second.Content(), {L"idf\\"});
-    BuildTree(first.Content(), {L"idf\\"});
+    BuildTree(second.Content(), { L"idf\\" });
+    BuildTree(first.Content(), { L"idf\\" });
     Activate(second, kSecond);
     Activate(first, kFirst);
 
@@ -63,8 +64,8 @@ TEST_F(FactoryDriveLetterTest, TheFirstLetterWithAnIdfFolderWins)
 TEST_F(FactoryDriveLetterTest, AFileNamedIdfDoesNotCount)
 {
     CFactoryVolume withFile, withFolder;
-    BuildTree(withFile.Content(), {L"idf"});
-    BuildTree(withFolder.Content(), {L"idf\\"});
+    BuildTree(withFile.Content(), { L"idf" });
+    BuildTree(withFolder.Content(), { L"idf\\" });
     Activate(withFile, kFirst);
     Activate(withFolder, kSecond);
 
@@ -74,7 +75,7 @@ TEST_F(FactoryDriveLetterTest, AFileNamedIdfDoesNotCount)
 TEST_F(FactoryDriveLetterTest, WithoutAFactoryDriveTheAnswerIsC)
 {
     CFactoryVolume volume;
-    BuildTree(volume.Content(), {L"data\\", L"data\\idf\\"});
+    BuildTree(volume.Content(), { L"data\\", L"data\\idf\\" });
     Activate(volume, kFirst);
     ASSERT_TRUE(CreateDirectoryW(L"C:\\idf", nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
 
@@ -98,7 +99,7 @@ TEST(FactoryVolumeTest, ActivationMakesTheIdfFolderReachableUntilDeactivation)
 {
     CImportedVolumeLibrary library;
     CTempFolder content;
-    BuildTree(content.Path(), {L"idf\\", L"idf\\Model\\", L"idf\\Model\\PC-XML.xml"});
+    BuildTree(content.Path(), { L"idf\\", L"idf\\Model\\", L"idf\\Model\\PC-XML.xml" });
     library.Configure(content.Path(), L"E");
 
     ASSERT_TRUE(ActivateFactoryVolume());
@@ -152,15 +153,18 @@ TEST_P(FindModelFileIn, ChoosesTheLastMatchingFile)
 // both return them sorted by their upper-case names, which the first two
 // trees rely on: the later match in that depth-first order wins.
 const ModelTree kModelTrees[] = {
-    {"AMatchInALaterSubfolderReplacesOneAtTheTop",
-     {L"idf\\", L"idf\\MODEL.XML", L"idf\\sub\\", L"idf\\sub\\XML-list.txt"}, L"\\sub\\XML-list.txt"},
-    {"AMatchAfterAnEarlierSubfolderReplacesTheOneInIt",
-     {L"idf\\", L"idf\\Data\\", L"idf\\Data\\XML-list.txt", L"idf\\MODEL.XML"}, L"\\MODEL.XML"},
-    {"ThePatternMatchesCaseSensitivelyAnywhereInTheName",
-     {L"idf\\", L"idf\\model.xml", L"idf\\a\\", L"idf\\a\\XMLdata", L"idf\\b\\", L"idf\\b\\Xml.txt"}, L"\\a\\XMLdata"},
-    {"FoldersAreEnteredButNeverChosen",
-     {L"idf\\", L"idf\\XML\\", L"idf\\XML\\deeper\\", L"idf\\XML\\deeper\\PC_XML.dat", L"idf\\ZXML\\"},
-     L"\\XML\\deeper\\PC_XML.dat"},
+    { "AMatchInALaterSubfolderReplacesOneAtTheTop",
+      { L"idf\\", L"idf\\MODEL.XML", L"idf\\sub\\", L"idf\\sub\\XML-list.txt" },
+      L"\\sub\\XML-list.txt" },
+    { "AMatchAfterAnEarlierSubfolderReplacesTheOneInIt",
+      { L"idf\\", L"idf\\Data\\", L"idf\\Data\\XML-list.txt", L"idf\\MODEL.XML" },
+      L"\\MODEL.XML" },
+    { "ThePatternMatchesCaseSensitivelyAnywhereInTheName",
+      { L"idf\\", L"idf\\model.xml", L"idf\\a\\", L"idf\\a\\XMLdata", L"idf\\b\\", L"idf\\b\\Xml.txt" },
+      L"\\a\\XMLdata" },
+    { "FoldersAreEnteredButNeverChosen",
+      { L"idf\\", L"idf\\XML\\", L"idf\\XML\\deeper\\", L"idf\\XML\\deeper\\PC_XML.dat", L"idf\\ZXML\\" },
+      L"\\XML\\deeper\\PC_XML.dat" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, FindModelFileIn, ::testing::ValuesIn(kModelTrees),
@@ -168,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Table, FindModelFileIn, ::testing::ValuesIn(kModelTrees
 
 TEST_F(FindModelFileTest, HiddenAndSystemFilesAndNamesWithoutADotCount)
 {
-    Build({L"idf\\", L"idf\\MODELXML"});
+    Build({ L"idf\\", L"idf\\MODELXML" });
     SetFileAttributesW(Idf() + L"\\MODELXML", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
 
     FindModelFile(Idf(), L"XML");
@@ -179,7 +183,7 @@ TEST_F(FindModelFileTest, HiddenAndSystemFilesAndNamesWithoutADotCount)
 
 TEST_F(FindModelFileTest, NothingFoundLeavesThePathAsItWas)
 {
-    Build({L"idf\\", L"idf\\empty\\"});
+    Build({ L"idf\\", L"idf\\empty\\" });
     FindModelFile(Idf(), L"XML");
     EXPECT_TRUE(g_strModelFile.IsEmpty()) << "empty idf";
 

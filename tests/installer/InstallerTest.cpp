@@ -54,7 +54,7 @@ CString DataParentFolder()
 std::vector<CString> StartMenuShortcuts()
 {
     std::vector<CString> shortcuts;
-    for (int csidl : {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS})
+    for (int csidl : { CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS })
     {
         const CString path = ShellFolder(csidl) + L"\\Software Information.lnk";
         if (PathExists(path))
@@ -135,7 +135,7 @@ std::vector<CInstalledProduct> InstalledProducts()
             continue;
         size = sizeof(value) / sizeof(value[0]);
         MsiGetProductInfoW(code, INSTALLPROPERTY_VERSIONSTRING, value, &size);
-        products.push_back({code, value});
+        products.push_back({ code, value });
     }
     return products;
 }
@@ -203,7 +203,7 @@ TEST_F(InstallerTest, InstallsAProgramThatStartsFromItsShortcutAndUninstallKeeps
     ASSERT_FALSE(shipped.empty());
     ASSERT_EQ(0u, Install(kPackage));
 
-    EXPECT_EQ(std::vector<std::wstring>{L"" SI_PACKAGE_VERSION}, InstalledVersions());
+    EXPECT_EQ(std::vector<std::wstring>{ L"" SI_PACKAGE_VERSION }, InstalledVersions());
     EXPECT_EQ(shipped, FilesIn(InstallFolder()));
     EXPECT_FALSE(PathExists(InstallFolder() + L"\\Hdv.ini")) << "the machine's maker supplies it";
     EXPECT_EQ("English", InstalledResourceModule()) << "the test prefix's system language is English";
@@ -241,12 +241,12 @@ TEST_F(InstallerTest, NewerPackageReplacesTheOlderOneAndAnOlderOneIsRefused)
     ASSERT_EQ(0u, Install(kPackage));
     ASSERT_EQ(0u, Install(kNextPackage));
 
-    EXPECT_EQ(std::vector<std::wstring>{L"" SI_NEXT_PACKAGE_VERSION}, InstalledVersions());
+    EXPECT_EQ(std::vector<std::wstring>{ L"" SI_NEXT_PACKAGE_VERSION }, InstalledVersions());
     EXPECT_EQ(shipped, FilesIn(InstallFolder()));
     EXPECT_EQ(1u, StartMenuShortcuts().size());
 
     EXPECT_NE(0u, Install(kPackage));
-    EXPECT_EQ(std::vector<std::wstring>{L"" SI_NEXT_PACKAGE_VERSION}, InstalledVersions());
+    EXPECT_EQ(std::vector<std::wstring>{ L"" SI_NEXT_PACKAGE_VERSION }, InstalledVersions());
 
     ASSERT_EQ(0u, Uninstall(kNextPackage));
     EXPECT_TRUE(InstalledProducts().empty());

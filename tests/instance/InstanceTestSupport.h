@@ -17,6 +17,6 @@ inline CString ProbePath()
 inline std::wstring UniqueBaseName()
 {
     static LONG s_counter = 0;
-    return L"InstanceTest-" + std::to_wstring(GetCurrentProcessId()) + L"-"
-        + std::to_wstring(InterlockedIncrement(&s_counter));
+    return L"InstanceTest-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(InterlockedIncrement(&s_counter));
 }

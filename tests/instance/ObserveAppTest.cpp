@@ -31,10 +31,7 @@ public:
         return m_hThread != nullptr && WaitForSingleObject(m_hThread.get(), milliseconds) == WAIT_OBJECT_0;
     }
     // A stop event that is already set, as if stopped before the wait began.
-    void SetStopEventAhead()
-    {
-        m_hStopEvent.reset(CreateEventW(nullptr, FALSE, TRUE, nullptr));
-    }
+    void SetStopEventAhead() { m_hStopEvent.reset(CreateEventW(nullptr, FALSE, TRUE, nullptr)); }
 };
 
 class CRecordingObserver : public IShutdownObserver
@@ -55,11 +52,11 @@ public:
         return WaitForSingleObject(m_called.get(), milliseconds) == WAIT_OBJECT_0;
     }
 
-    std::atomic<int> m_all{0};
-    std::atomic<int> m_user{0};
+    std::atomic<int> m_all{ 0 };
+    std::atomic<int> m_user{ 0 };
 
 private:
-    CKernelHandle m_called{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    CKernelHandle m_called{ CreateEventW(nullptr, TRUE, FALSE, nullptr) };
 };
 
 // Stays in its notification until released.
@@ -80,8 +77,8 @@ private:
         SetEvent(m_entered.get());
         WaitForSingleObject(m_release.get(), INFINITE);
     }
-    CKernelHandle m_entered{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
-    CKernelHandle m_release{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    CKernelHandle m_entered{ CreateEventW(nullptr, TRUE, FALSE, nullptr) };
+    CKernelHandle m_release{ CreateEventW(nullptr, TRUE, FALSE, nullptr) };
 };
 
 const DWORD kGenerous = 10000;
@@ -118,8 +115,7 @@ TEST(InstanceGuardNames, FormedFromTheApplicationsBaseName)
     EXPECT_EQ(Formatted(guard, L"%s-MutexUser"), L"MarbekSystemInfoGUI-MutexUser");
     EXPECT_EQ(Formatted(guard, L"Global\\%s-MutexAll"), L"Global\\MarbekSystemInfoGUI-MutexAll");
     EXPECT_EQ(Formatted(guard, L"%s-Shutdown-User"), L"MarbekSystemInfoGUI-Shutdown-User");
-    EXPECT_EQ(Formatted(guard, L"Global\\%s-Shutdown-All"),
-              L"Global\\MarbekSystemInfoGUI-Shutdown-All");
+    EXPECT_EQ(Formatted(guard, L"Global\\%s-Shutdown-All"), L"Global\\MarbekSystemInfoGUI-Shutdown-All");
 }
 
 TEST(InstanceGuardObjects, ConstructionMakesOnlyTheShutdownEvents)
@@ -282,10 +278,9 @@ std::pair<int, int> NotificationsOfHalt(LPCWSTR pszCommand)
     CGuardProbe guard(base, &observer);
     guard.Start();
     const std::wstring arguments = pszCommand + (L" " + base);
-    EXPECT_EQ(CProgramRunner(ProbePath(), arguments.c_str()).WaitForExit(kGenerous),
-              static_cast<DWORD>(TRUE));
+    EXPECT_EQ(CProgramRunner(ProbePath(), arguments.c_str()).WaitForExit(kGenerous), static_cast<DWORD>(TRUE));
     EXPECT_TRUE(observer.WaitForCall(kGenerous));
-    return {observer.m_all, observer.m_user};
+    return { observer.m_all, observer.m_user };
 }
 }
 
@@ -302,8 +297,7 @@ TEST(HaltFromAnotherProcess, HaltAllWakesTheRunningInstance)
 TEST(HaltFromAnotherProcess, HaltWithoutRunningInstanceSucceedsAndLeavesNothing)
 {
     const std::wstring base = UniqueBaseName();
-    EXPECT_EQ(CProgramRunner(ProbePath(), (L"halt " + base).c_str()).WaitForExit(kGenerous),
-              static_cast<DWORD>(TRUE));
+    EXPECT_EQ(CProgramRunner(ProbePath(), (L"halt " + base).c_str()).WaitForExit(kGenerous), static_cast<DWORD>(TRUE));
     // The event went with the signalling process: a later instance is not told.
     EXPECT_FALSE(EventExists(base + L"-Shutdown-User"));
     CRecordingObserver observer;

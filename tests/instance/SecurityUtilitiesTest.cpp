@@ -60,9 +60,9 @@ void ExpectObjectHasOpenDacl(HANDLE hObject, ACCESS_MASK mappedAll)
 {
     PACL pAcl = nullptr;
     PSECURITY_DESCRIPTOR pSD = nullptr;
-    ASSERT_EQ(GetSecurityInfo(hObject, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
-                              nullptr, &pAcl, nullptr, &pSD),
-              static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(
+        GetSecurityInfo(hObject, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &pAcl, nullptr, &pSD),
+        static_cast<DWORD>(ERROR_SUCCESS));
     const CLocalMemory<PSECURITY_DESCRIPTOR> descriptor(pSD);
     ExpectOpenDacl(pAcl, mappedAll);
 }
@@ -96,8 +96,8 @@ bool TokenIsAdministrator()
     BYTE sid[SECURITY_MAX_SID_SIZE];
     DWORD cbSid = sizeof(sid);
     BOOL bMember = FALSE;
-    return CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &cbSid)
-        && CheckTokenMembership(nullptr, sid, &bMember) && bMember;
+    return CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &cbSid) &&
+           CheckTokenMembership(nullptr, sid, &bMember) && bMember;
 }
 
 // Runs the probe's administrator test with the Administrators group of this
@@ -205,8 +205,7 @@ TEST(CreateOrOpen, RefusedEventIsOpenedToWaitAndSet)
 
     CKernelHandle opened(CreateOrOpenEvent(true, false, name.c_str()));
     ASSERT_TRUE(opened);
-    EXPECT_EQ(GrantedAccess(opened.get()),
-              static_cast<ACCESS_MASK>(SYNCHRONIZE | EVENT_MODIFY_STATE));
+    EXPECT_EQ(GrantedAccess(opened.get()), static_cast<ACCESS_MASK>(SYNCHRONIZE | EVENT_MODIFY_STATE));
     EXPECT_TRUE(SetEvent(opened.get()));
     EXPECT_EQ(WaitForSingleObject(existing.get(), 0), WAIT_OBJECT_0);
 }
@@ -270,7 +269,6 @@ TEST(BuiltinGroupMembership, OtherPlatformsGetNoAnswerAndKeepTheFlag)
 TEST(BuiltinGroupMembership, DenyOnlyAdministratorsGroupDoesNotCount)
 {
     ASSERT_TRUE(TokenIsAdministrator()) << "needs a process running as administrator";
-    EXPECT_EQ(CProgramRunner(ProbePath(), L"admin").WaitForExit(30000),
-              static_cast<DWORD>(kProbeMember));
+    EXPECT_EQ(CProgramRunner(ProbePath(), L"admin").WaitForExit(30000), static_cast<DWORD>(kProbeMember));
     EXPECT_EQ(RunProbeWithoutAdministrators(), static_cast<DWORD>(kProbeNotMember));
 }

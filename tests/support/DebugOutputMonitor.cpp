@@ -38,7 +38,7 @@ std::string CDebugOutputMonitor::Text() const
 void CDebugOutputMonitor::Receive()
 {
     const DebugBuffer* buffer = static_cast<const DebugBuffer*>(m_view.get());
-    const HANDLE handles[] = {m_hStop.get(), m_hData.get()};
+    const HANDLE handles[] = { m_hStop.get(), m_hData.get() };
     do
     {
         SetEvent(m_hBufferReady.get());

@@ -28,8 +28,8 @@ struct Search
 BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
 {
     Search* pSearch = reinterpret_cast<Search*>(lParam);
-    if (GetClassLongPtrW(hWnd, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(WC_DIALOG) && IsWindowVisible(hWnd)
-        && (!pSearch->caption || WindowText(hWnd) == pSearch->caption))
+    if (GetClassLongPtrW(hWnd, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(WC_DIALOG) && IsWindowVisible(hWnd) &&
+        (!pSearch->caption || WindowText(hWnd) == pSearch->caption))
     {
         pSearch->hFound = hWnd;
         return FALSE;
@@ -60,7 +60,8 @@ void CALLBACK OnWatchTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
 INT_PTR RunDialog(CDialog& dlg, const std::function<void(HWND hDlg)>& body)
 {
     INT_PTR result = -1;
-    HandleDialogsDuring(nullptr, [&] { result = dlg.DoModal(); }, body);
+    HandleDialogsDuring(
+        nullptr, [&] { result = dlg.DoModal(); }, body);
     return result;
 }
 

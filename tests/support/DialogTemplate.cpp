@@ -36,10 +36,7 @@ public:
         m_p -= sizeof(WORD);
         return ReadString();
     }
-    void AlignToDword(const BYTE* base)
-    {
-        m_p = base + ((m_p - base + 3) & ~static_cast<ptrdiff_t>(3));
-    }
+    void AlignToDword(const BYTE* base) { m_p = base + ((m_p - base + 3) & ~static_cast<ptrdiff_t>(3)); }
     void Skip(size_t n) { m_p += n; }
     bool Ok() const { return m_p <= m_end; }
 
@@ -50,9 +47,12 @@ private:
 
 CString ControlClass(CString name)
 {
-    static const struct { LPCWSTR ordinal; LPCWSTR name; } atoms[] = {
-        { L"#128", L"Button" }, { L"#129", L"Edit" }, { L"#130", L"Static" },
-        { L"#131", L"ListBox" }, { L"#132", L"ScrollBar" }, { L"#133", L"ComboBox" } };
+    static const struct
+    {
+        LPCWSTR ordinal;
+        LPCWSTR name;
+    } atoms[] = { { L"#128", L"Button" },  { L"#129", L"Edit" },      { L"#130", L"Static" },
+                  { L"#131", L"ListBox" }, { L"#132", L"ScrollBar" }, { L"#133", L"ComboBox" } };
     for (const auto& atom : atoms)
         if (name == atom.ordinal)
             return atom.name;
@@ -70,8 +70,8 @@ DialogTemplate ReadDialogTemplate(HINSTANCE hModule, UINT id)
         return result;
     Reader r(base, base + SizeofResource(hModule, hRes));
     if (r.Read<WORD>() != 1 || r.Read<WORD>() != 0xFFFF)
-        return result;  // not an extended template
-    r.Read<DWORD>();    // help ID
+        return result; // not an extended template
+    r.Read<DWORD>();   // help ID
     result.exStyle = r.Read<DWORD>();
     result.style = r.Read<DWORD>();
     const WORD count = r.Read<WORD>();
@@ -94,7 +94,7 @@ DialogTemplate ReadDialogTemplate(HINSTANCE hModule, UINT id)
     {
         r.AlignToDword(base);
         DialogItem item;
-        r.Read<DWORD>();  // help ID
+        r.Read<DWORD>(); // help ID
         item.exStyle = r.Read<DWORD>();
         item.style = r.Read<DWORD>();
         item.x = r.Read<short>();

@@ -10,8 +10,8 @@ struct DialogItem
     DWORD exStyle = 0;
     short x = 0, y = 0, cx = 0, cy = 0;
     int id = 0;
-    CString className;  // "Button", "Static", ... or "#0x0080" for an atom
-    CString text;       // or "#N" for a resource ordinal
+    CString className; // "Button", "Static", ... or "#0x0080" for an atom
+    CString text;      // or "#N" for a resource ordinal
 };
 
 struct DialogTemplate

@@ -36,7 +36,7 @@ bool CFactoryVolume::Activate()
     Release();
     m_held.reset(new CProgramRunner(m_library / L"HdvProbe.exe", L"activate hold disable"));
     const CHdvProbeEvents events(m_held->ProcessId());
-    const HANDLE handles[] = {events.Held(), m_held->Process()};
+    const HANDLE handles[] = { events.Held(), m_held->Process() };
     if (WaitForMultipleObjects(2, handles, FALSE, 60000) == WAIT_OBJECT_0)
         return true;
     m_held.reset();

@@ -2,11 +2,14 @@
 
 #include <cstdio>
 
-const std::vector<std::wstring> kShapeSections = {
-    L"Alpha", L"alpha", L"ALPHA", L"Beta", L"Caf\u00e9", L"CAF\u00c9", L"Stra\u00dfe", L"STRASSE", L"Tool",
-    L"\u5199\u771f", L"a]b", L"x=y", L";semi", L"\"q\"", L"M1", L"m1"};
-const std::vector<std::wstring> kShapeKeys = {L"CustomerDescription", L"customerDESCRIPTION", L"CustomerLabel",
-                                              L"CUSTOMERLABEL", L"Label", L"Customer Description"};
+const std::vector<std::wstring> kShapeSections = { L"Alpha",     L"alpha",        L"ALPHA",       L"Beta",
+                                                   L"Caf\u00e9", L"CAF\u00c9",    L"Stra\u00dfe", L"STRASSE",
+                                                   L"Tool",      L"\u5199\u771f", L"a]b",         L"x=y",
+                                                   L";semi",     L"\"q\"",        L"M1",          L"m1" };
+const std::vector<std::wstring> kShapeKeys = {
+    L"CustomerDescription", L"customerDESCRIPTION", L"CustomerLabel", L"CUSTOMERLABEL", L"Label",
+    L"Customer Description"
+};
 
 namespace
 {
@@ -17,7 +20,7 @@ const wchar_t kOdd[] = L"aZ09 \t=[];\"'#\\\u00e9\u00c9\u00df\u00a0\u3000\u5199\x
 
 std::wstring CProfileShapes::Blanks()
 {
-    static const wchar_t* const blanks[] = {L"", L"", L" ", L"\t", L"  \t ", L"\u3000"};
+    static const wchar_t* const blanks[] = { L"", L"", L" ", L"\t", L"  \t ", L"\u3000" };
     return blanks[Below(6)];
 }
 
@@ -34,15 +37,24 @@ std::wstring CProfileShapes::Value()
 {
     switch (Below(9))
     {
-    case 0: return L"\"" + Text(12) + L"\"";
-    case 1: return L"'" + Text(12) + L"'";
-    case 2: return L"\"" + Text(12);
-    case 3: return Blanks() + Text(12) + Blanks();
-    case 4: return std::wstring(static_cast<size_t>(1015 + Below(15)), L'v') + Text(3);
-    case 5: return L"\"" + std::wstring(static_cast<size_t>(1018 + Below(10)), L'q') + L"\"";
-    case 6: return std::wstring(static_cast<size_t>(2000 + Below(4000)), L'w');
-    case 7: return L"";
-    default: return Text(20);
+    case 0:
+        return L"\"" + Text(12) + L"\"";
+    case 1:
+        return L"'" + Text(12) + L"'";
+    case 2:
+        return L"\"" + Text(12);
+    case 3:
+        return Blanks() + Text(12) + Blanks();
+    case 4:
+        return std::wstring(static_cast<size_t>(1015 + Below(15)), L'v') + Text(3);
+    case 5:
+        return L"\"" + std::wstring(static_cast<size_t>(1018 + Below(10)), L'q') + L"\"";
+    case 6:
+        return std::wstring(static_cast<size_t>(2000 + Below(4000)), L'w');
+    case 7:
+        return L"";
+    default:
+        return Text(20);
     }
 }
 
@@ -50,16 +62,26 @@ std::wstring CProfileShapes::Line()
 {
     switch (Below(14))
     {
-    case 0: return Blanks();
-    case 1: return L";" + Pick(kShapeKeys) + L"=" + Text(10);
-    case 2: return L"#" + Text(10);
-    case 3: return Blanks() + L"[" + Blanks() + Pick(kShapeSections) + Blanks() + L"]" + Blanks();
-    case 4: return L"[" + Pick(kShapeSections) + L"]" + Text(6);
-    case 5: return L"[" + Text(8) + L"]";
-    case 6: return L"[" + Pick(kShapeSections);
-    case 7: return L"[]";
-    case 8: return Pick(kShapeKeys);
-    case 9: return L"=" + Value();
+    case 0:
+        return Blanks();
+    case 1:
+        return L";" + Pick(kShapeKeys) + L"=" + Text(10);
+    case 2:
+        return L"#" + Text(10);
+    case 3:
+        return Blanks() + L"[" + Blanks() + Pick(kShapeSections) + Blanks() + L"]" + Blanks();
+    case 4:
+        return L"[" + Pick(kShapeSections) + L"]" + Text(6);
+    case 5:
+        return L"[" + Text(8) + L"]";
+    case 6:
+        return L"[" + Pick(kShapeSections);
+    case 7:
+        return L"[]";
+    case 8:
+        return Pick(kShapeKeys);
+    case 9:
+        return L"=" + Value();
     case 10:
     {
         std::wstring line = Pick(kShapeKeys) + L"=" + Text(8);
@@ -72,14 +94,15 @@ std::wstring CProfileShapes::Line()
         line.insert(static_cast<size_t>(1 + Below(static_cast<int>(line.size()) - 1)), 1, L'\0');
         return line;
     }
-    default: return Blanks() + Pick(kShapeKeys) + Blanks() + L"=" + Blanks() + Value();
+    default:
+        return Blanks() + Pick(kShapeKeys) + Blanks() + L"=" + Blanks() + Value();
     }
 }
 
 std::wstring CProfileShapes::File(int lineCount)
 {
-    static const wchar_t* const ends[] = {L"\r\n", L"\n", L"\r"};
-    const int style = Below(4);  // one line end throughout, or mixed
+    static const wchar_t* const ends[] = { L"\r\n", L"\n", L"\r" };
+    const int style = Below(4); // one line end throughout, or mixed
     std::wstring text;
     for (int i = 0; i < lineCount; ++i)
         text += Line() + ends[style < 3 ? style : Below(3)];
@@ -113,4 +136,3 @@ std::string ShownText(const std::wstring& text)
     }
     return shown;
 }
-

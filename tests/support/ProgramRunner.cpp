@@ -1,8 +1,8 @@
 #include "ProgramRunner.h"
 #include "DialogDriver.h"
 
-CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments, const CString& folder,
-                               HANDLE hToken, HANDLE hStdError, const CString& commandName)
+CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments, const CString& folder, HANDLE hToken,
+                               HANDLE hStdError, const CString& commandName)
 {
     CString commandLine = commandName.IsEmpty() ? CString(L"\"") + exePath + L"\"" : commandName;
     if (!arguments.IsEmpty())
@@ -17,11 +17,10 @@ CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments,
         si.hStdError = hStdError;
     }
     LPCWSTR pszFolder = folder.IsEmpty() ? nullptr : folder.GetString();
-    const BOOL bStarted =
-        hToken ? CreateProcessAsUserW(hToken, exePath, buffer.data(), nullptr, nullptr, bInherit, 0, nullptr,
-                                      pszFolder, &si, &m_process)
-               : CreateProcessW(exePath, buffer.data(), nullptr, nullptr, bInherit, 0, nullptr, pszFolder, &si,
-                                &m_process);
+    const BOOL bStarted = hToken ? CreateProcessAsUserW(hToken, exePath, buffer.data(), nullptr, nullptr, bInherit, 0,
+                                                        nullptr, pszFolder, &si, &m_process)
+                                 : CreateProcessW(exePath, buffer.data(), nullptr, nullptr, bInherit, 0, nullptr,
+                                                  pszFolder, &si, &m_process);
     if (!bStarted)
         m_process = {};
     else
@@ -82,8 +81,8 @@ BOOL CALLBACK Collect(HWND hWnd, LPARAM lParam)
     Search* search = reinterpret_cast<Search*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(hWnd, &owner);
-    if (owner == search->processId && IsWindowVisible(hWnd)
-        && (!search->caption || WindowText(hWnd) == search->caption))
+    if (owner == search->processId && IsWindowVisible(hWnd) &&
+        (!search->caption || WindowText(hWnd) == search->caption))
         search->found.push_back(hWnd);
     return TRUE;
 }

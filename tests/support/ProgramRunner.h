@@ -12,9 +12,8 @@ public:
     // hToken: a token to run it under (CreateProcessAsUserW), or NULL;
     // hStdError: an inheritable handle to receive its standard error, or NULL;
     // commandName: what its command line names it (the quoted path when empty).
-    CProgramRunner(const CString& exePath, const CString& arguments = CString(),
-                   const CString& folder = CString(), HANDLE hToken = nullptr, HANDLE hStdError = nullptr,
-                   const CString& commandName = CString());
+    CProgramRunner(const CString& exePath, const CString& arguments = CString(), const CString& folder = CString(),
+                   HANDLE hToken = nullptr, HANDLE hStdError = nullptr, const CString& commandName = CString());
     // Ends the process if it still runs.
     ~CProgramRunner();
     CProgramRunner(const CProgramRunner&) = delete;

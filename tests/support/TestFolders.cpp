@@ -28,8 +28,8 @@ bool PathExists(const CString& path)
 std::string ReadFileBytes(const CString& path)
 {
     std::string bytes;
-    const CFileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                       OPEN_EXISTING, 0, nullptr));
+    const CFileHandle file(
+        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file)
         return bytes;
     char chunk[4096];
@@ -89,7 +89,7 @@ CTempFolder::~CTempFolder()
 bool RemoveTree(const CString& folder)
 {
     WIN32_FIND_DATAW data;
-    if (const CFindHandle find{FindFirstFileW(folder + L"\\*", &data)})
+    if (const CFindHandle find{ FindFirstFileW(folder + L"\\*", &data) })
     {
         do
         {

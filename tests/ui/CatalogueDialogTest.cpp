@@ -23,7 +23,8 @@ CString ItemText(HWND hList, int item, int subItem)
     lvi.iSubItem = subItem;
     lvi.pszText = text.data();
     lvi.cchTextMax = static_cast<int>(text.size());
-    const LRESULT length = SendMessageW(hList, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
+    const LRESULT length =
+        SendMessageW(hList, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
     return CString(text.data(), static_cast<int>(length));
 }
 
@@ -129,7 +130,8 @@ TEST_F(CatalogueDialogTest, AnsiAndUtf16FilesShowTheirNamesIntact)
     const CString japanese = L"\x30BD\x30D5\x30C8";
     const CString description = L"\x8A2D\x5B9A\x30C4\x30FC\x30EB";
     ASSERT_TRUE(WriteUtf16Ini(AppsIni(), L"[Zeta]\r\nCustomerDescription=Last\r\n[" + japanese +
-                                             L"]\r\nCustomerDescription=" + description + L"\r\n"
+                                             L"]\r\nCustomerDescription=" + description +
+                                             L"\r\n"
                                              L"[Caf\x00E9]\r\nCustomerDescription=First\r\n"));
     ExpectRows(ShownRows(), { { L"Caf\x00E9", L"First" }, { L"Zeta", L"Last" }, { japanese, description } });
 }

@@ -79,7 +79,11 @@ TEST(ResourceModuleTemplates, AboutBoxMatchesItsLayout)
 TEST(ResourceModuleStrings, HoldEveryTextTheProgramUses)
 {
     ASSERT_TRUE(LoadResourceModule());
-    const struct { UINT id; LPCWSTR text; } strings[] = {
+    const struct
+    {
+        UINT id;
+        LPCWSTR text;
+    } strings[] = {
         { IDS_ABOUTBOX, L"About Software Information" },
         { IDS_APP_DESCRIPTION, L"Display the information about your factory installed software." },
         { IDS_COLUMN_SOFTWARE, L"Software" },
@@ -114,7 +118,7 @@ TEST(ResourceModuleIcons, ApplicationIconHasThreeSizesInTwoColourDepths)
     int found = 0;
     for (WORD i = 0; i < count; ++i)
     {
-        const BYTE* entry = p + 6 + i * 14;  // GRPICONDIRENTRY
+        const BYTE* entry = p + 6 + i * 14; // GRPICONDIRENTRY
         const int size = entry[0];
         const WORD bits = *reinterpret_cast<const WORD*>(entry + 6);
         if ((size == 48 || size == 32 || size == 16) && (bits == 8 || bits == 32))

@@ -21,7 +21,9 @@ class CResourceFile : public CLoadedLibrary
 {
 public:
     explicit CResourceFile(const CString& path)
-        : CLoadedLibrary(path, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE) {}
+        : CLoadedLibrary(path, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)
+    {
+    }
 };
 
 // Type and name of a resource, numbers as "#N".
@@ -66,7 +68,9 @@ class JapaneseModuleTest : public ::testing::Test
 {
 protected:
     JapaneseModuleTest()
-        : m_english(DistFolder() + L"\\SoftInfoRes.dll"), m_japanese(DistFolder() + L"\\ja-JP\\SoftInfoRes.dll") {}
+        : m_english(DistFolder() + L"\\SoftInfoRes.dll"), m_japanese(DistFolder() + L"\\ja-JP\\SoftInfoRes.dll")
+    {
+    }
 
     void SetUp() override
     {

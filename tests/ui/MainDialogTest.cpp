@@ -31,10 +31,7 @@ protected:
         }
     }
 
-    static int SelectedCount(HWND hList)
-    {
-        return static_cast<int>(SendMessageW(hList, LVM_GETSELECTEDCOUNT, 0, 0));
-    }
+    static int SelectedCount(HWND hList) { return static_cast<int>(SendMessageW(hList, LVM_GETSELECTEDCOUNT, 0, 0)); }
 
     static UINT State(HWND hList, int item, UINT mask)
     {
@@ -168,11 +165,11 @@ TEST_F(MainDialogTest, EveryWayOfEndingReturnsCancel)
         const char* way;
         void (*end)(HWND hDlg);
     } ways[] = {
-        {"OK button", [](HWND hDlg) { SendMessageW(GetDlgItem(hDlg, IDOK), BM_CLICK, 0, 0); }},
-        {"Enter", [](HWND hDlg) { PressOnTheList(hDlg, VK_RETURN); }},
-        {"Escape", [](HWND hDlg) { PressOnTheList(hDlg, VK_ESCAPE); }},
-        {"close box", [](HWND hDlg) { PostMessageW(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-        {"WM_CLOSE from another thread or process", [](HWND hDlg) { PostMessageW(hDlg, WM_CLOSE, 0, 0); }},
+        { "OK button", [](HWND hDlg) { SendMessageW(GetDlgItem(hDlg, IDOK), BM_CLICK, 0, 0); } },
+        { "Enter", [](HWND hDlg) { PressOnTheList(hDlg, VK_RETURN); } },
+        { "Escape", [](HWND hDlg) { PressOnTheList(hDlg, VK_ESCAPE); } },
+        { "close box", [](HWND hDlg) { PostMessageW(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0); } },
+        { "WM_CLOSE from another thread or process", [](HWND hDlg) { PostMessageW(hDlg, WM_CLOSE, 0, 0); } },
     };
     for (const auto& way : ways)
     {
@@ -206,7 +203,8 @@ TEST_F(MainDialogTest, UsesTheApplicationIconInTheSystemsSizesAndAsDragIcon)
     RunDialog(dlg, [](HWND hDlg) {
         EXPECT_EQ(GetSystemMetrics(SM_CXICON), IconWidth(WindowIcon(hDlg, ICON_BIG)));
         EXPECT_EQ(GetSystemMetrics(SM_CXSMICON), IconWidth(WindowIcon(hDlg, ICON_SMALL)));
-        EXPECT_EQ(GetSystemMetrics(SM_CXICON), IconWidth(reinterpret_cast<HICON>(SendMessageW(hDlg, WM_QUERYDRAGICON, 0, 0))));
+        EXPECT_EQ(GetSystemMetrics(SM_CXICON),
+                  IconWidth(reinterpret_cast<HICON>(SendMessageW(hDlg, WM_QUERYDRAGICON, 0, 0))));
     });
 }
 

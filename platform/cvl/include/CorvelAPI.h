@@ -13,8 +13,8 @@ public:
 // Colours of the current scheme.
 struct CorvelColours
 {
-    COLORREF face;        // dialog background
-    COLORREF accent;      // band along the dialog's top edge
+    COLORREF face;   // dialog background
+    COLORREF accent; // band along the dialog's top edge
     COLORREF text;
     COLORREF row;
     COLORREF alternateRow;

@@ -42,7 +42,7 @@ private:
     {
         std::wstring m_name;
         std::wstring m_value;
-        bool m_bHasValue;  // the line had an equals sign
+        bool m_bHasValue; // the line had an equals sign
     };
     struct CSection
     {

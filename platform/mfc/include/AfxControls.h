@@ -13,8 +13,7 @@ class CListCtrl : public CWnd
 public:
     int InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
                      int nSubItem = -1);
-    int InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
-                   LPARAM lParam);
+    int InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
     BOOL SetItemText(int nItem, int nSubItem, LPCWSTR lpszText);
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
     UINT GetItemState(int nItem, UINT nMask) const;

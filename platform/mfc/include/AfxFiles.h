@@ -19,8 +19,7 @@ using CFolderIdentity = std::tuple<DWORD, DWORD, DWORD>;
 bool AfxGetFolderIdentity(const CString& folder, CFolderIdentity& identity);
 
 // The first drive letter from chFirst to Z that passes test; NUL when none does.
-template <typename Test>
-wchar_t AfxFindDriveLetter(wchar_t chFirst, Test test)
+template <typename Test> wchar_t AfxFindDriveLetter(wchar_t chFirst, Test test)
 {
     for (wchar_t letter = chFirst; letter <= L'Z'; ++letter)
         if (test(letter))

@@ -10,14 +10,9 @@
 #include <memory>
 #include <type_traits>
 
-template <auto pfnFree>
-struct AfxHandleFree
+template <auto pfnFree> struct AfxHandleFree
 {
-    template <typename H>
-    void operator()(H h) const
-    {
-        pfnFree(h);
-    }
+    template <typename H> void operator()(H h) const { pfnFree(h); }
 };
 
 // A handle, module or pointer whose empty value is NULL.
@@ -42,22 +37,19 @@ private:
     HANDLE m_h = INVALID_HANDLE_VALUE;
 };
 
-template <auto pfnFree>
-struct AfxInvalidHandleFree
+template <auto pfnFree> struct AfxInvalidHandleFree
 {
     using pointer = CInvalidIsEmpty;
     void operator()(pointer h) const { pfnFree(h); }
 };
 
-template <auto pfnFree>
-using CInvalidHandle = std::unique_ptr<void, AfxInvalidHandleFree<pfnFree>>;
+template <auto pfnFree> using CInvalidHandle = std::unique_ptr<void, AfxInvalidHandleFree<pfnFree>>;
 
 using CKernelHandle = COwnedHandle<HANDLE, &::CloseHandle>;
 using CFileHandle = CInvalidHandle<&::CloseHandle>;
 using CFindHandle = CInvalidHandle<&::FindClose>;
 using CLibraryHandle = COwnedHandle<HMODULE, &::FreeLibrary>;
-template <typename H>
-using CGdiHandle = COwnedHandle<H, &::DeleteObject>;
+template <typename H> using CGdiHandle = COwnedHandle<H, &::DeleteObject>;
 using CBrushHandle = CGdiHandle<HBRUSH>;
 using CIconHandle = COwnedHandle<HICON, &::DestroyIcon>;
 using CMenuHandle = COwnedHandle<HMENU, &::DestroyMenu>;
@@ -68,12 +60,10 @@ using CSidHandle = COwnedHandle<PSID, &::FreeSid>;
 using CMappedView = COwnedHandle<LPVOID, &::UnmapViewOfFile>;
 using CGlobalHandle = COwnedHandle<HGLOBAL, &::GlobalFree>;
 // Memory from LocalAlloc, or that a function hands over for LocalFree.
-template <typename P>
-using CLocalMemory = COwnedHandle<P, &::LocalFree>;
+template <typename P> using CLocalMemory = COwnedHandle<P, &::LocalFree>;
 
 // A COM interface, released when the owner goes.
-template <class T>
-class CComPtr
+template <class T> class CComPtr
 {
 public:
     CComPtr() = default;

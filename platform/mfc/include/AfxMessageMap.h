@@ -13,9 +13,9 @@ using AFX_PMSGHANDLER = BOOL (*)(CWnd* pWnd, WPARAM wParam, LPARAM lParam, LRESU
 
 struct AFX_MSGMAP_ENTRY
 {
-    UINT nMessage;   // window message
-    UINT nCode;      // notification code for WM_COMMAND and WM_NOTIFY
-    UINT nID;        // control ID for WM_COMMAND and WM_NOTIFY
+    UINT nMessage; // window message
+    UINT nCode;    // notification code for WM_COMMAND and WM_NOTIFY
+    UINT nID;      // control ID for WM_COMMAND and WM_NOTIFY
     AFX_PMSGHANDLER pfn;
 };
 
@@ -25,35 +25,36 @@ struct AFX_MSGMAP
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-#define DECLARE_MESSAGE_MAP()                              \
-protected:                                                 \
-    static const AFX_MSGMAP* GetThisMessageMap();          \
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+    static const AFX_MSGMAP* GetThisMessageMap();                                                                      \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                  \
-    const AFX_MSGMAP* theClass::GetMessageMap() const                           \
-    {                                                                           \
-        return GetThisMessageMap();                                             \
-    }                                                                           \
-    const AFX_MSGMAP* theClass::GetThisMessageMap()                             \
-    {                                                                           \
-        using ThisClass = theClass;                                             \
-        using TheBaseClass = baseClass;                                         \
-        static_assert(sizeof(ThisClass) > 0, "");                               \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                                                  \
+    {                                                                                                                  \
+        return GetThisMessageMap();                                                                                    \
+    }                                                                                                                  \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                                                    \
+    {                                                                                                                  \
+        using ThisClass = theClass;                                                                                    \
+        using TheBaseClass = baseClass;                                                                                \
+        static_assert(sizeof(ThisClass) > 0, "");                                                                      \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP()                                                       \
-            { 0, 0, 0, nullptr }                                                \
-        };                                                                      \
-        static const AFX_MSGMAP messageMap = { &TheBaseClass::GetThisMessageMap, \
-                                               &_messageEntries[0] };           \
-        return &messageMap;                                                     \
+#define END_MESSAGE_MAP()                                                                                              \
+    {                                                                                                                  \
+        0, 0, 0, nullptr                                                                                               \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const AFX_MSGMAP messageMap = { &TheBaseClass::GetThisMessageMap, &_messageEntries[0] };                    \
+    return &messageMap;                                                                                                \
     }
 
 // The UINT a message carries in its WPARAM, which is a UINT itself on
 // 32-bit Windows.
-template <typename W = WPARAM>
-UINT AfxUIntParam(W wParam)
+template <typename W = WPARAM> UINT AfxUIntParam(W wParam)
 {
     if constexpr (std::is_same_v<W, UINT>)
         return wParam;
@@ -67,47 +68,45 @@ constexpr UINT AfxMsgMapValue(UINT nValue)
     return nValue;
 }
 
-#define AFX_MSG_ENTRY(msg, code, id, body)                                      \
-    { msg, AfxMsgMapValue(code), AfxMsgMapValue(id),                            \
-      [](CWnd* pWnd, WPARAM wParam, LPARAM lParam, LRESULT* pResult) -> BOOL {  \
-          ThisClass* pThis = static_cast<ThisClass*>(pWnd);                     \
-          (void)pThis; (void)wParam; (void)lParam; (void)pResult;               \
-          body;                                                                 \
-          return TRUE;                                                          \
+#define AFX_MSG_ENTRY(msg, code, id, body)                                                                             \
+    { msg, AfxMsgMapValue(code), AfxMsgMapValue(id),                                                                   \
+      [](CWnd* pWnd, WPARAM wParam, LPARAM lParam, LRESULT* pResult) -> BOOL {                                         \
+          ThisClass* pThis = static_cast<ThisClass*>(pWnd);                                                            \
+          (void)pThis;                                                                                                 \
+          (void)wParam;                                                                                                \
+          (void)lParam;                                                                                                \
+          (void)pResult;                                                                                               \
+          body;                                                                                                        \
+          return TRUE;                                                                                                 \
       } },
 
-#define ON_MESSAGE(msg, memberFxn) \
-    AFX_MSG_ENTRY(msg, 0, 0, *pResult = pThis->memberFxn(wParam, lParam))
-#define ON_COMMAND(id, memberFxn) \
-    AFX_MSG_ENTRY(WM_COMMAND, 0, id, pThis->memberFxn())
-#define ON_BN_CLICKED(id, memberFxn) \
-    AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, pThis->memberFxn())
-#define ON_NOTIFY(code, id, memberFxn) \
+#define ON_MESSAGE(msg, memberFxn) AFX_MSG_ENTRY(msg, 0, 0, *pResult = pThis->memberFxn(wParam, lParam))
+#define ON_COMMAND(id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, 0, id, pThis->memberFxn())
+#define ON_BN_CLICKED(id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, pThis->memberFxn())
+#define ON_NOTIFY(code, id, memberFxn)                                                                                 \
     AFX_MSG_ENTRY(WM_NOTIFY, code, id, pThis->memberFxn(reinterpret_cast<NMHDR*>(lParam), pResult))
-#define ON_WM_PAINT() \
-    AFX_MSG_ENTRY(WM_PAINT, 0, 0, pThis->OnPaint())
-#define ON_WM_QUERYDRAGICON() \
+#define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, 0, 0, pThis->OnPaint())
+#define ON_WM_QUERYDRAGICON()                                                                                          \
     AFX_MSG_ENTRY(WM_QUERYDRAGICON, 0, 0, *pResult = reinterpret_cast<LRESULT>(pThis->OnQueryDragIcon()))
-#define ON_WM_SYSCOMMAND() \
-    AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, pThis->OnSysCommand(AfxUIntParam(wParam), lParam))
-#define ON_WM_ERASEBKGND() \
+#define ON_WM_SYSCOMMAND() AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, pThis->OnSysCommand(AfxUIntParam(wParam), lParam))
+#define ON_WM_ERASEBKGND()                                                                                             \
     AFX_MSG_ENTRY(WM_ERASEBKGND, 0, 0, *pResult = pThis->OnEraseBkgnd(reinterpret_cast<HDC>(wParam)))
-#define ON_WM_SYSCOLORCHANGE() \
-    AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, 0, 0, pThis->OnSysColorChange())
-#define ON_WM_SETTINGCHANGE() \
-    AFX_MSG_ENTRY(WM_SETTINGCHANGE, 0, 0, pThis->OnSettingChange(AfxUIntParam(wParam), reinterpret_cast<LPCWSTR>(lParam)))
+#define ON_WM_SYSCOLORCHANGE() AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, 0, 0, pThis->OnSysColorChange())
+#define ON_WM_SETTINGCHANGE()                                                                                          \
+    AFX_MSG_ENTRY(WM_SETTINGCHANGE, 0, 0,                                                                              \
+                  pThis->OnSettingChange(AfxUIntParam(wParam), reinterpret_cast<LPCWSTR>(lParam)))
 
 // The colour messages, each handed to OnCtlColor with its CTLCOLOR_ kind;
 // the device context and the control come as handles.
-#define AFX_CTLCOLOR_ENTRY(msg, nCtlColor)                                                  \
-    AFX_MSG_ENTRY(msg, 0, 0,                                                                \
-                  *pResult = reinterpret_cast<LRESULT>(pThis->OnCtlColor(                   \
-                      reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), nCtlColor)))
-#define ON_WM_CTLCOLOR()                                        \
-    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORMSGBOX, CTLCOLOR_MSGBOX)      \
-    AFX_CTLCOLOR_ENTRY(WM_CTLCOLOREDIT, CTLCOLOR_EDIT)          \
-    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORLISTBOX, CTLCOLOR_LISTBOX)    \
-    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORBTN, CTLCOLOR_BTN)            \
-    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORDLG, CTLCOLOR_DLG)            \
-    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORSCROLLBAR, CTLCOLOR_SCROLLBAR) \
+#define AFX_CTLCOLOR_ENTRY(msg, nCtlColor)                                                                             \
+    AFX_MSG_ENTRY(msg, 0, 0,                                                                                           \
+                  *pResult = reinterpret_cast<LRESULT>(                                                                \
+                      pThis->OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), nCtlColor)))
+#define ON_WM_CTLCOLOR()                                                                                               \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORMSGBOX, CTLCOLOR_MSGBOX)                                                             \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLOREDIT, CTLCOLOR_EDIT)                                                                 \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORLISTBOX, CTLCOLOR_LISTBOX)                                                           \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORBTN, CTLCOLOR_BTN)                                                                   \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORDLG, CTLCOLOR_DLG)                                                                   \
+    AFX_CTLCOLOR_ENTRY(WM_CTLCOLORSCROLLBAR, CTLCOLOR_SCROLLBAR)                                                       \
     AFX_CTLCOLOR_ENTRY(WM_CTLCOLORSTATIC, CTLCOLOR_STATIC)

@@ -4,8 +4,8 @@
 
 struct AFX_MODULE_STATE
 {
-    HINSTANCE m_hCurrentInstanceHandle;  // the executable
-    HINSTANCE m_hCurrentResourceHandle;  // where dialogs, strings and icons come from
+    HINSTANCE m_hCurrentInstanceHandle; // the executable
+    HINSTANCE m_hCurrentResourceHandle; // where dialogs, strings and icons come from
 };
 
 AFX_MODULE_STATE* AfxGetModuleState();

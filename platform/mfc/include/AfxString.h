@@ -19,14 +19,51 @@ public:
     wchar_t GetAt(int nIndex) const { return m_str[static_cast<size_t>(nIndex)]; }
     wchar_t operator[](int nIndex) const { return GetAt(nIndex); }
 
-    CString& operator=(LPCWSTR psz) { m_str = psz ? psz : L""; return *this; }
-    CString& operator+=(const CString& str) { m_str += str.m_str; return *this; }
-    CString& operator+=(LPCWSTR psz) { if (psz) m_str += psz; return *this; }
-    CString& operator+=(wchar_t ch) { m_str += ch; return *this; }
-    friend CString operator+(const CString& a, const CString& b) { CString r(a); r += b; return r; }
-    friend CString operator+(const CString& a, LPCWSTR b) { CString r(a); r += b; return r; }
-    friend CString operator+(LPCWSTR a, const CString& b) { CString r(a); r += b; return r; }
-    friend CString operator+(const CString& a, wchar_t b) { CString r(a); r += b; return r; }
+    CString& operator=(LPCWSTR psz)
+    {
+        m_str = psz ? psz : L"";
+        return *this;
+    }
+    CString& operator+=(const CString& str)
+    {
+        m_str += str.m_str;
+        return *this;
+    }
+    CString& operator+=(LPCWSTR psz)
+    {
+        if (psz)
+            m_str += psz;
+        return *this;
+    }
+    CString& operator+=(wchar_t ch)
+    {
+        m_str += ch;
+        return *this;
+    }
+    friend CString operator+(const CString& a, const CString& b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const CString& a, LPCWSTR b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(LPCWSTR a, const CString& b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const CString& a, wchar_t b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
     friend bool operator==(const CString& a, LPCWSTR b) { return a.Compare(b) == 0; }
     friend bool operator!=(const CString& a, LPCWSTR b) { return a.Compare(b) != 0; }
 
@@ -50,7 +87,11 @@ public:
     // Replaces every non-overlapping occurrence, left to right; returns the count.
     int Replace(LPCWSTR pszOld, LPCWSTR pszNew);
     // Removes leading and trailing characters for which iswspace is true.
-    CString& Trim() { TrimRight(); return TrimLeft(); }
+    CString& Trim()
+    {
+        TrimRight();
+        return TrimLeft();
+    }
     CString& TrimLeft();
     CString& TrimRight();
 

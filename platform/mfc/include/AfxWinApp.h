@@ -24,7 +24,7 @@ public:
 
     HINSTANCE m_hInstance;
     CWnd* m_pMainWnd = nullptr;
-    CString m_strAppName;      // the executable's name without extension unless given
+    CString m_strAppName; // the executable's name without extension unless given
 };
 
 CWinApp* AfxGetApp();

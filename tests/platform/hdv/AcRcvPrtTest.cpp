@@ -78,11 +78,11 @@ TEST(AcRcvPrtTest, ALetterIsDefinedOnlyWhenFreeAndRemovedOnlyByTheProcessThatDef
         bool removes;
     };
     const Case cases[] = {
-        {"Letter=Q, Q free", L"Q", Before::Free, true, true},
-        {"Letter=Q, Q the user's own to Source", L"Q", Before::LeadsToSource, true, false},
-        {"Letter=Q, Q in use elsewhere", L"Q", Before::LeadsElsewhere, false, false},
-        {"no Letter, none leads to Source", nullptr, Before::Free, true, true},
-        {"no Letter, Q the user's own to Source", nullptr, Before::LeadsToSource, true, false},
+        { "Letter=Q, Q free", L"Q", Before::Free, true, true },
+        { "Letter=Q, Q the user's own to Source", L"Q", Before::LeadsToSource, true, false },
+        { "Letter=Q, Q in use elsewhere", L"Q", Before::LeadsElsewhere, false, false },
+        { "no Letter, none leads to Source", nullptr, Before::Free, true, true },
+        { "no Letter, Q the user's own to Source", nullptr, Before::LeadsToSource, true, false },
     };
     for (const Case& c : cases)
     {

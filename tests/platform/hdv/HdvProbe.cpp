@@ -22,8 +22,9 @@ int wmain(int argc, wchar_t** argv)
         AcRcvPrt volume;
         if (!volume.Initialize())
             return 0;
-        if (command == L"activate" ? !volume.ActivePOne() : command == L"disable" ? !volume.DisablePOne()
-                                                                                  : command != L"initialize")
+        if (command == L"activate"  ? !volume.ActivePOne()
+            : command == L"disable" ? !volume.DisablePOne()
+                                    : command != L"initialize")
             return 0;
     }
     return 1;

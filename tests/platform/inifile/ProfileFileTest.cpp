@@ -54,11 +54,13 @@ void ExpectSameAnswers(const CString& path, const std::wstring& text)
         {
             const CString value = file.GetString(section.c_str(), key.c_str());
             ASSERT_STREQ(ProfileString(path, section.c_str(), key.c_str()), value)
-                << "[" << ShownText(section) << "] " << ShownText(key) << " in\n" << ShownText(text);
+                << "[" << ShownText(section) << "] " << ShownText(key) << " in\n"
+                << ShownText(text);
             // In the catalogue's buffer of 1,024 characters.
             ASSERT_STREQ(ProfileString(path, section.c_str(), key.c_str(), 1024),
                          file.GetString(section.c_str(), key.c_str(), 1024))
-                << "[" << ShownText(section) << "] " << ShownText(key) << " cut, in\n" << ShownText(text);
+                << "[" << ShownText(section) << "] " << ShownText(key) << " cut, in\n"
+                << ShownText(text);
         }
 }
 
@@ -148,15 +150,15 @@ struct CAnswerCase
 // (a line without '=', a key before any section, quotes and blanks, a
 // second section differing in case, CR line ends).
 const CAnswerCase kAnswers[] = {
-    {L"[ section1 ]\r\nname1=val1\r\n", L"section1", L"name1", L"val1"},
-    {L"[s]\r\nname2=\"val2\"\r\n", L"s", L"name2", L"val2"},
-    {L"[s]\r\nname1=val1\r\n", L"s", L"NaMe1", L"val1"},
-    {L"[s]\r\nname3\r\nname3=val3\r\n", L"s", L"name3", L""},
-    {L"key=before\r\n[s]\r\n", L"s", L"key", L""},
-    {L"[s]\r\nk = ' spaced ' \r\n", L"s", L"k", L" spaced "},
-    {L"[s]\r\nk=\"open\r\n", L"s", L"k", L"\"open"},
-    {L"[Tool]\r\nk=first\r\n[TOOL]\r\nk=second\r\nj=only\r\n", L"tool", L"j", L""},
-    {L"[s]\rk=cr\r", L"s", L"k", L"cr"},
+    { L"[ section1 ]\r\nname1=val1\r\n", L"section1", L"name1", L"val1" },
+    { L"[s]\r\nname2=\"val2\"\r\n", L"s", L"name2", L"val2" },
+    { L"[s]\r\nname1=val1\r\n", L"s", L"NaMe1", L"val1" },
+    { L"[s]\r\nname3\r\nname3=val3\r\n", L"s", L"name3", L"" },
+    { L"key=before\r\n[s]\r\n", L"s", L"key", L"" },
+    { L"[s]\r\nk = ' spaced ' \r\n", L"s", L"k", L" spaced " },
+    { L"[s]\r\nk=\"open\r\n", L"s", L"k", L"\"open" },
+    { L"[Tool]\r\nk=first\r\n[TOOL]\r\nk=second\r\nj=only\r\n", L"tool", L"j", L"" },
+    { L"[s]\rk=cr\r", L"s", L"k", L"cr" },
 };
 }
 

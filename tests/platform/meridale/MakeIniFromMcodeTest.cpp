@@ -17,10 +17,7 @@ protected:
     CString m_model = m_folder / L"PCMODEL_XML.xml";
     CString m_ini = m_folder / L"modules.ini";
 
-    void WriteModel(const std::string& utf8)
-    {
-        ASSERT_TRUE(WriteFileBytes(m_model, utf8.data(), utf8.size()));
-    }
+    void WriteModel(const std::string& utf8) { ASSERT_TRUE(WriteFileBytes(m_model, utf8.data(), utf8.size())); }
     // Failure must leave neither the file nor a half-written copy beside it.
     void ExpectNothingWritten() const
     {
@@ -153,14 +150,9 @@ TEST_F(MakeIniFromMcodeTest, EveryModuleGetsASectionOfItsOwn)
         const wchar_t* section;
     };
     const Case cases[] = {
-        {" id=\"Module2\"", L"Module2"},
-        {"", L"Module2-2"},
-        {" id=\"A\"", L"A"},
-        {" id=\"A\"", L"Module4"},
-        {" id=\"a\"", L"Module5"},
-        {" id=\"\"", L"Module6"},
-        {" id=\"module6\"", L"Module7"},
-        {" id=\"x\"", L"x"},
+        { " id=\"Module2\"", L"Module2" }, { "", L"Module2-2" },        { " id=\"A\"", L"A" },
+        { " id=\"A\"", L"Module4" },       { " id=\"a\"", L"Module5" }, { " id=\"\"", L"Module6" },
+        { " id=\"module6\"", L"Module7" }, { " id=\"x\"", L"x" },
     };
     std::string xml = "<?xml version=\"1.0\"?>\n<Model>";
     for (size_t i = 0; i < std::size(cases); ++i)
@@ -175,7 +167,8 @@ TEST_F(MakeIniFromMcodeTest, EveryModuleGetsASectionOfItsOwn)
     for (size_t i = 0; i < std::size(cases); ++i)
     {
         EXPECT_STREQ(cases[i].section, names[i]);
-        EXPECT_STREQ(CString(L"L") + std::to_wstring(i).c_str(), ProfileValue(m_ini, cases[i].section, L"CustomerLabel"));
+        EXPECT_STREQ(CString(L"L") + std::to_wstring(i).c_str(),
+                     ProfileValue(m_ini, cases[i].section, L"CustomerLabel"));
     }
 }
 }

@@ -37,15 +37,15 @@ TEST(CStringReplace, DoesNotRescanReplacementText)
 TEST(CStringCompareNoCase, FoldsToLowerCaseSoUnderscoreSortsBeforeLetters)
 {
     EXPECT_EQ(0, CString(L"Tool").CompareNoCase(L"TOOL"));
-    EXPECT_LT(CString(L"A_x").CompareNoCase(L"Ab"), 0);  // '_' (0x5F) < 'b' (0x62)
+    EXPECT_LT(CString(L"A_x").CompareNoCase(L"Ab"), 0); // '_' (0x5F) < 'b' (0x62)
     EXPECT_GT(CString(L"beta").CompareNoCase(L"Alpha"), 0);
     EXPECT_LT(CString(L"Alpha").CompareNoCase(L"alphabet"), 0);
 }
 
 TEST(CStringCompareNoCase, FoldsBeyondBasicLatin)
 {
-    EXPECT_EQ(0, CString(L"\u00C9COLE").CompareNoCase(L"\u00E9cole"));   // É / é
-    EXPECT_EQ(0, CString(L"\u0424\u0410").CompareNoCase(L"\u0444\u0430"));  // Cyrillic
+    EXPECT_EQ(0, CString(L"\u00C9COLE").CompareNoCase(L"\u00E9cole"));     // É / é
+    EXPECT_EQ(0, CString(L"\u0424\u0410").CompareNoCase(L"\u0444\u0430")); // Cyrillic
 }
 
 TEST(CStringFind, FindsSubstringsAndCharactersFromAStart)

@@ -38,10 +38,12 @@ TEST(UnicodeToolDifferentialTest, WritesTheAppsIniTheProfileFunctionsRead)
         ASSERT_TRUE(seed % 2 ? WriteAnsiIni(temp, content) : WriteUtf16Ini(temp, content));
 
         ASSERT_TRUE(WriteAppsThroughProfileFunctions(temp, expected));
-        ASSERT_EQ(0u, CProgramRunner(BinFolder() + L"\\Unicode.exe", L"\"" + temp + L"\" \"" + apps + L"\"")
-                          .WaitForExit(60000));
+        ASSERT_EQ(
+            0u,
+            CProgramRunner(BinFolder() + L"\\Unicode.exe", L"\"" + temp + L"\" \"" + apps + L"\"").WaitForExit(60000));
 
         ASSERT_EQ(ShownText(Utf16FileText(expected)), ShownText(Utf16FileText(apps)))
-            << "seed " << seed << ", temp.ini:\n" << ShownText(text);
+            << "seed " << seed << ", temp.ini:\n"
+            << ShownText(text);
     }
 }

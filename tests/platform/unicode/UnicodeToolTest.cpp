@@ -25,7 +25,7 @@ protected:
     ToolResult Run(const CString& arguments)
     {
         const CString errorFile = m_folder / L"stderr.txt";
-        SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+        SECURITY_ATTRIBUTES inherit = { sizeof(inherit), nullptr, TRUE };
         HANDLE hError = CreateFileW(errorFile, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
         ToolResult result;
         result.exitCode =
@@ -36,10 +36,7 @@ protected:
     }
     ToolResult Convert() { return Run(CString(L"\"") + m_temp + L"\" \"" + m_apps + L"\""); }
 
-    void WriteUtf16(const CString& path, const std::wstring& text)
-    {
-        ASSERT_TRUE(WriteUtf16Ini(path, text.c_str()));
-    }
+    void WriteUtf16(const CString& path, const std::wstring& text) { ASSERT_TRUE(WriteUtf16Ini(path, text.c_str())); }
     // A failed run reports one line and leaves an existing apps.ini as it was.
     void ExpectFailureLeavesAppsAlone(const ToolResult& result, const std::string& before)
     {
@@ -156,8 +153,8 @@ TEST_F(UnicodeToolTest, WrongArgumentsFailAndLeaveAppsAlone)
     const CString quotedTemp = CString(L"\"") + m_temp + L"\"";
     const CString quotedApps = CString(L"\"") + m_apps + L"\"";
 
-    for (const CString& arguments : {CString(), quotedTemp, quotedTemp + L" " + quotedApps + L" extra",
-                                     quotedTemp + L" \"\""})
+    for (const CString& arguments :
+         { CString(), quotedTemp, quotedTemp + L" " + quotedApps + L" extra", quotedTemp + L" \"\"" })
     {
         SCOPED_TRACE(static_cast<LPCWSTR>(arguments));
         ExpectFailureLeavesAppsAlone(Run(arguments), existing);
