@@ -62,7 +62,8 @@ TEST_F(InstanceControlTest, SecondStartBringsTheFirstToTheFrontAndOpensNoDialog)
 
     CProgramRunner second(Program());
     EXPECT_EQ(0u, second.WaitForExit(kTimeout));
-    EXPECT_EQ(m_hFirst, GetForegroundWindow());
+    // The first instance's thread takes the foreground when it gets to it.
+    EXPECT_TRUE(PumpMessagesUntil([&] { return GetForegroundWindow() == m_hFirst; }));
     EXPECT_TRUE(IsWindow(m_hFirst));
     EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
 }

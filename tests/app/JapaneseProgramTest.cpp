@@ -98,7 +98,8 @@ TEST_F(JapaneseProgramTest, SecondStartFindsTheRunningDialogByItsJapaneseCaption
 
     CProgramRunner second(Program(), CString(), m_folder.Path());
     EXPECT_EQ(0u, second.WaitForExit(kTimeout));
-    EXPECT_EQ(m_hFirst, GetForegroundWindow());
+    // The first instance's thread takes the foreground when it gets to it.
+    EXPECT_TRUE(PumpMessagesUntil([&] { return GetForegroundWindow() == m_hFirst; }));
     EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
     EXPECT_EQ(1u, VisibleWindowsOf(m_first->ProcessId(), kJapaneseMainCaption).size());
 }
