@@ -94,7 +94,7 @@ TEST_F(JapaneseProgramTest, ShowsJapaneseCaptionFrameAndHeadings)
 TEST_F(JapaneseProgramTest, SecondStartFindsTheRunningDialogByItsJapaneseCaption)
 {
     CCoverWindow cover;
-    ASSERT_EQ(cover.m_hWnd, GetForegroundWindow());
+    ASSERT_EQ(cover.Handle(), GetForegroundWindow());
 
     CProgramRunner second(Program(), CString(), m_folder.Path());
     EXPECT_EQ(0u, second.WaitForExit(kTimeout));
