@@ -117,7 +117,8 @@ CString MessageBoxText(HWND hBox)
 bool SendMessageWithData(HANDLE hProcess, HWND hWnd, UINT message, WPARAM wParam, void* pData, size_t nSize,
                          LRESULT* pResult)
 {
-    void* pRemote = VirtualAllocEx(hProcess, nullptr, nSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    const CRemoteMemory remote = AllocateRemote(hProcess, nSize);
+    void* pRemote = remote.get();
     if (!pRemote)
         return false;
     bool bCopied = false;
@@ -128,6 +129,11 @@ bool SendMessageWithData(HANDLE hProcess, HWND hWnd, UINT message, WPARAM wParam
             *pResult = lResult;
         bCopied = ReadProcessMemory(hProcess, pRemote, pData, nSize, nullptr) != FALSE;
     }
-    VirtualFreeEx(hProcess, pRemote, 0, MEM_RELEASE);
     return bCopied;
+}
+
+CRemoteMemory AllocateRemote(HANDLE hProcess, size_t nSize)
+{
+    return CRemoteMemory(VirtualAllocEx(hProcess, nullptr, nSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE),
+                         CRemoteFree{ hProcess });
 }

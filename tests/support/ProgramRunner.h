@@ -2,6 +2,7 @@
 // Starts the built program as a real process and watches its windows.
 #include <afxwin.h>
 
+#include <memory>
 #include <vector>
 
 class CProgramRunner
@@ -38,6 +39,16 @@ private:
 // A primary token like this process's, with the Administrators group for
 // deny only: a process started under it is no administrator. Empty on failure.
 CKernelHandle CreateNonAdministratorToken();
+
+struct CRemoteFree
+{
+    HANDLE hProcess;
+    void operator()(void* p) const { VirtualFreeEx(hProcess, p, 0, MEM_RELEASE); }
+};
+// Memory in another process, freed there when the owner goes.
+using CRemoteMemory = std::unique_ptr<void, CRemoteFree>;
+// nSize bytes of read-write memory in a process; empty on failure.
+CRemoteMemory AllocateRemote(HANDLE hProcess, size_t nSize);
 
 // Visible top-level windows of a process whose caption is the text.
 std::vector<HWND> VisibleWindowsOf(DWORD processId, LPCWSTR caption = nullptr);
