@@ -306,15 +306,14 @@ TEST_F(FirstStartFaultTest, AToolThatNeverEndsHoldsTheDialogBackForAMinuteOnly)
 {
     ModelOfTwo();
     ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\HangingTool.exe", m_program / L"Unicode.exe"));
-    HANDLE hRelease = CreateEventW(nullptr, TRUE, FALSE, L"SoftwareInfoTest-ReleaseTool");
+    const CKernelHandle release(CreateEventW(nullptr, TRUE, FALSE, L"SoftwareInfoTest-ReleaseTool"));
     m_timeout = 2 * kTimeout;
 
     EXPECT_EQ(0, RowsShown());
     EXPECT_TRUE(PathExists(Data(L"temp.ini"))) << "left to the tool";
     EXPECT_NE(std::string::npos, m_monitor.Text().find("has not ended within a minute"));
 
-    SetEvent(hRelease);
-    CloseHandle(hRelease);
+    SetEvent(release.get());
     // Its file can be replaced once the released tool has ended.
     ASSERT_TRUE(PumpMessagesUntil(
         [&] { return CopyFileTo(BinFolder() + L"\\Unicode.exe", m_program / L"Unicode.exe"); }, kTimeout))

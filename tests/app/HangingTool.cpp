@@ -1,11 +1,10 @@
 // Stands in for a Unicode.exe that never ends: it waits until the test sets
 // the event "SoftwareInfoTest-ReleaseTool".
-#include <windows.h>
+#include <AfxHandle.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
-    HANDLE hRelease = CreateEventW(nullptr, TRUE, FALSE, L"SoftwareInfoTest-ReleaseTool");
-    WaitForSingleObject(hRelease, INFINITE);
-    CloseHandle(hRelease);
+    const CKernelHandle release(CreateEventW(nullptr, TRUE, FALSE, L"SoftwareInfoTest-ReleaseTool"));
+    WaitForSingleObject(release.get(), INFINITE);
     return 0;
 }

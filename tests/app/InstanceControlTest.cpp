@@ -1,5 +1,6 @@
 // One instance per session, and the halt switches, with real processes of
 // the built program.
+#include <AfxHandle.h>
 #include <CoverWindow.h>
 #include <DialogDriver.h>
 #include <ProgramRunner.h>
@@ -58,7 +59,7 @@ TEST_F(InstanceControlTest, SecondStartBringsTheFirstToTheFrontAndOpensNoDialog)
 {
     StartFirstInstance();
     CCoverWindow cover;
-    ASSERT_EQ(cover.m_hWnd, GetForegroundWindow());
+    ASSERT_EQ(cover.Handle(), GetForegroundWindow());
 
     CProgramRunner second(Program());
     EXPECT_EQ(0u, second.WaitForExit(kTimeout));
@@ -104,29 +105,26 @@ TEST_F(InstanceControlTest, BothSwitchesSignalOnlyTheSessionEvent)
 {
     StartFirstInstance();
     // Held open so their state can be read after the processes have gone.
-    HANDLE hUser = OpenEventW(SYNCHRONIZE, FALSE, kUserEvent);
-    HANDLE hAll = OpenEventW(SYNCHRONIZE, FALSE, kAllEvent);
-    ASSERT_NE(nullptr, hUser);
-    ASSERT_NE(nullptr, hAll);
+    const CKernelHandle user(OpenEventW(SYNCHRONIZE, FALSE, kUserEvent));
+    const CKernelHandle all(OpenEventW(SYNCHRONIZE, FALSE, kAllEvent));
+    ASSERT_NE(nullptr, user);
+    ASSERT_NE(nullptr, all);
 
     CProgramRunner both(Program(), L"/haltAll /halt");
     EXPECT_EQ(0u, both.WaitForExit(kTimeout));
     EXPECT_TRUE(FirstEnds());
-    EXPECT_TRUE(EventIsSet(hUser));
-    EXPECT_FALSE(EventIsSet(hAll));
-    CloseHandle(hUser);
-    CloseHandle(hAll);
+    EXPECT_TRUE(EventIsSet(user.get()));
+    EXPECT_FALSE(EventIsSet(all.get()));
 }
 
 TEST_F(InstanceControlTest, BareWordIsNoSwitch)
 {
     StartFirstInstance();
-    HANDLE hUser = OpenEventW(SYNCHRONIZE, FALSE, kUserEvent);
-    ASSERT_NE(nullptr, hUser);
+    const CKernelHandle user(OpenEventW(SYNCHRONIZE, FALSE, kUserEvent));
+    ASSERT_NE(nullptr, user);
     CProgramRunner bare(Program(), L"halt");
     EXPECT_EQ(0u, bare.WaitForExit(kTimeout));
-    EXPECT_FALSE(EventIsSet(hUser)) << "nothing asks the first to close";
-    CloseHandle(hUser);
+    EXPECT_FALSE(EventIsSet(user.get())) << "nothing asks the first to close";
     EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
     EXPECT_EQ(1u, VisibleWindowsOf(m_first->ProcessId(), kCaption).size());
 }
@@ -137,22 +135,22 @@ TEST(InstanceControlAlone, SwitchesWithNothingRunningExitAtOnceAndLeaveNoObject)
     {
         CProgramRunner program(Program(), args);
         EXPECT_EQ(0u, program.WaitForExit(kTimeout)) << args;
-        EXPECT_EQ(nullptr, OpenEventW(SYNCHRONIZE, FALSE, kUserEvent)) << args;
-        EXPECT_EQ(nullptr, OpenEventW(SYNCHRONIZE, FALSE, kAllEvent)) << args;
+        EXPECT_EQ(nullptr, CKernelHandle(OpenEventW(SYNCHRONIZE, FALSE, kUserEvent))) << args;
+        EXPECT_EQ(nullptr, CKernelHandle(OpenEventW(SYNCHRONIZE, FALSE, kAllEvent))) << args;
     }
 }
 
 TEST_F(InstanceControlTest, HaltAllWithoutAdministratorRightsShowsTheMessageAndSignalsNothing)
 {
-    HANDLE hToken = CreateNonAdministratorToken();
-    ASSERT_NE(nullptr, hToken);
+    const CKernelHandle token = CreateNonAdministratorToken();
+    ASSERT_NE(nullptr, token);
     StartFirstInstance();
-    HANDLE hUser = OpenEventW(SYNCHRONIZE, FALSE, kUserEvent);
-    HANDLE hAll = OpenEventW(SYNCHRONIZE, FALSE, kAllEvent);
-    ASSERT_NE(nullptr, hUser);
-    ASSERT_NE(nullptr, hAll);
+    const CKernelHandle user(OpenEventW(SYNCHRONIZE, FALSE, kUserEvent));
+    const CKernelHandle all(OpenEventW(SYNCHRONIZE, FALSE, kAllEvent));
+    ASSERT_NE(nullptr, user);
+    ASSERT_NE(nullptr, all);
     {
-        CProgramRunner haltAll(Program(), L"/haltAll", CString(), hToken);
+        CProgramRunner haltAll(Program(), L"/haltAll", CString(), token.get());
         ASSERT_TRUE(haltAll.Started());
         HWND hBox = haltAll.WaitForWindow(L"ZelSoftwareInfo", kTimeout);
         ASSERT_NE(nullptr, hBox);
@@ -168,10 +166,7 @@ TEST_F(InstanceControlTest, HaltAllWithoutAdministratorRightsShowsTheMessageAndS
         PostMessageW(hBox, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(0u, haltAll.WaitForExit(kTimeout));
     }
-    CloseHandle(hToken);
-    EXPECT_FALSE(EventIsSet(hUser));
-    EXPECT_FALSE(EventIsSet(hAll));
-    CloseHandle(hUser);
-    CloseHandle(hAll);
+    EXPECT_FALSE(EventIsSet(user.get()));
+    EXPECT_FALSE(EventIsSet(all.get()));
     EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
 }

@@ -30,8 +30,8 @@ CString RemoteHeaderText(HANDLE hProcess, HWND hList, int column)
         HDITEMW item;
         wchar_t text[64];
     };
-    BYTE* remote =
-        static_cast<BYTE*>(VirtualAllocEx(hProcess, nullptr, sizeof(Remote), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    const CRemoteMemory remoteMemory = AllocateRemote(hProcess, sizeof(Remote));
+    BYTE* remote = static_cast<BYTE*>(remoteMemory.get());
     if (!remote)
         return CString();
     Remote local = {};
@@ -46,7 +46,6 @@ CString RemoteHeaderText(HANDLE hProcess, HWND hList, int column)
         local.text[std::size(local.text) - 1] = 0;
         text = local.text;
     }
-    VirtualFreeEx(hProcess, remote, 0, MEM_RELEASE);
     return text;
 }
 
@@ -94,7 +93,7 @@ TEST_F(JapaneseProgramTest, ShowsJapaneseCaptionFrameAndHeadings)
 TEST_F(JapaneseProgramTest, SecondStartFindsTheRunningDialogByItsJapaneseCaption)
 {
     CCoverWindow cover;
-    ASSERT_EQ(cover.m_hWnd, GetForegroundWindow());
+    ASSERT_EQ(cover.Handle(), GetForegroundWindow());
 
     CProgramRunner second(Program(), CString(), m_folder.Path());
     EXPECT_EQ(0u, second.WaitForExit(kTimeout));

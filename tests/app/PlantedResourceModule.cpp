@@ -1,6 +1,6 @@
 // A SoftInfoRes.dll that also carries code: if the program ever lets it run,
 // it leaves a marker file in the temporary folder.
-#include <windows.h>
+#include <AfxHandle.h>
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
 {
@@ -9,9 +9,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
         wchar_t path[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, path);
         lstrcatW(path, L"planted-resource-module-ran.txt");
-        HANDLE hFile = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (hFile != INVALID_HANDLE_VALUE)
-            CloseHandle(hFile);
+        CFileHandle(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     }
     return TRUE;
 }

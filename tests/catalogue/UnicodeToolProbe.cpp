@@ -3,7 +3,8 @@
 // parameters (the command line after the program's own name), its current
 // folder, and which of modules.ini, temp.ini and apps.ini lie beside the
 // temp.ini it is given; copies that temp.ini to temp-seen.ini beside itself.
-#include <windows.h>
+#include <AfxFiles.h>
+#include <AfxHandle.h>
 
 #include <string>
 
@@ -33,14 +34,13 @@ std::wstring Parameters()
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring here = Folder(self);
+    const std::wstring here = AfxGetModuleFolder(nullptr).GetString();
     wchar_t current[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, current);
 
     int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const CLocalMemory<LPWSTR*> arguments(CommandLineToArgvW(GetCommandLineW(), &argc));
+    LPWSTR* argv = arguments.get();
     std::wstring record = Parameters() + L"\n" + current + L"\n";
     if (argc == 3)
     {
@@ -50,14 +50,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
         record += std::wstring(L"apps.ini ") + Presence(argv[2]) + L"\n";
         CopyFileW(argv[1], (here + L"\\temp-seen.ini").c_str(), FALSE);
     }
-    LocalFree(argv);
 
-    HANDLE hFile = CreateFileW((here + L"\\run.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    const CFileHandle file(CreateFileW((here + L"\\run.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return 1;
     DWORD written = 0;
-    WriteFile(hFile, record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &written, nullptr);
-    CloseHandle(hFile);
+    WriteFile(file.get(), record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &written, nullptr);
     return 0;
 }

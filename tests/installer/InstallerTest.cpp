@@ -88,15 +88,14 @@ std::vector<std::wstring> FilesIn(const CString& folder)
 {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW data;
-    HANDLE hFind = FindFirstFileW(folder + L"\\*", &data);
-    if (hFind == INVALID_HANDLE_VALUE)
+    const CFindHandle find(FindFirstFileW(folder + L"\\*", &data));
+    if (!find)
         return names;
     do
     {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             names.push_back(data.cFileName);
-    } while (FindNextFileW(hFind, &data));
-    FindClose(hFind);
+    } while (FindNextFileW(find.get(), &data));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -152,19 +151,17 @@ std::vector<std::wstring> InstalledVersions()
 CString ShortcutTarget(const CString& link)
 {
     CString target;
-    IShellLinkW* pLink = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&pLink))))
+    CComPtr<IShellLinkW> shellLink;
+    if (FAILED(
+            CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, shellLink.ReceiveVoid())))
         return target;
-    IPersistFile* pFile = nullptr;
-    if (SUCCEEDED(pLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&pFile))))
+    CComPtr<IPersistFile> file;
+    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, file.ReceiveVoid())))
     {
         wchar_t path[MAX_PATH] = {};
-        if (SUCCEEDED(pFile->Load(link, STGM_READ)) && SUCCEEDED(pLink->GetPath(path, MAX_PATH, nullptr, 0)))
+        if (SUCCEEDED(file->Load(link, STGM_READ)) && SUCCEEDED(shellLink->GetPath(path, MAX_PATH, nullptr, 0)))
             target = path;
-        pFile->Release();
     }
-    pLink->Release();
     return target;
 }
 
@@ -176,7 +173,6 @@ class InstallerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        CoInitialize(nullptr);
         ASSERT_TRUE(MoveFileW(DataParentFolder(), SavedDataParentFolder()));
         ASSERT_TRUE(InstalledProducts().empty());
     }
@@ -190,10 +186,11 @@ protected:
             RemoveTree(DataParentFolder());
             MoveFileW(SavedDataParentFolder(), DataParentFolder());
         }
-        CoUninitialize();
     }
 
     static CString SavedDataParentFolder() { return DataParentFolder() + L" (before the installer test)"; }
+
+    const COleSession m_ole;
 };
 }
 

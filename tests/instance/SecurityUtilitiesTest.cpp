@@ -104,7 +104,7 @@ bool TokenIsAdministrator()
 // process's token turned deny-only; the probe's exit code, or STILL_ACTIVE.
 DWORD RunProbeWithoutAdministrators()
 {
-    const CKernelHandle token(CreateNonAdministratorToken());
+    const CKernelHandle token = CreateNonAdministratorToken();
     if (!token)
         return STILL_ACTIVE;
     return CProgramRunner(ProbePath(), L"admin", CString(), token.get()).WaitForExit(30000);

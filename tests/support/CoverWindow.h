@@ -7,9 +7,9 @@ class CCoverWindow
 public:
     // Shows the window and makes it the foreground window.
     CCoverWindow();
-    ~CCoverWindow();
-    CCoverWindow(const CCoverWindow&) = delete;
-    CCoverWindow& operator=(const CCoverWindow&) = delete;
 
-    HWND m_hWnd;
+    HWND Handle() const { return m_window.get(); }
+
+private:
+    const CWindowHandle m_window;
 };

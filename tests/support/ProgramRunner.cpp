@@ -17,35 +17,33 @@ CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments,
         si.hStdError = hStdError;
     }
     LPCWSTR pszFolder = folder.IsEmpty() ? nullptr : folder.GetString();
+    PROCESS_INFORMATION process = {};
     const BOOL bStarted = hToken ? CreateProcessAsUserW(hToken, exePath, buffer.data(), nullptr, nullptr, bInherit, 0,
-                                                        nullptr, pszFolder, &si, &m_process)
+                                                        nullptr, pszFolder, &si, &process)
                                  : CreateProcessW(exePath, buffer.data(), nullptr, nullptr, bInherit, 0, nullptr,
-                                                  pszFolder, &si, &m_process);
+                                                  pszFolder, &si, &process);
     if (!bStarted)
-        m_process = {};
-    else
-        CloseHandle(m_process.hThread);
+        return;
+    const CKernelHandle thread(process.hThread);
+    m_process.reset(process.hProcess);
+    m_processId = process.dwProcessId;
 }
 
 CProgramRunner::~CProgramRunner()
 {
-    if (m_process.hProcess)
+    if (m_process && WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT)
     {
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-        {
-            TerminateProcess(m_process.hProcess, 1);
-            WaitForSingleObject(m_process.hProcess, 5000);
-        }
-        CloseHandle(m_process.hProcess);
+        TerminateProcess(m_process.get(), 1);
+        WaitForSingleObject(m_process.get(), 5000);
     }
 }
 
 DWORD CProgramRunner::WaitForExit(DWORD milliseconds)
 {
-    if (!m_process.hProcess || WaitForSingleObject(m_process.hProcess, milliseconds) != WAIT_OBJECT_0)
+    if (!m_process || WaitForSingleObject(m_process.get(), milliseconds) != WAIT_OBJECT_0)
         return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(m_process.hProcess, &code);
+    GetExitCodeProcess(m_process.get(), &code);
     return code;
 }
 
@@ -54,7 +52,7 @@ HWND CProgramRunner::WaitForWindow(LPCWSTR caption, DWORD milliseconds) const
     const DWORD start = GetTickCount();
     do
     {
-        std::vector<HWND> windows = VisibleWindowsOf(m_process.dwProcessId, caption);
+        std::vector<HWND> windows = VisibleWindowsOf(m_processId, caption);
         if (!windows.empty())
             return windows.front();
         Sleep(50);
@@ -64,7 +62,7 @@ HWND CProgramRunner::WaitForWindow(LPCWSTR caption, DWORD milliseconds) const
 
 std::vector<HWND> CProgramRunner::VisibleWindows() const
 {
-    return VisibleWindowsOf(m_process.dwProcessId);
+    return VisibleWindowsOf(m_processId);
 }
 
 namespace
@@ -95,11 +93,11 @@ std::vector<HWND> VisibleWindowsOf(DWORD processId, LPCWSTR caption)
     return search.found;
 }
 
-HANDLE CreateNonAdministratorToken()
+CKernelHandle CreateNonAdministratorToken()
 {
     HANDLE hToken = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_DUPLICATE | TOKEN_ASSIGN_PRIMARY | TOKEN_QUERY, &hToken))
-        return nullptr;
+        return CKernelHandle();
     const CKernelHandle token(hToken);
     BYTE sid[SECURITY_MAX_SID_SIZE];
     DWORD cbSid = sizeof(sid);
@@ -107,7 +105,7 @@ HANDLE CreateNonAdministratorToken()
     HANDLE hRestricted = nullptr;
     if (CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &cbSid))
         CreateRestrictedToken(hToken, 0, 1, &disabled, 0, nullptr, 0, nullptr, &hRestricted);
-    return hRestricted;
+    return CKernelHandle(hRestricted);
 }
 
 CString MessageBoxText(HWND hBox)
@@ -119,7 +117,8 @@ CString MessageBoxText(HWND hBox)
 bool SendMessageWithData(HANDLE hProcess, HWND hWnd, UINT message, WPARAM wParam, void* pData, size_t nSize,
                          LRESULT* pResult)
 {
-    void* pRemote = VirtualAllocEx(hProcess, nullptr, nSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    const CRemoteMemory remote = AllocateRemote(hProcess, nSize);
+    void* pRemote = remote.get();
     if (!pRemote)
         return false;
     bool bCopied = false;
@@ -130,6 +129,11 @@ bool SendMessageWithData(HANDLE hProcess, HWND hWnd, UINT message, WPARAM wParam
             *pResult = lResult;
         bCopied = ReadProcessMemory(hProcess, pRemote, pData, nSize, nullptr) != FALSE;
     }
-    VirtualFreeEx(hProcess, pRemote, 0, MEM_RELEASE);
     return bCopied;
+}
+
+CRemoteMemory AllocateRemote(HANDLE hProcess, size_t nSize)
+{
+    return CRemoteMemory(VirtualAllocEx(hProcess, nullptr, nSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE),
+                         CRemoteFree{ hProcess });
 }

@@ -2,6 +2,7 @@
 // Starts the built program as a real process and watches its windows.
 #include <afxwin.h>
 
+#include <memory>
 #include <vector>
 
 class CProgramRunner
@@ -19,9 +20,9 @@ public:
     CProgramRunner(const CProgramRunner&) = delete;
     CProgramRunner& operator=(const CProgramRunner&) = delete;
 
-    bool Started() const { return m_process.hProcess != nullptr; }
-    DWORD ProcessId() const { return m_process.dwProcessId; }
-    HANDLE Process() const { return m_process.hProcess; }
+    bool Started() const { return m_process != nullptr; }
+    DWORD ProcessId() const { return m_processId; }
+    HANDLE Process() const { return m_process.get(); }
     // Waits for the process to end; its exit code, or STILL_ACTIVE on time-out.
     DWORD WaitForExit(DWORD milliseconds);
     // Waits for a visible top-level window of this process with the caption
@@ -31,13 +32,23 @@ public:
     std::vector<HWND> VisibleWindows() const;
 
 private:
-    PROCESS_INFORMATION m_process = {};
+    CKernelHandle m_process;
+    DWORD m_processId = 0;
 };
 
 // A primary token like this process's, with the Administrators group for
-// deny only: a process started under it is no administrator. NULL on failure;
-// the caller closes it.
-HANDLE CreateNonAdministratorToken();
+// deny only: a process started under it is no administrator. Empty on failure.
+CKernelHandle CreateNonAdministratorToken();
+
+struct CRemoteFree
+{
+    HANDLE hProcess;
+    void operator()(void* p) const { VirtualFreeEx(hProcess, p, 0, MEM_RELEASE); }
+};
+// Memory in another process, freed there when the owner goes.
+using CRemoteMemory = std::unique_ptr<void, CRemoteFree>;
+// nSize bytes of read-write memory in a process; empty on failure.
+CRemoteMemory AllocateRemote(HANDLE hProcess, size_t nSize);
 
 // Visible top-level windows of a process whose caption is the text.
 std::vector<HWND> VisibleWindowsOf(DWORD processId, LPCWSTR caption = nullptr);

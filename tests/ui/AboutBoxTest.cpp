@@ -132,9 +132,7 @@ TEST_F(AboutBoxTest, AppendsToWhatTheLineHoldsAndLeavesItOnFailure)
 
     // A module with no version resource at all: the test itself.
     CString unversioned(L"label ");
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    AppendProductVersion(unversioned, self);
+    AppendProductVersion(unversioned, AfxGetModuleFileName(nullptr));
     EXPECT_STREQ(L"label ", unversioned);
 }
 

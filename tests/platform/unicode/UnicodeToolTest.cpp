@@ -26,11 +26,13 @@ protected:
     {
         const CString errorFile = m_folder / L"stderr.txt";
         SECURITY_ATTRIBUTES inherit = { sizeof(inherit), nullptr, TRUE };
-        HANDLE hError = CreateFileW(errorFile, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
         ToolResult result;
-        result.exitCode =
-            CProgramRunner(BinFolder() + L"\\Unicode.exe", arguments, CString(), nullptr, hError).WaitForExit(60000);
-        CloseHandle(hError);
+        {
+            const CFileHandle error(
+                CreateFileW(errorFile, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr));
+            result.exitCode = CProgramRunner(BinFolder() + L"\\Unicode.exe", arguments, CString(), nullptr, error.get())
+                                  .WaitForExit(60000);
+        }
         result.error = ReadFileBytes(errorFile);
         return result;
     }
