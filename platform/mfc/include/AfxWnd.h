@@ -19,7 +19,8 @@ public:
     HWND m_hWnd = nullptr;
 
     operator HWND() const { return m_hWnd; }
-    // The window object attached to the handle, or NULL.
+    // The window object attached to the handle, or NULL; only windows of
+    // the calling thread are found, as only their own thread handles them.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
     BOOL SubclassWindow(HWND hWnd);
