@@ -6,15 +6,16 @@
 #include <afxwin.h>
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 class CProfileFile
 {
 public:
-    // Reads the file: UTF-16LE when it starts with a byte-order mark,
-    // otherwise the ANSI code page. A missing or unreadable file reads as an
-    // empty one, as the profile functions take it; false then.
+    // Reads the file as the profile functions decode it (ReadProfileLines).
+    // A missing or unreadable file reads as an empty one, as the profile
+    // functions take it; false then.
     bool Load(const CString& strPath);
 
     // Every non-empty section name in file order, duplicates included.
@@ -50,7 +51,8 @@ private:
         std::vector<CEntry> m_entries;
     };
 
-    void Parse(const std::wstring& text);
+    void Clear();
+    void AddLine(std::wstring_view line);
     void AddSection(const std::wstring& name);
     const CSection* FindSection(const std::wstring& name) const;
     static CEntry* FindEntry(CSection& section, const std::wstring& name);

@@ -1,0 +1,39 @@
+#pragma once
+// One key of a profile (INI) file, read in one pass that keeps nothing else
+// of the file: every section name, and the key's value in each section as
+// the profile functions answer for it.
+#include <afxwin.h>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class CProfileKeyValues
+{
+public:
+    // Reads the file (ReadProfileLines), keeping of each value only what a
+    // buffer of cchBuffer characters takes. A missing or unreadable file
+    // reads as an empty one, as the profile functions take it; false then.
+    bool Load(const CString& strPath, const CString& strKey, size_t cchBuffer);
+
+    // Every non-empty section name in file order, duplicates included.
+    const std::vector<CString>& SectionNames() const { return m_names; }
+    // The key's value in the section as GetPrivateProfileStringW gives it
+    // with an empty default and the buffer Load was given: empty when there
+    // is none.
+    CString GetString(const CString& strSection) const;
+
+private:
+    void AddLine(std::wstring_view line);
+
+    std::wstring m_key;
+    size_t m_cchBuffer = 0;
+    std::vector<CString> m_names;
+    // The value of each section name, folded, from the first section of
+    // that name: the only one a question reaches.
+    std::unordered_map<std::wstring, CString> m_values;
+    // Whether the lines being read belong to the first section of its name
+    // and have not yet met the key.
+    bool m_bLooking = false;
+    std::wstring m_currentSection;
+};

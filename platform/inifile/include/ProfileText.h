@@ -1,0 +1,20 @@
+#pragma once
+// The text of a profile (INI) file, decoded as the profile functions decode
+// it and handed over line by line.
+#include <afxwin.h>
+
+#include <functional>
+#include <string_view>
+
+// How much of the file is read at a time.
+const size_t kProfilePieceBytes = 1 << 20;
+
+using CProfileLineHandler = std::function<void(std::wstring_view line)>;
+
+// Hands over every line of the file in order, without its line break (CR LF,
+// LF or CR). The text is UTF-8 after a UTF-8 byte-order mark, UTF-16 after a
+// UTF-16 one of either byte order, and otherwise in the ANSI code page. The
+// file is read a piece at a time: only a piece of it and the line being
+// handed over stand in memory, whatever its size. false when the file
+// cannot be read, or not to its end.
+bool ReadProfileLines(const CString& strPath, const CProfileLineHandler& onLine);
