@@ -2,23 +2,27 @@
 #include "CatalogueValue.h"
 #include "SectionNameArray.h"
 
-#include <ProfileFile.h>
+#include <ProfileKeyValues.h>
 
 const LPCWSTR kCustomerLabelKey = L"CustomerLabel";
 const LPCWSTR kCustomerDescriptionKey = L"CustomerDescription";
 
 CCatalogue ReadCatalogue(const CString& strPath)
 {
-    CProfileFile file;
-    file.Load(strPath);
+    // Of the file only the names and descriptions are kept, however large
+    // it is.
+    CProfileKeyValues descriptions;
+    descriptions.Load(strPath, kCustomerDescriptionKey, kCatalogueValueBuffer);
     CSectionNameArray names;
-    for (const CString& name : file.SectionNames())
+    for (const CString& name : descriptions.SectionNames())
         names.Add(name);
     names.SortNoCase();
     CCatalogue catalogue;
+    catalogue.reserve(static_cast<size_t>(names.GetSize()));
     for (INT_PTR i = 0; i < names.GetSize(); ++i)
     {
-        CString strDescription = CatalogueValue(file, names[i], kCustomerDescriptionKey);
+        CString strDescription = descriptions.GetString(names[i]);
+        strDescription.Trim();
         if (!strDescription.IsEmpty())
             catalogue.push_back({ names[i], strDescription });
     }

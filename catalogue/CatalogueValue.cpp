@@ -4,7 +4,7 @@
 
 CString CatalogueValue(const CProfileFile& file, const CString& strSection, LPCWSTR pszKey)
 {
-    CString strValue = file.GetString(strSection, pszKey, 1024);
+    CString strValue = file.GetString(strSection, pszKey, kCatalogueValueBuffer);
     strValue.Trim();
     return strValue;
 }

@@ -4,6 +4,10 @@
 
 class CProfileFile;
 
-// The key's value as a buffer of 1,024 characters takes it (so at most
-// 1,023 arrive, longer values are cut), then trimmed; empty when missing.
+// The buffer the catalogue's values are read with: at most 1,023
+// characters of a value arrive.
+const size_t kCatalogueValueBuffer = 1024;
+
+// The key's value as the catalogue's buffer takes it (longer values are
+// cut), then trimmed; empty when missing.
 CString CatalogueValue(const CProfileFile& file, const CString& strSection, LPCWSTR pszKey);
