@@ -196,13 +196,13 @@ void CSoftwareInfoDialog::OnOkClicked()
 
 void CSoftwareInfoDialog::OnListItemChanged(NMHDR*, LRESULT* pResult)
 {
-    // No row stays selected. Clearing a selection raises this notification
-    // again; the nested call finds nothing left to clear.
-    for (int i = 0; i < m_list.GetItemCount(); ++i)
-    {
-        if (m_list.GetItemState(i, LVIS_SELECTED) & LVIS_SELECTED)
-            m_list.SetItemState(i, 0, LVIS_SELECTED);
-    }
+    // No row stays selected. The list tells of changes to a row's text too,
+    // so this may come for every row loaded: asking for the count first
+    // keeps each answer as cheap with thousands of rows as with one.
+    // Clearing raises this notification again, which then finds nothing
+    // selected.
+    if (m_list.GetSelectedCount() > 0)
+        m_list.SetItemState(-1, 0, LVIS_SELECTED);
     *pResult = 0;
 }
 

@@ -55,14 +55,14 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
         SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
-UINT CListCtrl::GetItemState(int nItem, UINT nMask) const
-{
-    return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), static_cast<LPARAM>(nMask)));
-}
-
 int CListCtrl::GetItemCount() const
 {
     return static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
+}
+
+UINT CListCtrl::GetSelectedCount() const
+{
+    return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT));
 }
 
 void CListCtrl::SetItemCount(int nItems)

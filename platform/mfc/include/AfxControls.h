@@ -15,9 +15,10 @@ public:
                      int nSubItem = -1);
     int InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
     BOOL SetItemText(int nItem, int nSubItem, LPCWSTR lpszText);
+    // nItem -1: every row.
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
-    UINT GetItemState(int nItem, UINT nMask) const;
     int GetItemCount() const;
+    UINT GetSelectedCount() const;
     // Makes room for nItems rows at once, before they are inserted.
     void SetItemCount(int nItems);
     CString GetItemText(int nItem, int nSubItem) const;
