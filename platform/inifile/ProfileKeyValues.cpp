@@ -8,7 +8,10 @@ bool CProfileKeyValues::Load(const CString& strPath, const CString& strKey, size
     m_cchBuffer = cchBuffer;
     m_names.clear();
     m_values.clear();
-    m_bLooking = false;
+    // The lines before the first section header, which a question about no
+    // name reaches.
+    m_currentSection.clear();
+    m_bLooking = m_values.emplace(m_currentSection, CString()).second;
     if (ReadProfileLines(strPath, [this](std::wstring_view line) { AddLine(line); }))
         return true;
     m_names.clear();
@@ -21,12 +24,8 @@ void CProfileKeyValues::AddLine(std::wstring_view line)
     const CProfileLine parsed = ParseProfileLine(line);
     if (parsed.m_kind == CProfileLine::Section)
     {
-        if (parsed.m_name.empty())
-        {
-            m_bLooking = false;
-            return;
-        }
-        m_names.emplace_back(parsed.m_name.data(), static_cast<int>(parsed.m_name.size()));
+        if (!parsed.m_name.empty())
+            m_names.emplace_back(parsed.m_name.data(), static_cast<int>(parsed.m_name.size()));
         m_currentSection = FoldedProfileName(parsed.m_name);
         m_bLooking = m_values.emplace(m_currentSection, CString()).second;
     }

@@ -43,6 +43,14 @@ std::wstring_view TrimmedProfileText(std::wstring_view text)
     return text.substr(first, last - first);
 }
 
+std::wstring_view ProfileValueAsWritten(std::wstring_view value)
+{
+    size_t first = 0;
+    while (first < value.size() && IsBlank(value[first]))
+        ++first;
+    return value.substr(first);
+}
+
 CProfileLine ParseProfileLine(std::wstring_view line)
 {
     CProfileLine parsed;
@@ -64,7 +72,9 @@ CProfileLine ParseProfileLine(std::wstring_view line)
     parsed.m_bHasValue = equals != std::wstring_view::npos;
     if (parsed.m_bHasValue)
     {
-        parsed.m_name = UpToNul(TrimmedProfileText(line.substr(0, equals)));
+        const std::wstring_view name = TrimmedProfileText(line.substr(0, equals));
+        parsed.m_bNameless = name.empty();
+        parsed.m_name = UpToNul(name);
         parsed.m_value = UpToNul(TrimmedProfileText(line.substr(equals + 1)));
     }
     else

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class CProfileFile
@@ -28,7 +29,9 @@ public:
     // Sets the key as WritePrivateProfileStringW does: the first section and
     // key matching without regard to case take the value and keep their
     // spelling; otherwise the key goes at the end of the section, or a new
-    // section at the end of the file.
+    // section at the end of the file. A sequence of calls changes the file as
+    // a sequence of WritePrivateProfileStringW calls does, each of which
+    // reads the file anew as the one before wrote it.
     void SetString(const CString& section, const CString& key, const CString& value);
     // Writes the whole file as UTF-16LE with a byte-order mark, beside the
     // target and then moved into place. true on success. The file is written
@@ -53,13 +56,23 @@ private:
 
     void Clear();
     void AddLine(std::wstring_view line);
+    void AddEntry(CEntry entry, bool bNameless);
+    // What the next write finds when it reads the file anew.
+    void ReadBack();
+    void ReadBackAsSaved();
     void AddSection(const std::wstring& name);
     const CSection* FindSection(const std::wstring& name) const;
     static CEntry* FindEntry(CSection& section, const std::wstring& name);
 
-    // Lines before the first section header belong to a section without a
-    // name, which no question can reach.
+    // Lines before the first section header belong to the first section,
+    // which has no name; a question about no name reaches it.
     std::vector<CSection> m_sections;
     // The first section of each name, by its name with ASCII letters in upper case.
     std::unordered_map<std::wstring, size_t> m_firstSection;
+    // The last write changed the file, which the next one reads anew.
+    bool m_bSaved = false;
+    // The file has been read back once since it was loaded.
+    bool m_bReadBack = false;
+    // Section and entry of the value last written.
+    std::pair<size_t, size_t> m_lastWritten;
 };

@@ -30,7 +30,8 @@ private:
     size_t m_cchBuffer = 0;
     std::vector<CString> m_names;
     // The value of each section name, folded, from the first section of
-    // that name: the only one a question reaches.
+    // that name: the only one a question reaches. The lines before the first
+    // section header are the section without a name.
     std::unordered_map<std::wstring, CString> m_values;
     // Whether the lines being read belong to the first section of its name
     // and have not yet met the key.

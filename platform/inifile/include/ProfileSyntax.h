@@ -25,6 +25,8 @@ struct CProfileLine
     std::wstring_view m_name;
     std::wstring_view m_value;
     bool m_bHasValue = false;
+    // An entry with nothing but blanks before its '=' (not even a NUL).
+    bool m_bNameless = false;
 };
 
 // The line's meaning; the names and the value are views into the line.
@@ -37,6 +39,10 @@ std::wstring_view TrimmedProfileText(std::wstring_view text);
 // the ASCII letters.
 std::wstring FoldedProfileName(std::wstring_view name);
 bool SameProfileName(std::wstring_view a, std::wstring_view b);
+
+// A value as WritePrivateProfileStringW stores it: without the blanks it
+// starts with; those it ends with go only when the file is read again.
+std::wstring_view ProfileValueAsWritten(std::wstring_view value);
 
 // A value as GetPrivateProfileStringW hands it over in a buffer of cchBuffer
 // characters: at most cchBuffer - 1 of them, matching quotes removed.

@@ -7,7 +7,7 @@
 #include <string_view>
 
 // How much of the file is read at a time.
-const size_t kProfilePieceBytes = 1 << 20;
+const size_t kProfilePieceBytes = 1 << 16;
 
 using CProfileLineHandler = std::function<void(std::wstring_view line)>;
 
