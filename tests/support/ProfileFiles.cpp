@@ -6,13 +6,36 @@
 namespace
 {
 const DWORD kLargeBuffer = 1 << 20;
+
+std::string Encoded(UINT codePage, const CString& text)
+{
+    const int size = WideCharToMultiByte(codePage, 0, text, text.GetLength(), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(codePage, 0, text, text.GetLength(), &bytes[0], size, nullptr, nullptr);
+    return bytes;
+}
 }
 
 bool WriteAnsiIni(const CString& path, const CString& text)
 {
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, text.GetLength(), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, text.GetLength(), &bytes[0], size, nullptr, nullptr);
+    const std::string bytes = Encoded(CP_ACP, text);
+    return WriteFileBytes(path, bytes.data(), bytes.size());
+}
+
+bool WriteUtf8Ini(const CString& path, const CString& text)
+{
+    const std::string bytes = "\xEF\xBB\xBF" + Encoded(CP_UTF8, text);
+    return WriteFileBytes(path, bytes.data(), bytes.size());
+}
+
+bool WriteUtf16BigEndianIni(const CString& path, const CString& text)
+{
+    std::string bytes = "\xFE\xFF";
+    for (int i = 0; i < text.GetLength(); ++i)
+    {
+        bytes += static_cast<char>(text[i] >> 8);
+        bytes += static_cast<char>(text[i] & 0xFF);
+    }
     return WriteFileBytes(path, bytes.data(), bytes.size());
 }
 

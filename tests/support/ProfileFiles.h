@@ -10,6 +10,10 @@
 bool WriteAnsiIni(const CString& path, const CString& text);
 // In UTF-16LE with a byte-order mark; true on success.
 bool WriteUtf16Ini(const CString& path, const CString& text);
+// In UTF-8 with a byte-order mark; true on success.
+bool WriteUtf8Ini(const CString& path, const CString& text);
+// In UTF-16BE with a byte-order mark; true on success.
+bool WriteUtf16BigEndianIni(const CString& path, const CString& text);
 
 std::vector<CString> ProfileSectionNames(const CString& path);
 CString ProfileValue(const CString& path, LPCWSTR section, LPCWSTR key);

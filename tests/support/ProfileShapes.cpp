@@ -60,7 +60,7 @@ std::wstring CProfileShapes::Value()
 
 std::wstring CProfileShapes::Line()
 {
-    switch (Below(14))
+    switch (Below(16))
     {
     case 0:
         return Blanks();
@@ -94,6 +94,11 @@ std::wstring CProfileShapes::Line()
         line.insert(static_cast<size_t>(1 + Below(static_cast<int>(line.size()) - 1)), 1, L'\0');
         return line;
     }
+    // A NUL after a blank, which ends the name before its trimmed end.
+    case 12:
+        return L"[" + Pick(kShapeSections) + L" " + std::wstring(1, L'\0') + Text(4) + L"]";
+    case 13:
+        return Pick(kShapeKeys) + L" " + std::wstring(1, L'\0') + Text(3) + L"=" + Value();
     default:
         return Blanks() + Pick(kShapeKeys) + Blanks() + L"=" + Blanks() + Value();
     }

@@ -2,7 +2,8 @@
 // Generated profile (INI) files of every odd shape the profile functions
 // meet: comments, blanks, quotes, duplicate sections and keys differing in
 // case, lines without '=', keys before any section, CR LF / LF / CR line
-// ends, embedded NULs and very long lines. The same seed gives the same file.
+// ends, embedded NULs (after a blank too) and very long lines. The same seed
+// gives the same file.
 #include <afxwin.h>
 
 #include <random>

@@ -1,8 +1,10 @@
 // CProfileFile against the platform's profile functions: the same questions
 // about the same generated files, every answer compared.
 #include <ProfileFile.h>
+#include <ProfileKeyValues.h>
 #include <ProfileFiles.h>
 #include <ProfileShapes.h>
+#include <ProfileText.h>
 #include <TestFolders.h>
 
 #include <gtest/gtest.h>
@@ -28,9 +30,12 @@ CString Upper(CString s)
     return text.c_str();
 }
 
-// Every section name the platform lists and every name the generator uses,
-// also in upper case and padded with blanks, each with every key.
-void ExpectSameAnswers(const CString& path, const std::wstring& text)
+// Every section name the platform lists and the names given, each with
+// every key given; the generator's names and keys, also in upper case and
+// padded with blanks, unless others are given.
+void ExpectSameAnswers(const CString& path, const std::wstring& text,
+                       const std::vector<std::wstring>& askedSections = kShapeSections,
+                       const std::vector<std::wstring>& keys = kShapeKeys)
 {
     CProfileFile file;
     file.Load(path);
@@ -40,28 +45,43 @@ void ExpectSameAnswers(const CString& path, const std::wstring& text)
     for (size_t i = 0; i < names.size(); ++i)
         ASSERT_STREQ(names[i], readerNames[i]) << "section name " << i;
     std::set<std::wstring> sections;
+    // No name at all asks about the lines before the first section.
+    sections.insert(std::wstring());
     for (const CString& name : names)
         sections.insert(name.GetString());
-    for (const std::wstring& name : kShapeSections)
+    for (const std::wstring& name : askedSections)
         sections.insert(name);
-    for (const std::wstring& name : std::set<std::wstring>(sections))
-    {
-        sections.insert(Upper(name.c_str()).GetString());
-        sections.insert(L" " + name + L"\t");
-    }
-    for (const std::wstring& section : sections)
-        for (const std::wstring& key : kShapeKeys)
+    if (&askedSections == &kShapeSections)
+        for (const std::wstring& name : std::set<std::wstring>(sections))
         {
-            const CString value = file.GetString(section.c_str(), key.c_str());
-            ASSERT_STREQ(ProfileString(path, section.c_str(), key.c_str()), value)
+            sections.insert(Upper(name.c_str()).GetString());
+            sections.insert(L" " + name + L"\t");
+        }
+    for (const std::wstring& key : keys)
+    {
+        // The catalogue's reader of one key, which keeps nothing else.
+        CProfileKeyValues values;
+        values.Load(path, key.c_str(), 1024);
+        ASSERT_EQ(readerNames, values.SectionNames()) << "section names of\n" << ShownText(text);
+        for (const std::wstring& section : sections)
+        {
+            // In the catalogue's buffer of 1,024 characters, and in one of
+            // 65,536 where that one was filled.
+            const DWORD cchLarge = 1 << 16;
+            const CString cut = ProfileString(path, section.c_str(), key.c_str(), 1024);
+            const CString whole =
+                cut.GetLength() < 1022 ? cut : ProfileString(path, section.c_str(), key.c_str(), cchLarge);
+            ASSERT_STREQ(whole, file.GetString(section.c_str(), key.c_str(), cchLarge))
                 << "[" << ShownText(section) << "] " << ShownText(key) << " in\n"
                 << ShownText(text);
-            // In the catalogue's buffer of 1,024 characters.
-            ASSERT_STREQ(ProfileString(path, section.c_str(), key.c_str(), 1024),
-                         file.GetString(section.c_str(), key.c_str(), 1024))
+            ASSERT_STREQ(cut, file.GetString(section.c_str(), key.c_str(), 1024))
                 << "[" << ShownText(section) << "] " << ShownText(key) << " cut, in\n"
                 << ShownText(text);
+            ASSERT_STREQ(cut, values.GetString(section.c_str()))
+                << "[" << ShownText(section) << "] " << ShownText(key) << " alone, in\n"
+                << ShownText(text);
         }
+    }
 }
 
 class ProfileFileTest : public ::testing::Test
@@ -75,46 +95,94 @@ protected:
         return m_folder / name;
     }
 
-    // 150 generated files from the first seed on, written by write, each
-    // asked of both.
-    void ExpectSameAnswersAboutGeneratedFiles(unsigned nFirstSeed, bool (*write)(const CString&, const CString&))
+    CTempFolder m_folder;
+    int m_next = 0;
+};
+
+// Every encoding the profile functions tell apart, each with its own files:
+// the bytes of its byte-order mark and of the characters 'x' and CR.
+struct CEncodingCase
+{
+    const char* m_name;
+    bool (*m_write)(const CString&, const CString&);
+    unsigned m_firstSeed;
+    size_t m_cbMark;
+    size_t m_cbUnit;
+};
+
+const CEncodingCase kEncodings[] = {
+    { "ANSI", WriteAnsiIni, 1, 0, 1 },
+    { "UTF-16LE", WriteUtf16Ini, 1001, 2, 2 },
+    { "UTF-8 with a byte-order mark", WriteUtf8Ini, 3001, 3, 1 },
+    { "UTF-16BE", WriteUtf16BigEndianIni, 4001, 2, 2 },
+};
+}
+
+TEST_F(ProfileFileTest, AnswersAsThePlatformAboutGeneratedFilesInEveryEncoding)
+{
+    // A run meant for another ANSI code page says which.
+    wchar_t codePage[16] = {};
+    if (GetEnvironmentVariableW(L"SI_ANSI_CODE_PAGE", codePage, 16))
     {
-        for (unsigned seed = nFirstSeed; seed < nFirstSeed + 150; ++seed)
+        ASSERT_EQ(static_cast<UINT>(_wtoi(codePage)), GetACP());
+    }
+    for (const CEncodingCase& encoding : kEncodings)
+        for (unsigned seed = encoding.m_firstSeed; seed < encoding.m_firstSeed + 150; ++seed)
         {
             const std::wstring text = CProfileShapes(seed).File(40);
             const CString path = NextPath();
-            ASSERT_TRUE(write(path, CString(text.c_str(), static_cast<int>(text.size()))));
-            SCOPED_TRACE(testing::Message() << "seed " << seed);
+            ASSERT_TRUE(encoding.m_write(path, CString(text.c_str(), static_cast<int>(text.size()))));
+            SCOPED_TRACE(testing::Message() << encoding.m_name << ", seed " << seed);
             ExpectSameAnswers(path, text);
             if (HasFatalFailure())
                 return;
         }
+}
+
+// Files read in pieces: wherever the end of the first piece falls in a
+// section header, a value of characters of several bytes or a line break, or
+// when a line is longer than a piece, the answers are the platform's.
+TEST_F(ProfileFileTest, AnswersAsThePlatformWhereThePiecesOfAFileMeet)
+{
+    const std::wstring tail =
+        L"\r\n[Caf\u00e9\u5199]\r\nCustomerDescription=\u00e9\u5199\u00e9\r\n[Beta]\r\nLabel=b\r\n";
+    for (const CEncodingCase& encoding : kEncodings)
+    {
+        // The filler's line ends where the first piece does, then a unit
+        // later each time, through the tail.
+        const size_t nFill = (kProfilePieceBytes - encoding.m_cbMark) / encoding.m_cbUnit - 3;
+        for (size_t nShift = 0; nShift <= 16; ++nShift)
+        {
+            const std::wstring text = L"[Alpha]\r\nLabel=" + std::wstring(nFill - 14 + nShift, L'x') + tail;
+            const CString path = NextPath();
+            ASSERT_TRUE(encoding.m_write(path, CString(text.c_str(), static_cast<int>(text.size()))));
+            SCOPED_TRACE(testing::Message() << encoding.m_name << ", shifted by " << nShift);
+            ExpectSameAnswers(path, text, {}, { L"Label", L"CustomerDescription" });
+            if (HasFatalFailure())
+                return;
+        }
+        const std::wstring longLine =
+            L"[Alpha]\r\nLabel=" + std::wstring(kProfilePieceBytes * 3 / 2, L'y') + L"z" + tail;
+        const CString path = NextPath();
+        ASSERT_TRUE(encoding.m_write(path, CString(longLine.c_str(), static_cast<int>(longLine.size()))));
+        SCOPED_TRACE(testing::Message() << encoding.m_name << ", a line longer than a piece");
+        ExpectSameAnswers(path, longLine, {}, { L"Label", L"CustomerDescription" });
     }
-
-    CTempFolder m_folder;
-    int m_next = 0;
-};
 }
 
-TEST_F(ProfileFileTest, AnswersAsThePlatformAboutGeneratedAnsiFiles)
-{
-    ExpectSameAnswersAboutGeneratedFiles(1, WriteAnsiIni);
-}
-
-TEST_F(ProfileFileTest, AnswersAsThePlatformAboutGeneratedUtf16Files)
-{
-    ExpectSameAnswersAboutGeneratedFiles(1001, WriteUtf16Ini);
-}
-
-// Sequences of writes from an empty UTF-16 file, as the conversion makes
-// temp.ini: the files come out the same, character for character.
+// Sequences of writes, as the conversion makes temp.ini, to an empty UTF-16
+// file and to generated ones (NULs after blanks in headers and keys among
+// them): the files come out the same, character for character.
 TEST_F(ProfileFileTest, WritesAsWritePrivateProfileStringW)
 {
-    for (unsigned seed = 2001; seed <= 2060; ++seed)
+    for (unsigned seed = 2001; seed <= 2200; ++seed)
     {
         CProfileShapes shapes(seed);
+        const std::wstring generated = seed % 2 ? shapes.File(20) : std::wstring();
+        const CString text(generated.c_str(), static_cast<int>(generated.size()));
         const CString platformPath = NextPath(), readerPath = NextPath();
-        ASSERT_TRUE(WriteUtf16Ini(platformPath, L""));
+        ASSERT_TRUE(WriteUtf16Ini(platformPath, text));
+        ASSERT_TRUE(WriteUtf16Ini(readerPath, text));
         CProfileFile file;
         file.Load(readerPath);
         const int writes = 1 + shapes.Below(30);
@@ -129,7 +197,9 @@ TEST_F(ProfileFileTest, WritesAsWritePrivateProfileStringW)
             file.SetString(section, key, value);
         }
         ASSERT_TRUE(file.Save(readerPath));
-        ASSERT_EQ(ShownText(Utf16FileText(platformPath)), ShownText(Utf16FileText(readerPath))) << "seed " << seed;
+        ASSERT_EQ(ShownText(Utf16FileText(platformPath)), ShownText(Utf16FileText(readerPath)))
+            << "seed " << seed << ", from\n"
+            << ShownText(generated);
     }
 }
 
