@@ -1,32 +1,42 @@
-// Times what a catalogue adds to showing the main dialog against the list
-// view's own cost. For catalogues of 5,000 and 20,000 products, written with
-// the names in reverse order, it prints the time LoadCatalogue needs on the
-// real dialog's list (reading apps.ini and filling the list) and the time the
-// list needs to take the same rows, already sorted, inserted directly, and
-// their ratio. Each figure is the fastest of seven runs after one that warms
-// the caches, the two taken in turns so that both see the same load on the
-// machine. Targets: a ratio of at most 1.5 for 5,000 products, 20,000
-// products in under a second.
+// What a catalogue costs the user: the time from the program's process start
+// to its visible, answering dialog, and the process's peak private memory,
+// against a floor program (catalogue_floor) that shows the same rows in a
+// platform list view of the same styles and fits both columns by the list's
+// own LVSCW_AUTOSIZE_USEHEADER rule, also from process start to its visible
+// window.
+//
+// For 20, 5,000 and 20,000 products it prints the median of the runs (7
+// unless given) for both programs, what the larger catalogues add to the
+// 20-product one, and the ratio of the two additions; the programs and the
+// sizes run in turns, so that all see the same load on the machine. Targets:
+// each addition at most 1.5 times the floor's; peak private memory with
+// 20,000 products at most twice the floor's.
+//
+// Then two catalogue files of about 200 MB around 20 products (comment lines,
+// or very long descriptions): the program against the floor reading the same
+// file through the platform's profile functions. Target: no more time and no
+// more peak memory than the floor.
+//   catalogue_bench.exe [runs]
 #include "BenchTiming.h"
 
 #include <Catalogue.h>
-#include <DialogDriver.h>
-#include <ResourceModule.h>
-#include <SoftwareInfoDialog.h>
+#include <CatalogueLocations.h>
+#include <ProgramRunner.h>
 #include <TestFolders.h>
-#include <ProfileFiles.h>
-#include <resource.h>
 
-#include <commctrl.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace
 {
-// Names like "Marbek Photo Studio Deluxe 7.2": a maker, two or three words and a version.
-CCatalogue MakeProducts(int count)
+// Names like "Marbek Photo Studio Deluxe 7.2": a maker, two or three words
+// and a version; in display order.
+CCatalogue MakeProducts(int nCount)
 {
     static const LPCWSTR makers[] = { L"Marbek", L"Quenta", L"Northwind", L"Bluefield", L"Corvel", L"Ardent" };
     static const LPCWSTR words[] = { L"Photo",     L"Media",   L"Office",   L"Backup", L"Recovery",
@@ -35,7 +45,7 @@ CCatalogue MakeProducts(int count)
                                      L"Assistant", L"Touch",   L"Camera",   L"Audio" };
     const int nWords = static_cast<int>(sizeof(words) / sizeof(words[0]));
     CCatalogue products;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < nCount; ++i)
     {
         wchar_t name[128], description[160];
         wsprintfW(name, L"%s %s %s %s %d.%d", makers[i % 6], words[i % nWords], words[(i / nWords) % nWords],
@@ -49,94 +59,295 @@ CCatalogue MakeProducts(int count)
     return products;
 }
 
-CString CatalogueText(const CCatalogue& products)
+// Appends text to a file in the ANSI code page, in pieces, so that files of
+// hundreds of megabytes never stand whole in memory.
+class CAnsiWriter
 {
-    CString text;
-    for (auto it = products.rbegin(); it != products.rend(); ++it)
-        text += L"[" + it->m_strName + L"]\r\n" + kCustomerDescriptionKey + L"=" + it->m_strDescription +
-                L"\r\nLabel=" + it->m_strName + L"\r\n";
-    return text;
+public:
+    explicit CAnsiWriter(const CString& strPath)
+        : m_file(CreateFileW(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr))
+    {
+    }
+    void Write(const std::wstring& strText)
+    {
+        const int nSize = WideCharToMultiByte(CP_ACP, 0, strText.data(), static_cast<int>(strText.size()), nullptr, 0,
+                                              nullptr, nullptr);
+        std::string bytes(static_cast<size_t>(nSize), '\0');
+        WideCharToMultiByte(CP_ACP, 0, strText.data(), static_cast<int>(strText.size()), &bytes[0], nSize, nullptr,
+                            nullptr);
+        DWORD cbWritten = 0;
+        m_bOk = m_bOk && m_file &&
+                WriteFile(m_file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &cbWritten, nullptr) &&
+                cbWritten == bytes.size();
+    }
+    bool Ok() const { return m_bOk; }
+
+private:
+    CFileHandle m_file;
+    bool m_bOk = true;
+};
+
+// The catalogue as Unicode.exe writes it, the names in reverse order, with
+// filler lines written after each product's section header.
+bool WriteCatalogue(const CString& strPath, const CCatalogue& products,
+                    const std::function<std::wstring(size_t)>& filler = nullptr)
+{
+    CAnsiWriter writer(strPath);
+    for (size_t i = products.size(); i-- > 0;)
+    {
+        const CProduct& product = products[i];
+        writer.Write(L"[" + std::wstring(product.m_strName) + L"]\r\n" + (filler ? filler(i) : std::wstring()) +
+                     kCustomerDescriptionKey + L"=" + product.m_strDescription.GetString() + L"\r\nLabel=" +
+                     product.m_strName.GetString() + L"\r\n");
+    }
+    return writer.Ok();
 }
 
-// Inserts the rows with as little work as the list allows: room for all of
-// them first, each at the end, the list's redrawing off meanwhile.
-void InsertRows(HWND hList, const CCatalogue& products)
+// The floor's input: the rows in display order, name TAB description.
+bool WriteRows(const CString& strPath, const CCatalogue& products)
 {
-    SendMessageW(hList, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(hList, LVM_SETITEMCOUNT, products.size(), 0);
-    for (size_t i = 0; i < products.size(); ++i)
-    {
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(i);
-        item.pszText = const_cast<LPWSTR>(products[i].m_strName.GetString());
-        const WPARAM row =
-            static_cast<WPARAM>(SendMessageW(hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-        LVITEMW sub = {};
-        sub.iSubItem = 1;
-        sub.pszText = const_cast<LPWSTR>(products[i].m_strDescription.GetString());
-        SendMessageW(hList, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&sub));
-    }
-    SendMessageW(hList, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hList, nullptr, TRUE);
-}
+    std::wstring strText;
+    for (const CProduct& product : products)
+        strText += std::wstring(product.m_strName) + L"\t" + product.m_strDescription.GetString() + L"\n";
+    return WriteFileBytes(strPath, strText.data(), strText.size() * sizeof(wchar_t));
 }
 
-int main()
+SIZE_T PrivateUsage(HANDLE hProcess)
 {
-    if (!LoadResourceModule())
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof(counters);
+    if (!GetProcessMemoryInfo(hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters)))
+        return 0;
+    // Wine 8 leaves PrivateUsage at zero but fills PagefileUsage, which
+    // Windows gives the same value (the process's private commit).
+    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+}
+
+struct CRun
+{
+    double m_ms;         // process start to the visible dialog answering
+    SIZE_T m_peakMemory; // the most private memory seen meanwhile
+};
+
+// Starts the program and waits for its first visible window to answer a
+// message (its modal loop runs): the time that took, and the peak of its
+// private memory, sampled every millisecond or so. Then closes it. A time
+// below zero: no window within a minute.
+CRun Measure(const CString& strExe, const CString& strArguments)
+{
+    CStopwatch stopwatch;
+    CProgramRunner program(strExe, strArguments);
+    CRun run = { -1, 0 };
+    while (program.Started() && stopwatch.Milliseconds() < 60000)
     {
-        std::printf("The resource module could not be loaded.\n");
-        return 1;
-    }
-    CTempFolder folder;
-    CSoftwareInfoDialog dlg;
-    bool complete = true;
-    RunDialog(dlg, [&](HWND hDlg) {
-        HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
-        std::printf("%8s %12s %12s %8s\n", "products", "load ms", "bare ms", "ratio");
-        for (int count : { 5000, 20000 })
+        run.m_peakMemory = std::max(run.m_peakMemory, PrivateUsage(program.Process()));
+        const std::vector<HWND> windows = VisibleWindowsOf(program.ProcessId());
+        if (!windows.empty())
         {
-            const CCatalogue products = MakeProducts(count);
-            const CString text = CatalogueText(products);
-            std::vector<double> load, bare;
-            // Run 0 warms the caches of both and is not counted.
-            for (int run = 0; run <= 7; ++run)
-            {
-                // A new file each run, so nothing comes from a cache.
-                wchar_t name[32];
-                wsprintfW(name, L"apps-%d-%d.ini", count, run);
-                const CString path = folder / name;
-                WriteAnsiIni(path, text);
-
-                SendMessageW(hList, LVM_DELETEALLITEMS, 0, 0);
-                CStopwatch loading;
-                dlg.LoadCatalogue(path);
-                const double loaded = loading.Milliseconds();
-                complete = complete && SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0) == count;
-
-                SendMessageW(hList, LVM_DELETEALLITEMS, 0, 0);
-                CStopwatch inserting;
-                InsertRows(hList, products);
-                if (run > 0)
-                {
-                    load.push_back(loaded);
-                    bare.push_back(inserting.Milliseconds());
-                }
-            }
-            const double loadMs = Fastest(load);
-            const double bareMs = Fastest(bare);
-            std::printf("%8d %12.1f %12.1f %8.2f\n", count, loadMs, bareMs, loadMs / bareMs);
-            if (count == 5000)
-                std::printf("  target: ratio at most 1.50 -> %s\n", loadMs / bareMs <= 1.5 ? "met" : "MISSED");
-            else
-                std::printf("  target: under 1000 ms -> %s\n", loadMs < 1000 ? "met" : "MISSED");
+            SendMessageTimeoutW(windows.front(), WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr);
+            run.m_ms = stopwatch.Milliseconds();
+            run.m_peakMemory = std::max(run.m_peakMemory, PrivateUsage(program.Process()));
+            PostMessageW(windows.front(), WM_CLOSE, 0, 0);
+            break;
         }
-    });
-    if (!complete)
+        Sleep(1);
+    }
+    program.WaitForExit(10000);
+    return run;
+}
+
+// The program's catalogue file, put aside while the bench runs and put back
+// afterwards.
+class CAppsIniAside
+{
+public:
+    CAppsIniAside() : m_strPath(GetCatalogueLocations().m_strAppsIni), m_strAside(m_strPath + L".bench-aside")
     {
-        std::printf("LoadCatalogue did not show every product.\n");
+        CreateDirectoryW(GetCatalogueLocations().m_strDataFolder, nullptr);
+        m_bAside = MoveFileExW(m_strPath, m_strAside, MOVEFILE_REPLACE_EXISTING) != FALSE;
+    }
+    ~CAppsIniAside()
+    {
+        DeleteFileW(m_strPath);
+        if (m_bAside)
+            MoveFileExW(m_strAside, m_strPath, MOVEFILE_REPLACE_EXISTING);
+    }
+    CAppsIniAside(const CAppsIniAside&) = delete;
+    CAppsIniAside& operator=(const CAppsIniAside&) = delete;
+
+    const CString& Path() const { return m_strPath; }
+
+private:
+    CString m_strPath;
+    CString m_strAside;
+    bool m_bAside = false;
+};
+
+struct CCase
+{
+    CString m_strLabel;
+    CString m_strCatalogue; // the program's apps.ini is written from it
+    CString m_strFloorArguments;
+    std::vector<CRun> m_program, m_floor;
+};
+
+double MedianMs(const std::vector<CRun>& runs)
+{
+    std::vector<double> values;
+    for (const CRun& run : runs)
+        values.push_back(run.m_ms);
+    return Median(values);
+}
+
+double PeakMiB(const std::vector<CRun>& runs)
+{
+    SIZE_T peak = 0;
+    for (const CRun& run : runs)
+        peak = std::max(peak, run.m_peakMemory);
+    return static_cast<double>(peak) / (1024.0 * 1024.0);
+}
+
+bool AllMeasured(const std::vector<CCase>& cases)
+{
+    for (const CCase& c : cases)
+        for (const std::vector<CRun>* pRuns : { &c.m_program, &c.m_floor })
+            for (const CRun& run : *pRuns)
+                if (run.m_ms < 0)
+                    return false;
+    return true;
+}
+
+// Each run measures every case, the program and the floor in turns; run 0
+// warms the caches and is not counted.
+bool RunCases(std::vector<CCase>& cases, int nRuns, const CAppsIniAside& appsIni)
+{
+    const CString strProgram = DistFolder() + L"\\ZelSoftwareInfo.exe";
+    const CString strFloor = BinFolder() + L"\\catalogue_floor.exe";
+    for (int nRun = 0; nRun <= nRuns; ++nRun)
+        for (CCase& c : cases)
+        {
+            if (!CopyFileW(c.m_strCatalogue, appsIni.Path(), FALSE))
+                return false;
+            const CRun program = Measure(strProgram, CString());
+            const CRun floor = Measure(strFloor, c.m_strFloorArguments);
+            if (nRun > 0)
+            {
+                c.m_program.push_back(program);
+                c.m_floor.push_back(floor);
+            }
+        }
+    return AllMeasured(cases);
+}
+
+const char* Verdict(bool bMet)
+{
+    return bMet ? "met" : "MISSED";
+}
+
+void PrintSizes(const std::vector<CCase>& cases, int nRuns)
+{
+    std::printf("process start to the visible dialog, median of %d runs; peak private memory\n", nRuns);
+    std::printf("%-16s %11s %11s %11s %11s %8s %9s %9s\n", "products", "program ms", "floor ms", "program +", "floor +",
+                "ratio", "prog MiB", "floor MiB");
+    const double base = MedianMs(cases[0].m_program), floorBase = MedianMs(cases[0].m_floor);
+    for (const CCase& c : cases)
+    {
+        const double program = MedianMs(c.m_program), floor = MedianMs(c.m_floor);
+        std::printf("%-16ls %11.1f %11.1f", c.m_strLabel.GetString(), program, floor);
+        if (&c == &cases[0])
+            std::printf(" %11s %11s %8s", "", "", "");
+        else
+            std::printf(" %11.1f %11.1f %8.2f", program - base, floor - floorBase,
+                        (program - base) / (floor - floorBase));
+        std::printf(" %9.1f %9.1f\n", PeakMiB(c.m_program), PeakMiB(c.m_floor));
+    }
+    for (size_t i = 1; i < cases.size(); ++i)
+    {
+        const double ratio = (MedianMs(cases[i].m_program) - base) / (MedianMs(cases[i].m_floor) - floorBase);
+        std::printf("  target: %ls add at most 1.50 times the floor's -> %s\n", cases[i].m_strLabel.GetString(),
+                    Verdict(ratio <= 1.5));
+    }
+    const CCase& largest = cases.back();
+    std::printf("  target: peak memory with %ls at most 2.00 times the floor's (%.2f) -> %s\n",
+                largest.m_strLabel.GetString(), PeakMiB(largest.m_program) / PeakMiB(largest.m_floor),
+                Verdict(PeakMiB(largest.m_program) <= 2 * PeakMiB(largest.m_floor)));
+}
+
+void PrintLargeFiles(const std::vector<CCase>& cases, int nRuns)
+{
+    std::printf("\nabout 200 MB of catalogue file, median of %d runs; the floor asks the profile functions\n", nRuns);
+    std::printf("%-24s %11s %11s %9s %9s\n", "file", "program ms", "floor ms", "prog MiB", "floor MiB");
+    for (const CCase& c : cases)
+    {
+        const double program = MedianMs(c.m_program), floor = MedianMs(c.m_floor);
+        std::printf("%-24ls %11.1f %11.1f %9.1f %9.1f\n", c.m_strLabel.GetString(), program, floor,
+                    PeakMiB(c.m_program), PeakMiB(c.m_floor));
+        std::printf("  target: no more time nor memory than the floor -> %s\n",
+                    Verdict(program <= floor && PeakMiB(c.m_program) <= PeakMiB(c.m_floor)));
+    }
+}
+}
+
+int wmain(int argc, wchar_t** argv)
+{
+    const int nRuns = argc > 1 ? std::max(1, _wtoi(argv[1])) : 7;
+    CTempFolder folder;
+    CAppsIniAside appsIni;
+
+    std::vector<CCase> sizes;
+    for (int nCount : { 20, 5000, 20000 })
+    {
+        const CCatalogue products = MakeProducts(nCount);
+        wchar_t label[32];
+        wsprintfW(label, L"%d", nCount);
+        const CString strCatalogue = folder / (CString(L"apps-") + label + L".ini");
+        const CString strRows = folder / (CString(L"rows-") + label + L".txt");
+        if (!WriteCatalogue(strCatalogue, products) || !WriteRows(strRows, products))
+        {
+            std::fprintf(stderr, "the catalogue files could not be written\n");
+            return 1;
+        }
+        sizes.push_back({ label, strCatalogue, L"rows \"" + strRows + L"\"", {}, {} });
+    }
+    if (!RunCases(sizes, nRuns, appsIni))
+    {
+        std::fprintf(stderr, "a program did not show its dialog\n");
         return 1;
     }
+    PrintSizes(sizes, nRuns);
+
+    // About 200 MB each: 20 products, each with 10 MB of comment lines or a
+    // description of 10 MB (the first description of a product counts).
+    const CCatalogue few = MakeProducts(20);
+    const std::wstring comments = [] {
+        std::wstring lines;
+        for (int i = 0; i < 100000; ++i)
+            lines += L"; a comment line of the factory's catalogue, kept as the tool wrote it.....\r\n";
+        return lines;
+    }();
+    const std::wstring longText(10 * 1000 * 1000, L'd');
+    std::vector<CCase> large;
+    const std::pair<LPCWSTR, std::function<std::wstring(size_t)>> shapes[] = {
+        { L"comment lines", [&](size_t) { return comments; } },
+        { L"long descriptions",
+          [&](size_t) { return std::wstring(kCustomerDescriptionKey) + L"=" + longText + L"\r\n"; } },
+    };
+    for (const auto& shape : shapes)
+    {
+        const CString strCatalogue = folder / (CString(shape.first) + L".ini");
+        if (!WriteCatalogue(strCatalogue, few, shape.second))
+        {
+            std::fprintf(stderr, "the catalogue files could not be written\n");
+            return 1;
+        }
+        large.push_back({ shape.first, strCatalogue, L"profile \"" + appsIni.Path() + L"\"", {}, {} });
+    }
+    const int nLargeRuns = std::max(1, std::min(nRuns, 3));
+    if (!RunCases(large, nLargeRuns, appsIni))
+    {
+        std::fprintf(stderr, "a program did not show its dialog\n");
+        return 1;
+    }
+    PrintLargeFiles(large, nLargeRuns);
     return 0;
 }
