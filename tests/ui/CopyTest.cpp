@@ -3,6 +3,7 @@
 #include <Clipboard.h>
 #include <DialogDriver.h>
 #include <ListCopy.h>
+#include <ListRows.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
 #include <resource.h>
@@ -16,18 +17,6 @@
 namespace
 {
 const DWORD kTimeout = 5000;
-
-void AddRow(HWND hList, int item, LPCWSTR name, LPCWSTR description)
-{
-    LVITEMW lvi = {};
-    lvi.mask = LVIF_TEXT;
-    lvi.iItem = item;
-    lvi.pszText = const_cast<LPWSTR>(name);
-    SendMessageW(hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&lvi));
-    lvi.iSubItem = 1;
-    lvi.pszText = const_cast<LPWSTR>(description);
-    SendMessageW(hList, LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
-}
 
 class CopyTest : public ::testing::Test
 {
