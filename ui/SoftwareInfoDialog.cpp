@@ -150,7 +150,8 @@ LRESULT CSoftwareInfoDialog::OnContextMenu(WPARAM wParam, LPARAM lParam)
 
 void CSoftwareInfoDialog::OnCopy()
 {
-    CopyTextToClipboard(m_hWnd, ListText(m_list));
+    if (!CopyTextToClipboard(m_hWnd, ListText(m_list)))
+        MessageBeep(MB_ICONWARNING);
 }
 
 void CSoftwareInfoDialog::OnSysCommand(UINT nID, LPARAM)
