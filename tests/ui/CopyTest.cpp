@@ -114,7 +114,7 @@ TEST_F(CopyTest, ListContextMenuHasOneItemCopyThatCopiesTheList)
         EXPECT_STREQ(kTwoRows, WaitForClipboardText(kTimeout));
     });
     ASSERT_EQ(1u, g_menuItems.size());
-    EXPECT_STREQ(L"Copy", g_menuItems[0]);
+    EXPECT_STREQ(L"&Copy\tCtrl+C", g_menuItems[0]);
 }
 
 TEST_F(CopyTest, CopyWaitsAboutHalfASecondForAClipboardHeldByAnotherProgramThenGivesUpWithItsCause)
