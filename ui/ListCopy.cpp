@@ -4,11 +4,29 @@
 
 namespace
 {
+// How long another program may hold the clipboard open (a clipboard
+// manager reading it, say) before the copy gives up, and the pause between
+// attempts, in milliseconds.
+const DWORD kClipboardPatience = 500;
+const DWORD kClipboardRetryPause = 20;
+
+bool OpenClipboardPatiently(HWND hOwner)
+{
+    const DWORD dwStart = GetTickCount();
+    while (!OpenClipboard(hOwner))
+    {
+        if (GetTickCount() - dwStart >= kClipboardPatience)
+            return false;
+        Sleep(kClipboardRetryPause);
+    }
+    return true;
+}
+
 // Closes the clipboard when the scope ends.
 class CClipboardOpened
 {
 public:
-    explicit CClipboardOpened(HWND hOwner) : m_bOpen(OpenClipboard(hOwner) != FALSE) {}
+    explicit CClipboardOpened(HWND hOwner) : m_bOpen(OpenClipboardPatiently(hOwner)) {}
     ~CClipboardOpened()
     {
         if (m_bOpen)
@@ -22,6 +40,15 @@ public:
 private:
     bool m_bOpen;
 };
+
+// A cell as it stands in the copy: a tab or a line break would start
+// another cell or line there.
+CString OneCell(CString strText)
+{
+    for (LPCWSTR pszBreak : { L"\t", L"\r", L"\n" })
+        strText.Replace(pszBreak, L" ");
+    return strText;
+}
 }
 
 CString ListText(const CListCtrl& list)
@@ -29,12 +56,12 @@ CString ListText(const CListCtrl& list)
     const int nColumns = list.GetColumnCount();
     CString strText;
     for (int nColumn = 0; nColumn < nColumns; ++nColumn)
-        strText += (nColumn ? L"\t" : L"") + list.GetColumnHeading(nColumn);
+        strText += (nColumn ? L"\t" : L"") + OneCell(list.GetColumnHeading(nColumn));
     strText += L"\r\n";
     for (int nItem = 0, nCount = list.GetItemCount(); nItem < nCount; ++nItem)
     {
         for (int nColumn = 0; nColumn < nColumns; ++nColumn)
-            strText += (nColumn ? L"\t" : L"") + list.GetItemText(nItem, nColumn);
+            strText += (nColumn ? L"\t" : L"") + OneCell(list.GetItemText(nItem, nColumn));
         strText += L"\r\n";
     }
     return strText;
@@ -54,7 +81,12 @@ bool CopyTextToClipboard(HWND hOwner, const CString& strText)
     GlobalUnlock(memory.get());
 
     CClipboardOpened clipboard(hOwner);
-    if (!clipboard.IsOpen() || !EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory.get()))
+    if (!clipboard.IsOpen())
+    {
+        OutputDebugStringW(L"SoftwareInfo: another program held the clipboard open; the list was not copied\n");
+        return false;
+    }
+    if (!EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory.get()))
     {
         OutputDebugStringW(L"SoftwareInfo: the clipboard refused the list's text\n");
         return false;

@@ -10,6 +10,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace
 {
 // The list's columns, left to right: the heading's string and the
@@ -24,6 +26,25 @@ const CCatalogueColumn kColumns[] = {
     { IDS_COLUMN_SOFTWARE, &CProduct::m_strName },
     { IDS_COLUMN_DESCRIPTION, &CProduct::m_strDescription },
 };
+
+// Where the context menu opens from the keyboard, on the screen: below the
+// focused row's visible part, within the list; at the list's top left
+// without a focused row.
+POINT KeyboardMenuPoint(const CListCtrl& list)
+{
+    POINT point = { 0, 0 };
+    const int nItem = static_cast<int>(list.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    RECT rcRow = { LVIR_BOUNDS, 0, 0, 0 };
+    if (nItem >= 0 && list.SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&rcRow)))
+    {
+        RECT rcClient;
+        list.GetClientRect(&rcClient);
+        point.x = std::max(rcRow.left, rcClient.left);
+        point.y = std::clamp(rcRow.bottom, rcClient.top, rcClient.bottom);
+    }
+    ClientToScreen(list.m_hWnd, &point);
+    return point;
+}
 }
 
 CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent)
@@ -132,12 +153,9 @@ LRESULT CSoftwareInfoDialog::OnContextMenu(WPARAM wParam, LPARAM lParam)
         return Default();
 
     POINT point = { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) };
-    // From the keyboard (Shift+F10, the menu key): at the list's corner.
-    if (lParam == -1)
-    {
-        point = { 0, 0 };
-        ClientToScreen(m_list.m_hWnd, &point);
-    }
+    // From the keyboard (Shift+F10, the menu key) the point is (-1, -1).
+    if (point.x == -1 && point.y == -1)
+        point = KeyboardMenuPoint(m_list);
     CString text;
     text.LoadString(IDS_COPY);
     CMenuHandle menu(CreatePopupMenu());
@@ -150,7 +168,8 @@ LRESULT CSoftwareInfoDialog::OnContextMenu(WPARAM wParam, LPARAM lParam)
 
 void CSoftwareInfoDialog::OnCopy()
 {
-    CopyTextToClipboard(m_hWnd, ListText(m_list));
+    if (!CopyTextToClipboard(m_hWnd, ListText(m_list)))
+        MessageBeep(MB_ICONWARNING);
 }
 
 void CSoftwareInfoDialog::OnSysCommand(UINT nID, LPARAM)

@@ -31,12 +31,16 @@ CorvelColours CorvelCurrentColours()
     // program runs.
     if (g_bLuna || IsHighContrastOn())
     {
-        return { GetSysColor(COLOR_BTNFACE),      GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_WINDOWTEXT),
-                 GetSysColor(COLOR_WINDOW),       GetSysColor(COLOR_WINDOW),    GetSysColor(COLOR_HIGHLIGHT),
-                 GetSysColor(COLOR_HIGHLIGHTTEXT) };
+        // The focus frame as the system draws its own focus in high
+        // contrast: in the text colour, on the window colour of the rows.
+        return { GetSysColor(COLOR_BTNFACE),       GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_WINDOWTEXT),
+                 GetSysColor(COLOR_WINDOW),        GetSysColor(COLOR_WINDOW),    GetSysColor(COLOR_HIGHLIGHT),
+                 GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_WINDOWTEXT) };
     }
+    // The accent as focus frame: 6.1:1 against the rows, 5.6:1 against the
+    // alternate rows.
     return { RGB(246, 248, 251), RGB(0, 99, 177),    RGB(33, 37, 41), RGB(255, 255, 255),
-             RGB(241, 245, 250), RGB(204, 228, 247), RGB(16, 24, 32) };
+             RGB(241, 245, 250), RGB(204, 228, 247), RGB(16, 24, 32), RGB(0, 99, 177) };
 }
 
 UINT CorvelSystemDpi()

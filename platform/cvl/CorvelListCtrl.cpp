@@ -15,6 +15,30 @@ int TextWidth(HDC hdc, const CString& text)
     GetTextExtentPoint32W(hdc, text, text.GetLength(), &extent);
     return extent.cx;
 }
+
+// Whether a key (no mouse button) is down as the thread handles its
+// current message.
+bool IsKeyDown()
+{
+    BYTE keys[256] = {};
+    if (!GetKeyboardState(keys))
+        return false;
+    for (int nKey = 0; nKey < 256; ++nKey)
+    {
+        const bool bButton = nKey == VK_LBUTTON || nKey == VK_RBUTTON || nKey == VK_MBUTTON || nKey == VK_XBUTTON1 ||
+                             nKey == VK_XBUTTON2;
+        if (!bButton && (keys[nKey] & 0x80))
+            return true;
+    }
+    return false;
+}
+
+// "Underline access keys" in the system's settings: the cues always show.
+bool AlwaysShowsKeyboardCues()
+{
+    BOOL bAlways = FALSE;
+    return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &bAlways, 0) && bAlways;
+}
 }
 
 void CorvelListCtrl::Corvel()
@@ -22,6 +46,8 @@ void CorvelListCtrl::Corvel()
     SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER,
                 LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     UpdateRowHeight();
+    m_bFocusHidden = (SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS) != 0;
+    m_tip.Create();
 }
 
 int CorvelListCtrl::CellPadding() const
@@ -78,6 +104,9 @@ int CorvelListCtrl::FittingWidth(int nColumn, bool bUseHeader)
 
 LRESULT CorvelListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT lCueResult = 0;
+    if (OnCueOrTipMessage(message, wParam, lParam, &lCueResult))
+        return lCueResult;
     if (message == LVM_SETCOLUMNWIDTH)
     {
         // The list's own automatic widths leave margins fixed in pixels;
@@ -135,6 +164,135 @@ void CorvelListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         }
     }
 
-    if ((lpDrawItemStruct->itemState & ODS_FOCUS) && GetFocus() == m_hWnd)
-        DrawFocusRect(hdc, &rcRow);
+    if ((lpDrawItemStruct->itemState & ODS_FOCUS) && GetFocus() == m_hWnd && ShowsFocus())
+        DrawFocusFrame(hdc, rcRow, colours.focus);
+}
+
+void CorvelListCtrl::DrawFocusFrame(HDC hdc, RECT rcFrame, COLORREF colour) const
+{
+    // Within the visible part of the row, so that all four sides show.
+    RECT rcClient;
+    GetClientRect(&rcClient);
+    rcFrame.left = std::max(rcFrame.left, rcClient.left);
+    rcFrame.right = std::min(rcFrame.right, rcClient.right);
+    // The system's focus border, in pixels at 96 DPI.
+    UINT nWidth = 1;
+    UINT nHeight = 1;
+    SystemParametersInfoW(SPI_GETFOCUSBORDERWIDTH, 0, &nWidth, 0);
+    SystemParametersInfoW(SPI_GETFOCUSBORDERHEIGHT, 0, &nHeight, 0);
+    const UINT nDpi = CorvelWindowDpi(m_hWnd);
+    const int cx = CorvelScale(static_cast<int>(nWidth), nDpi);
+    const int cy = CorvelScale(static_cast<int>(nHeight), nDpi);
+    const RECT sides[] = {
+        { rcFrame.left, rcFrame.top, rcFrame.right, rcFrame.top + cy },
+        { rcFrame.left, rcFrame.bottom - cy, rcFrame.right, rcFrame.bottom },
+        { rcFrame.left, rcFrame.top, rcFrame.left + cx, rcFrame.bottom },
+        { rcFrame.right - cx, rcFrame.top, rcFrame.right, rcFrame.bottom },
+    };
+    CBrushHandle brush(CreateSolidBrush(colour));
+    for (const RECT& side : sides)
+        FillRect(hdc, &side, brush.get());
+}
+
+bool CorvelListCtrl::OnCueOrTipMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    switch (message)
+    {
+    case WM_SETFOCUS:
+        *pResult = CListCtrl::WindowProc(message, wParam, lParam);
+        // Windows shows the cues when Tab or an arrow key brings the focus
+        // (WM_UPDATEUISTATE); wine's dialog manager does not.
+        if (IsKeyDown())
+            ShowFocusCues(true);
+        FocusFirstVisibleRow();
+        m_tip.ScheduleRowTip();
+        return true;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_CHAR:
+    {
+        ShowFocusCues(true);
+        // Arrows, Home, End, pages and type-ahead move the focus; the row's
+        // tip follows.
+        const int nFocused = FocusedItem();
+        *pResult = CListCtrl::WindowProc(message, wParam, lParam);
+        if (FocusedItem() != nFocused)
+            m_tip.ScheduleRowTip();
+        return true;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        ShowFocusCues(false);
+        m_tip.HideRowTip();
+        m_tip.FollowPointer(message, wParam, lParam);
+        return false;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        m_tip.FollowPointer(message, wParam, lParam);
+        return false;
+    case WM_KILLFOCUS:
+    case WM_MOUSEWHEEL:
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_CONTEXTMENU:
+        m_tip.HideRowTip();
+        return false;
+    case WM_UPDATEUISTATE:
+        if ((HIWORD(wParam) & UISF_HIDEFOCUS) && (LOWORD(wParam) == UIS_SET || LOWORD(wParam) == UIS_CLEAR))
+            SetFocusHidden(LOWORD(wParam) == UIS_SET);
+        return false;
+    case WM_TIMER:
+        return m_tip.OnTimer(wParam);
+    case WM_NOTIFY:
+        return m_tip.OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_NOTIFYFORMAT:
+        // The tooltip asks in which form to notify the list.
+        if (!m_tip.Handle() || reinterpret_cast<HWND>(wParam) != m_tip.Handle())
+            return false;
+        *pResult = NFR_UNICODE;
+        return true;
+    case WM_DESTROY:
+        m_tip.Destroy();
+        return false;
+    default:
+        return false;
+    }
+}
+
+int CorvelListCtrl::FocusedItem() const
+{
+    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+void CorvelListCtrl::FocusFirstVisibleRow()
+{
+    if (GetItemCount() == 0 || FocusedItem() >= 0)
+        return;
+    // The focus state only: nothing gets selected.
+    SetItemState(static_cast<int>(SendMessage(LVM_GETTOPINDEX)), LVIS_FOCUSED, LVIS_FOCUSED);
+}
+
+void CorvelListCtrl::ShowFocusCues(bool bShow)
+{
+    if (!bShow && AlwaysShowsKeyboardCues())
+        return;
+    if (ShowsFocus() == bShow)
+        return;
+    // Windows keeps the cues for the whole dialog and tells every control
+    // (WM_UPDATEUISTATE); wine keeps none, so the list keeps its own too.
+    SendMessage(WM_CHANGEUISTATE, MAKEWPARAM(bShow ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS));
+    SetFocusHidden(!bShow);
+}
+
+void CorvelListCtrl::SetFocusHidden(bool bHidden)
+{
+    if (m_bFocusHidden == bHidden)
+        return;
+    m_bFocusHidden = bHidden;
+    const int nFocused = FocusedItem();
+    if (nFocused >= 0)
+        SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(nFocused), nFocused);
 }

@@ -5,6 +5,7 @@
 #include <ProfileFiles.h>
 #include <ProgramRunner.h>
 #include <TestFolders.h>
+#include <UserDpi.h>
 #include <resource.h>
 
 #include <gtest/gtest.h>
@@ -16,40 +17,8 @@
 namespace
 {
 const DWORD kTimeout = 20000;
-const wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 const wchar_t kName[] = L"Quenta Recovery Centre";
 const wchar_t kDescription[] = L"Restores the computer to the state it left the factory in";
-
-// The DPI of the programs started while the object lives; the value it
-// replaced comes back when it goes.
-class CUserDpi
-{
-public:
-    explicit CUserDpi(DWORD dpi)
-    {
-        DWORD size = sizeof(m_previous);
-        m_bHadValue = RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr, &m_previous,
-                                   &size) == ERROR_SUCCESS;
-        m_bSet = RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi)) ==
-                 ERROR_SUCCESS;
-    }
-    ~CUserDpi()
-    {
-        if (m_bHadValue)
-            RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &m_previous, sizeof(m_previous));
-        else
-            RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
-    }
-    CUserDpi(const CUserDpi&) = delete;
-    CUserDpi& operator=(const CUserDpi&) = delete;
-
-    bool IsSet() const { return m_bSet; }
-
-private:
-    DWORD m_previous = 0;
-    bool m_bHadValue = false;
-    bool m_bSet = false;
-};
 
 struct Metrics
 {

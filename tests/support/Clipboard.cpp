@@ -48,3 +48,22 @@ CString WaitForClipboardText(DWORD milliseconds)
     PumpMessagesUntil([&] { return !(text = ClipboardText()).IsEmpty(); }, milliseconds);
     return text;
 }
+
+CClipboardHolder::CClipboardHolder(DWORD milliseconds)
+    : m_hOpened(CreateEventW(nullptr, TRUE, FALSE, nullptr)), m_hRelease(CreateEventW(nullptr, TRUE, FALSE, nullptr))
+{
+    m_thread = std::thread([this, milliseconds] {
+        const bool bOpen = OpenClipboard(nullptr) != FALSE;
+        SetEvent(m_hOpened.get());
+        WaitForSingleObject(m_hRelease.get(), milliseconds);
+        if (bOpen)
+            CloseClipboard();
+    });
+    WaitForSingleObject(m_hOpened.get(), INFINITE);
+}
+
+CClipboardHolder::~CClipboardHolder()
+{
+    SetEvent(m_hRelease.get());
+    m_thread.join();
+}

@@ -1,8 +1,10 @@
 // Copying the main dialog's list: the text it makes, Ctrl+C from every
-// control and the list's context menu.
+// control, the list's context menu and a clipboard another program holds.
 #include <Clipboard.h>
+#include <DebugOutputMonitor.h>
 #include <DialogDriver.h>
 #include <ListCopy.h>
+#include <ListRows.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
 #include <resource.h>
@@ -11,23 +13,12 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <vector>
 
 namespace
 {
 const DWORD kTimeout = 5000;
-
-void AddRow(HWND hList, int item, LPCWSTR name, LPCWSTR description)
-{
-    LVITEMW lvi = {};
-    lvi.mask = LVIF_TEXT;
-    lvi.iItem = item;
-    lvi.pszText = const_cast<LPWSTR>(name);
-    SendMessageW(hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&lvi));
-    lvi.iSubItem = 1;
-    lvi.pszText = const_cast<LPWSTR>(description);
-    SendMessageW(hList, LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
-}
 
 class CopyTest : public ::testing::Test
 {
@@ -69,7 +60,9 @@ TEST_F(CopyTest, ListTextHasHeadingsThenRowsInDisplayOrderTabSeparatedEachLineEn
         { {}, L"Software\tDescription\r\n" },
         { { { L"Alpha", L"First product" }, { L"beta", L"Second product" } }, kTwoRows },
         { { { L"Only a name", L"" } }, L"Software\tDescription\r\nOnly a name\t\r\n" },
-        { { { L"\u30BD\u30D5\u30C8", L"a\tb" } }, L"Software\tDescription\r\n\u30BD\u30D5\u30C8\ta\tb\r\n" },
+        // A tab or a line break in a cell would start another cell or line.
+        { { { L"\u30BD\u30D5\u30C8", L"a\tb" } }, L"Software\tDescription\r\n\u30BD\u30D5\u30C8\ta b\r\n" },
+        { { { L"Two\r\nlines", L"one\nand\rtwo" } }, L"Software\tDescription\r\nTwo  lines\tone and two\r\n" },
     };
     CSoftwareInfoDialog dlg;
     RunDialog(dlg, [&](HWND hDlg) {
@@ -121,5 +114,42 @@ TEST_F(CopyTest, ListContextMenuHasOneItemCopyThatCopiesTheList)
         EXPECT_STREQ(kTwoRows, WaitForClipboardText(kTimeout));
     });
     ASSERT_EQ(1u, g_menuItems.size());
-    EXPECT_STREQ(L"Copy", g_menuItems[0]);
+    EXPECT_STREQ(L"&Copy\tCtrl+C", g_menuItems[0]);
+}
+
+TEST_F(CopyTest, CopyWaitsAboutHalfASecondForAClipboardHeldByAnotherProgramThenGivesUpWithItsCause)
+{
+    const struct
+    {
+        const char* hold;
+        DWORD heldFor;
+        bool copied;
+    } cases[] = {
+        { "not held", 0, true },
+        // Released while the copy tries again.
+        { "held for a moment", 150, true },
+        { "held throughout", INFINITE, false },
+    };
+    CSoftwareInfoDialog dlg;
+    RunDialog(dlg, [&](HWND hDlg) {
+        for (const auto& c : cases)
+        {
+            ASSERT_TRUE(EmptyTheClipboard());
+            CDebugOutputMonitor monitor;
+            {
+                std::optional<CClipboardHolder> holder;
+                if (c.heldFor)
+                    holder.emplace(c.heldFor);
+                SendMessageW(hDlg, WM_COMMAND, IDM_COPY, 0);
+            }
+            EXPECT_STREQ(c.copied ? L"Software\tDescription\r\n" : L"", ClipboardText()) << c.hold;
+            if (!c.copied)
+            {
+                EXPECT_TRUE(PumpMessagesUntil([&] {
+                    return monitor.Text().find("SoftwareInfo: another program held the clipboard open") !=
+                           std::string::npos;
+                })) << c.hold;
+            }
+        }
+    });
 }

@@ -52,7 +52,7 @@ TEST(ResourceModuleTemplates, MainDialogMatchesItsLayout)
     ExpectTahomaEight(dlg);
     ASSERT_EQ(3u, dlg.items.size());
     ExpectItem(dlg.items[0], IDOK, L"Button", L"OK", 0x50010001, 262, 229, 50, 16);
-    ExpectItem(dlg.items[1], IDC_SOFTWARE_LIST, L"SysListView32", L"", 0x50000C01, 14, 22, 291, 190);
+    ExpectItem(dlg.items[1], IDC_SOFTWARE_LIST, L"SysListView32", L"", 0x50010C01, 14, 22, 291, 190);
     ExpectItem(dlg.items[2], IDC_SOFTWARE_GROUP, L"Button", L"Software Information", 0x50000007, 7, 7, 305, 207);
 }
 
@@ -89,7 +89,7 @@ TEST(ResourceModuleStrings, HoldEveryTextTheProgramUses)
         { IDS_COLUMN_SOFTWARE, L"Software" },
         { IDS_COLUMN_DESCRIPTION, L"Description" },
         { IDS_FACTORY_SOFTWARE, L"Factory-installed Software" },
-        { IDS_COPY, L"Copy" },
+        { IDS_COPY, L"&Copy\tCtrl+C" },
         { IDS_MAIN_CAPTION, L"Software Information" },
         { IDS_MODEL, L"Model" },
         { IDS_MISSING_DLL, L"Missing DLL.  Please reinstall the software." },

@@ -213,8 +213,8 @@ TEST_F(JapaneseModuleTest, TextsAreCompiledCharacterForCharacter)
                  StringOf(Japanese(), IDS_ABOUTBOX));
     EXPECT_STREQ(L"\u30BD\u30D5\u30C8\u30A6\u30A7\u30A2\u60C5\u5831 \u30D0\u30FC\u30B8\u30E7\u30F3 ",
                  StringOf(Japanese(), IDS_VERSION_PREFIX));
-    // "コピー".
-    EXPECT_STREQ(L"\u30B3\u30D4\u30FC", StringOf(Japanese(), IDS_COPY));
+    // "コピー(&C)\tCtrl+C".
+    EXPECT_STREQ(L"\u30B3\u30D4\u30FC(&C)\tCtrl+C", StringOf(Japanese(), IDS_COPY));
     // "システム情報".
     EXPECT_STREQ(L"\u30B7\u30B9\u30C6\u30E0\u60C5\u5831", ReadDialogTemplate(Japanese(), IDD_ABOUTBOX).caption);
 }

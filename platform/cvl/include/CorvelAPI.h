@@ -20,6 +20,8 @@ struct CorvelColours
     COLORREF alternateRow;
     COLORREF selection;
     COLORREF selectionText;
+    // The keyboard focus frame: at least 3:1 against both row colours.
+    COLORREF focus;
 };
 
 // The system's colours while Luna is on or a high-contrast theme is, the

@@ -2,13 +2,21 @@
 // CorvelListCtrl: the skinned report list. Its rows are owner-drawn: the
 // item text in column 0, sub-item 1 in column 1, banded rows, the skin's
 // selection colour and the focus frame. Row height, cell margins and the
-// columns' automatic widths follow the list's font and DPI.
+// columns' automatic widths follow the list's font and DPI. Reached with
+// the keyboard, the first visible row takes the focus; the focus frame
+// follows the keyboard cues (hidden after a click until a key is pressed),
+// and cells cut short show their whole text in a tip (CorvelCellTip).
+#include "CorvelCellTip.h"
+
 #include <afxwin.h>
 
 class CorvelListCtrl : public CListCtrl
 {
 public:
-    // Applies the skin to the bound list: row height and extended styles.
+    CorvelListCtrl() : m_tip(*this) {}
+
+    // Applies the skin to the bound list: row height, extended styles, the
+    // keyboard cues' state and the tip for cells cut short.
     void Corvel();
 
 protected:
@@ -17,11 +25,27 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    friend class CorvelCellTip;
+
     void UpdateRowHeight();
     // The width that shows every cell of the column whole, with the heading
     // too when bUseHeader; the last column then also fills the list.
     int FittingWidth(int nColumn, bool bUseHeader);
     int CellPadding() const;
 
+    // The focus, the keyboard cues and the tip; true when the message was
+    // handled whole, with its result in *pResult.
+    bool OnCueOrTipMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    int FocusedItem() const;
+    void FocusFirstVisibleRow();
+    // Shows (a key was pressed) or hides (the mouse was used) the focus
+    // frame, for the whole dialog where the system keeps the cues.
+    void ShowFocusCues(bool bShow);
+    void SetFocusHidden(bool bHidden);
+    bool ShowsFocus() const { return !m_bFocusHidden; }
+    void DrawFocusFrame(HDC hdc, RECT rcFrame, COLORREF colour) const;
+
     UINT m_nRowHeight = 0;
+    bool m_bFocusHidden = false;
+    CorvelCellTip m_tip;
 };

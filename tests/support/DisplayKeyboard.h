@@ -1,0 +1,10 @@
+#pragma once
+// Real key presses on the tests' display, as a user's keyboard makes them:
+// through the X server (xdotool), so that they reach the window with the
+// keyboard focus the way the platform's own input does.
+#include <afxwin.h>
+
+// Presses and releases the keys one after the other, each named as xdotool
+// names it ("Tab", "shift+Tab", "alt+space", "Menu", "c"); true when they
+// are on their way. Wait for what they do before pressing more.
+bool PressKeys(const CString& keys);
