@@ -33,7 +33,7 @@ const CCatalogueColumn kColumns[] = {
 POINT KeyboardMenuPoint(const CListCtrl& list)
 {
     POINT point = { 0, 0 };
-    const int nItem = static_cast<int>(list.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const int nItem = list.GetNextItem(-1, LVNI_FOCUSED);
     RECT rcRow = { LVIR_BOUNDS, 0, 0, 0 };
     if (nItem >= 0 && list.SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&rcRow)))
     {

@@ -264,7 +264,7 @@ bool CorvelListCtrl::OnCueOrTipMessage(UINT message, WPARAM wParam, LPARAM lPara
 
 int CorvelListCtrl::FocusedItem() const
 {
-    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    return GetNextItem(-1, LVNI_FOCUSED);
 }
 
 void CorvelListCtrl::FocusFirstVisibleRow()

@@ -65,6 +65,11 @@ UINT CListCtrl::GetSelectedCount() const
     return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT));
 }
 
+int CListCtrl::GetNextItem(int nItem, int nFlags) const
+{
+    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(nItem), static_cast<LPARAM>(nFlags)));
+}
+
 void CListCtrl::SetItemCount(int nItems)
 {
     SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(nItems));

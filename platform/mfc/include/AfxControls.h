@@ -19,6 +19,9 @@ public:
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
     int GetItemCount() const;
     UINT GetSelectedCount() const;
+    // The next row after nItem (-1: from the first) with the LVNI_ flags'
+    // state, or -1.
+    int GetNextItem(int nItem, int nFlags) const;
     // Makes room for nItems rows at once, before they are inserted.
     void SetItemCount(int nItems);
     CString GetItemText(int nItem, int nSubItem) const;
