@@ -40,7 +40,7 @@ BOOL CSoftwareInfoApp::InitInstance()
 
     CorvelAPI::EnableLuna(false);
 
-    CSoftwareInfoDialog dlg(nullptr);
+    CSoftwareInfoDialog dlg(nullptr, &m_halt);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;
@@ -81,19 +81,10 @@ bool CSoftwareInfoApp::RunInstanceControl()
 
 void CSoftwareInfoApp::OnShutdownAll()
 {
-    PostQuitToMainWindow();
+    m_halt.Raise();
 }
 
 void CSoftwareInfoApp::OnShutdownUser()
 {
-    PostQuitToMainWindow();
-}
-
-void CSoftwareInfoApp::PostQuitToMainWindow()
-{
-    // A WM_CLOSE would end only the main dialog, hidden behind an open About
-    // box or message box. WM_QUIT ends whichever modal loop runs, and each
-    // passes it on to the one beneath, down to the main dialog's.
-    if (m_pMainWnd && IsWindow(m_pMainWnd->m_hWnd))
-        PostThreadMessageW(GetWindowThreadProcessId(m_pMainWnd->m_hWnd, nullptr), WM_QUIT, 0, 0);
+    m_halt.Raise();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: start-up, the decision what this process is for,
 // and the shutdown observer of the instance guard.
+#include <HaltRequest.h>
 #include <ObserveApp.h>
 #include <afxwin.h>
 
@@ -12,8 +13,8 @@ public:
     // Runs the whole program; always FALSE, so the process then exits.
     BOOL InitInstance() override;
 
-    // Called on the guard's watcher thread: only post a quit to the main
-    // window's thread, which ends the program whatever it shows.
+    // Called on the guard's watcher thread: raise the halt request, which
+    // ends the main dialog whatever it shows, or as soon as it exists.
     void OnShutdownAll() override;
     void OnShutdownUser() override;
 
@@ -21,7 +22,8 @@ protected:
     // Signals or activates another instance, or starts the guard; true when
     // start-up goes on to the main dialog.
     bool RunInstanceControl();
-    void PostQuitToMainWindow();
 
+    // Before the guard, which may raise it as soon as its watcher runs.
+    CHaltRequest m_halt;
     CObserveApp m_guard;
 };

@@ -47,11 +47,18 @@ POINT KeyboardMenuPoint(const CListCtrl& list)
 }
 }
 
-CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent)
+CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent, CHaltRequest* pHalt)
     : CorvelDialog2(IDD_SOFTWAREINFO_DIALOG, pParent),
       m_hIcon(LoadIconW(AfxFindResourceHandle(MAKEINTRESOURCEW(IDR_MAINFRAME), RT_GROUP_ICON),
-                        MAKEINTRESOURCEW(IDR_MAINFRAME)))
+                        MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      m_pHalt(pHalt)
 {
+}
+
+CSoftwareInfoDialog::~CSoftwareInfoDialog()
+{
+    if (m_pHalt)
+        m_pHalt->Unbind();
 }
 
 void CSoftwareInfoDialog::DoDataExchange(CDataExchange* pDX)
@@ -71,10 +78,18 @@ ON_NOTIFY(LVN_ITEMCHANGED, IDC_SOFTWARE_LIST, OnListItemChanged)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
 ON_COMMAND(IDM_COPY, OnCopy)
+ON_MESSAGE(CHaltRequest::kMessage, OnHalt)
 END_MESSAGE_MAP()
 
 BOOL CSoftwareInfoDialog::OnInitDialog()
 {
+    // A halt asked for before the window existed ends it before it shows,
+    // and before a first start begins.
+    if (m_pHalt && m_pHalt->Bind(m_hWnd))
+    {
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
     AbstractDialog::OnInitDialog();
 
     if (CMenu* pSysMenu = GetSystemMenu(FALSE))
@@ -163,6 +178,14 @@ LRESULT CSoftwareInfoDialog::OnContextMenu(WPARAM wParam, LPARAM lParam)
         return 0;
     // The chosen item comes back as WM_COMMAND.
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd, nullptr);
+    return 0;
+}
+
+LRESULT CSoftwareInfoDialog::OnHalt(WPARAM, LPARAM)
+{
+    // Any program may post the message: only a request raised here counts.
+    if (m_pHalt && m_pHalt->IsRaised())
+        CHaltRequest::CarryOut(m_hWnd);
     return 0;
 }
 

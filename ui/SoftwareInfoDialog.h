@@ -1,8 +1,10 @@
 #pragma once
 // The main window: the modal "Software Information" dialog with the list of
 // factory-installed software. It scales with the DPI of the monitor it is
-// on, and copies the list (Ctrl+C or the list's context menu).
+// on, and copies the list (Ctrl+C or the list's context menu). A halt
+// request bound to it ends it with whatever it has open.
 #include "CopyShortcut.h"
+#include "HaltRequest.h"
 
 #include <CorvelControls.h>
 #include <CorvelDialog.h>
@@ -11,7 +13,9 @@
 class CSoftwareInfoDialog : public CorvelDialog2
 {
 public:
-    explicit CSoftwareInfoDialog(CWnd* pParent = nullptr);
+    // pHalt (not owned, may be NULL) is bound while the window exists.
+    explicit CSoftwareInfoDialog(CWnd* pParent = nullptr, CHaltRequest* pHalt = nullptr);
+    ~CSoftwareInfoDialog() override;
 
     // Adds a row for every product of the catalogue file that has a
     // description, ordered by name without regard to case.
@@ -28,6 +32,7 @@ protected:
     void OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHalt(WPARAM wParam, LPARAM lParam);
     void OnCopy();
 
     DECLARE_MESSAGE_MAP()
@@ -43,4 +48,5 @@ protected:
     CIconHandle m_bigIcon;
     CIconHandle m_smallIcon;
     CCopyShortcut m_copyShortcut;
+    CHaltRequest* m_pHalt;
 };

@@ -93,6 +93,64 @@ TEST_F(InstanceControlTest, EitherSwitchAlsoClosesAnOpenAboutBox)
     }
 }
 
+namespace
+{
+// The flags of the GUI thread that runs the window.
+DWORD GuiFlags(HWND hWnd)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, nullptr), &info) ? info.flags : 0;
+}
+
+// A modal loop of its own that the first instance runs when /halt comes:
+// what starts it (as the keys or the mouse would), and the thread's flag
+// while it runs. A message box is not among them: the main dialog shows
+// none (the ui tests halt one).
+struct OpenLoop
+{
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD flag;
+};
+}
+
+TEST_F(InstanceControlTest, HaltEndsTheInstanceWhateverLoopItRuns)
+{
+    const OpenLoop loops[] = {
+        { "the list's context menu", WM_CONTEXTMENU, 0, -1, GUI_INMENUMODE },
+        { "the system menu (Alt+Space)", WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE, GUI_INMENUMODE },
+        { "the keyboard move loop (Alt+Space, M)", WM_SYSCOMMAND, SC_MOVE, 0, GUI_INMOVESIZE },
+    };
+    for (const OpenLoop& loop : loops)
+    {
+        SCOPED_TRACE(loop.name);
+        StartFirstInstance();
+        const WPARAM wParam = loop.message == WM_CONTEXTMENU
+                                  ? reinterpret_cast<WPARAM>(GetDlgItem(m_hFirst, IDC_SOFTWARE_LIST))
+                                  : loop.wParam;
+        PostMessageW(m_hFirst, loop.message, wParam, loop.lParam);
+        ASSERT_TRUE(PumpMessagesUntil([&] { return (GuiFlags(m_hFirst) & loop.flag) != 0; }, kTimeout));
+
+        CProgramRunner halt(Program(), L"/halt");
+        EXPECT_EQ(0u, halt.WaitForExit(kTimeout));
+        EXPECT_TRUE(FirstEnds());
+        m_first.reset();
+    }
+}
+
+// The halting process still holds the set event when the instance starts:
+// its watcher sees it before the dialog exists.
+TEST_F(InstanceControlTest, HaltBeforeTheDialogExistsEndsTheInstanceAsSoonAsItDoes)
+{
+    const CKernelHandle user(CreateEventW(nullptr, TRUE, TRUE, kUserEvent));
+    ASSERT_NE(nullptr, user);
+    m_first.reset(new CProgramRunner(Program()));
+    EXPECT_TRUE(FirstEnds());
+}
+
 TEST_F(InstanceControlTest, HaltAllInAnyCaseClosesTheRunningInstance)
 {
     StartFirstInstance();

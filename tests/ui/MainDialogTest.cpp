@@ -280,3 +280,37 @@ TEST_F(MainDialogTest, OwnerDrawnRowsShowTheirText)
         EXPECT_GT(inked1, 10);
     });
 }
+
+// The main dialog itself shows no message box; one it owns must go with it
+// all the same. A halt message posted without a request changes nothing.
+TEST_F(MainDialogTest, AHaltEndsAMessageBoxTheDialogOwnsAndThenTheDialog)
+{
+    CHaltRequest halt;
+    CSoftwareInfoDialog dlg(nullptr, &halt);
+    const INT_PTR result = RunDialog(dlg, [&](HWND hDlg) {
+        PostMessageW(hDlg, CHaltRequest::kMessage, 0, 0);
+        PumpMessages();
+        ASSERT_TRUE(IsWindowVisible(hDlg)) << "no request was raised";
+
+        bool bBoxEnded = false;
+        HandleDialogsDuring(
+            L"Box", [&] { MessageBoxW(hDlg, L"Text", L"Box", MB_OK); },
+            [&](HWND hBox) {
+                halt.Raise();
+                bBoxEnded = PumpMessagesUntil([&] { return !IsWindowVisible(hBox); });
+            });
+        EXPECT_TRUE(bBoxEnded);
+        EXPECT_FALSE(IsWindowVisible(hDlg)) << "the dialog has ended too";
+    });
+    EXPECT_EQ(IDCANCEL, result);
+}
+
+TEST_F(MainDialogTest, AHaltRaisedBeforeTheDialogEndsItBeforeItShows)
+{
+    CHaltRequest halt;
+    halt.Raise();
+    CSoftwareInfoDialog dlg(nullptr, &halt);
+    bool bShown = false;
+    EXPECT_EQ(IDCANCEL, RunDialog(dlg, [&](HWND) { bShown = true; }));
+    EXPECT_FALSE(bShown);
+}
