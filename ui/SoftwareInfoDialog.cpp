@@ -151,9 +151,14 @@ LRESULT CSoftwareInfoDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam)
 {
     // With per-monitor awareness version 2 the dialog manager scales the
     // template's layout and font here (the list then measures its rows
-    // anew); what the program sizes in pixels follows.
-    Default();
+    // anew); what the program sizes in pixels follows. The system always
+    // suggests a place on a monitor; a message sent by another program
+    // without one changes nothing. (Posted ones never get here: see
+    // CPostedPointerFilter.)
     const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam);
+    if (!pSuggested || IsRectEmpty(pSuggested) || !MonitorFromRect(pSuggested, MONITOR_DEFAULTTONULL))
+        return 0;
+    Default();
     SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top, pSuggested->right - pSuggested->left,
                  pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowIcons(HIWORD(wParam));

@@ -1,5 +1,6 @@
 #include "AfxDialog.h"
 #include "AfxModuleState.h"
+#include "AfxPostedPointerFilter.h"
 #include "AfxWinApp.h"
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
@@ -28,6 +29,7 @@ HWND SafeOwner(CWnd* pParentWnd, const CWnd* pDialog)
 
 INT_PTR CDialog::DoModal()
 {
+    const CPostedPointerFilter filter;
     HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
     return ::DialogBoxParamW(hInst, m_lpszTemplateName, SafeOwner(m_pParentWnd, this), &AfxDlgProc,
                              reinterpret_cast<LPARAM>(this));

@@ -2,6 +2,7 @@
 // user's LogPixels value when a process starts (and has no DPI
 // virtualisation and no monitors of different scales: those only Windows
 // shows).
+#include <DialogDriver.h>
 #include <ProfileFiles.h>
 #include <ProgramRunner.h>
 #include <TestFolders.h>
@@ -119,4 +120,30 @@ TEST_F(DpiScalingTest, RowsAndColumnsFitTheirTextAndGrowWithTheDpi)
         EXPECT_GE(m.rowHeight, scaled(base.rowHeight)) << dpi << " DPI";
         EXPECT_GE(m.nameColumn, scaled(base.nameColumn)) << dpi << " DPI";
     }
+}
+
+// WM_DPICHANGED as another program may give it: posted, its pointer none or
+// the poster's own; sent, its rectangle on no monitor.
+TEST_F(DpiScalingTest, ADpiChangeFromAnotherProgramLeavesTheDialogWhereItIs)
+{
+    CProgramRunner program(DistFolder() + L"\\ZelSoftwareInfo.exe");
+    HWND hDlg = program.WaitForWindow(L"Software Information", kTimeout);
+    ASSERT_NE(nullptr, hDlg);
+    RECT before;
+    GetWindowRect(hDlg, &before);
+    RECT nowhere = { -30000, -30000, -29000, -29000 };
+    const WPARAM dpi = MAKEWPARAM(2 * USER_DEFAULT_SCREEN_DPI, 2 * USER_DEFAULT_SCREEN_DPI);
+    EXPECT_TRUE(SendMessageWithData(program.Process(), hDlg, WM_DPICHANGED, dpi, &nowhere, sizeof(nowhere)));
+    for (LPARAM lParam : { LPARAM(0), LPARAM(0x10), reinterpret_cast<LPARAM>(&nowhere) })
+        PostMessageW(hDlg, WM_DPICHANGED, dpi, lParam);
+
+    // The About box shows once every message posted before it has been handled.
+    PostMessageW(hDlg, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    EXPECT_TRUE(PumpMessagesUntil([&] { return program.VisibleWindows().size() == 2; }, kTimeout));
+    RECT after;
+    GetWindowRect(hDlg, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    for (HWND hWnd : program.VisibleWindows())
+        PostMessageW(hWnd, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, program.WaitForExit(kTimeout));
 }

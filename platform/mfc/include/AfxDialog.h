@@ -8,7 +8,9 @@ public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
 
     // Runs the dialog; the value given to EndDialog, or -1 when the
-    // template cannot be found or the window cannot be made.
+    // template cannot be found or the window cannot be made. While it runs,
+    // the thread drops posted messages that carry pointers
+    // (CPostedPointerFilter).
     virtual INT_PTR DoModal();
     virtual BOOL OnInitDialog();
     void EndDialog(int nResult);
