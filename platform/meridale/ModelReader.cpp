@@ -1,6 +1,7 @@
 #include "ModelReader.h"
 
 #include <AfxHandle.h>
+#include <ProfileSyntax.h>
 #include <objidl.h>
 #include <shlwapi.h>
 #include <xmllite.h>
@@ -17,17 +18,29 @@ CString LocalName(IXmlReader* pReader)
     return SUCCEEDED(pReader->GetLocalName(&pszName, nullptr)) ? CString(pszName) : CString();
 }
 
+// A section name as the profile functions read it back: the file holds it
+// on one line (CUnicodeIniFile makes line breaks blanks), and the blanks
+// around it are dropped.
+CString AsReadBack(CString strName)
+{
+    strName.Replace(L"\r", L" ");
+    strName.Replace(L"\n", L" ");
+    const std::wstring_view name = TrimmedProfileText(ProfileView(strName));
+    return CString(name.data(), static_cast<int>(name.size()));
+}
+
 // Section names that are not yet taken. The profile functions compare them
-// without regard to case, so a second section of a name taken in any case
-// would be lost, and an empty name cannot be looked up at all.
+// as read back and without regard to case, so a second section of a name
+// taken in any case (or with other blanks around it) would be lost, and an
+// empty name cannot be looked up at all.
 class CSectionNames
 {
 public:
-    // The module's id when it is free, else "Module" + its position (with
-    // a further number should that be taken too).
+    // The module's id as read back when that is free, else "Module" + its
+    // position (with a further number should that be taken too).
     CString Take(const CString& strId, int nPosition)
     {
-        CString strName = strId;
+        CString strName = AsReadBack(strId);
         for (int nSuffix = 1; strName.IsEmpty() || IsTaken(strName); ++nSuffix)
         {
             wchar_t szDerived[48];

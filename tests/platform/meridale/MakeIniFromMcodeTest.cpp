@@ -140,8 +140,10 @@ TEST_F(MakeIniFromMcodeTest, ReplacesAnEarlierFileWhole)
     EXPECT_STREQ(L"New", names[0]);
 }
 
-// The profile functions compare section names without regard to case, so
-// a module whose id is empty or taken, in any case, gets a derived name.
+// The profile functions compare section names without regard to case and
+// read them back without the blanks around them (a line break in one is a
+// blank), so a module whose id is empty or taken, in any case or with other
+// blanks around it, gets a derived name.
 TEST_F(MakeIniFromMcodeTest, EveryModuleGetsASectionOfItsOwn)
 {
     struct Case
@@ -150,9 +152,21 @@ TEST_F(MakeIniFromMcodeTest, EveryModuleGetsASectionOfItsOwn)
         const wchar_t* section;
     };
     const Case cases[] = {
-        { " id=\"Module2\"", L"Module2" }, { "", L"Module2-2" },        { " id=\"A\"", L"A" },
-        { " id=\"A\"", L"Module4" },       { " id=\"a\"", L"Module5" }, { " id=\"\"", L"Module6" },
-        { " id=\"module6\"", L"Module7" }, { " id=\"x\"", L"x" },
+        { " id=\"Module2\"", L"Module2" },
+        { "", L"Module2-2" },
+        { " id=\"A\"", L"A" },
+        { " id=\"A\"", L"Module4" },
+        { " id=\"a\"", L"Module5" },
+        { " id=\"\"", L"Module6" },
+        { " id=\"module6\"", L"Module7" },
+        { " id=\"x\"", L"x" },
+        { " id=\"M9\"", L"M9" },
+        { " id=\" M9 \"", L"Module10" },
+        { " id=\"&#9;m9\"", L"Module11" },
+        { " id=\"  \"", L"Module12" },
+        { " id=\" y \"", L"y" },
+        { " id=\"p q\"", L"p q" },
+        { " id=\"p&#10;q\"", L"Module15" },
     };
     std::string xml = "<?xml version=\"1.0\"?>\n<Model>";
     for (size_t i = 0; i < std::size(cases); ++i)
