@@ -25,14 +25,35 @@ template <typename Request> bool WithVolumeLibrary(Request request)
     return request(volume);
 }
 
-// Links are followed, so a volume may reach its model file through a
-// junction; a link that leads back up the tree must not make the walk
-// endless: a folder already searched (same volume and file index) is not
-// searched again, however it is reached.
-void FindModelFileBelow(const CString& strFolder, const CString& strPattern, std::set<CFolderIdentity>& searched)
+// The walk follows links, so a volume may reach its model file through a
+// junction, but only to a folder on the factory volume: one that really
+// lies within what the walk's drive root really is (the factory volume's
+// folder, or the factory drive itself). A link out of it (to the machine's
+// root, say) would search the whole machine and take a model file found
+// there. A link that leads back up the tree must not make the walk endless:
+// a folder already searched (same volume and file index) is not searched
+// again, however it is reached.
+struct CModelWalk
+{
+    CString m_strPattern;
+    // The drive root's final path, ending in a backslash; empty when it is
+    // unknown, and then no link is followed.
+    CString m_strBound;
+    std::set<CFolderIdentity> m_searched;
+};
+
+bool LeadsIntoTheVolume(const CString& strLink, const CModelWalk& walk)
+{
+    if (walk.m_strBound.IsEmpty())
+        return false;
+    const CString strTarget = AfxGetFinalPath(strLink) + L"\\";
+    return strTarget.Left(walk.m_strBound.GetLength()).CompareNoCase(walk.m_strBound) == 0;
+}
+
+void FindModelFileBelow(const CString& strFolder, CModelWalk& walk)
 {
     CFolderIdentity identity;
-    if (AfxGetFolderIdentity(strFolder, identity) && !searched.insert(identity).second)
+    if (AfxGetFolderIdentity(strFolder, identity) && !walk.m_searched.insert(identity).second)
         return;
     WIN32_FIND_DATAW data;
     const CFindHandle find(FindFirstFileW(strFolder + L"\\*.*", &data));
@@ -41,15 +62,17 @@ void FindModelFileBelow(const CString& strFolder, const CString& strPattern, std
     do
     {
         const CString strName(data.cFileName);
+        const CString strPath = strFolder + L"\\" + strName;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         {
             if (strName == L"." || strName == L"..")
                 continue;
-            FindModelFileBelow(strFolder + L"\\" + strName, strPattern, searched);
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || LeadsIntoTheVolume(strPath, walk))
+                FindModelFileBelow(strPath, walk);
         }
-        else if (strName.Find(strPattern) >= 0)
+        else if (strName.Find(walk.m_strPattern) >= 0)
         {
-            g_strModelFile = strFolder + L"\\" + strName;
+            g_strModelFile = strPath;
         }
     } while (FindNextFileW(find.get(), &data));
 }
@@ -87,6 +110,11 @@ CString FindFactoryDriveLetter()
 
 void FindModelFile(CString strFolder, CString strPattern)
 {
-    std::set<CFolderIdentity> searched;
-    FindModelFileBelow(strFolder, strPattern, searched);
+    CModelWalk walk;
+    walk.m_strPattern = strPattern;
+    // The folder is given as "<letter>:\...".
+    const CString strRoot = AfxGetFinalPath(strFolder.Left(3));
+    if (!strRoot.IsEmpty())
+        walk.m_strBound = strRoot[strRoot.GetLength() - 1] == L'\\' ? strRoot : strRoot + L"\\";
+    FindModelFileBelow(strFolder, walk);
 }

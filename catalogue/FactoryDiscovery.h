@@ -14,6 +14,8 @@ bool ActivateFactoryVolume();
 bool DeactivateFactoryVolume();
 // The first letter from D to Z whose root holds an idf folder, or "C".
 CString FindFactoryDriveLetter();
-// Walks the tree under strFolder depth-first; every file whose name contains
-// strPattern (case-sensitive) replaces g_strModelFile, so the last match wins.
+// Walks the tree under strFolder ("<letter>:\...") depth-first, following
+// links only to folders that really lie within what the drive's root really
+// is (the factory volume); every file whose name contains strPattern
+// (case-sensitive) replaces g_strModelFile, so the last match wins.
 void FindModelFile(CString strFolder, CString strPattern);

@@ -41,9 +41,11 @@ bool ReadHdvSettings(CHdvSettings& settings, CString& strCause)
         wchar_t chLetter = strLetter.GetLength() == 1 ? strLetter[0] : L'\0';
         if (chLetter >= L'a' && chLetter <= L'z')
             chLetter = static_cast<wchar_t>(chLetter - L'a' + L'A');
-        if (chLetter < L'A' || chLetter > L'Z')
+        // The program looks for the factory drive from D to Z only: a
+        // volume given A, B or C would be made reachable and never found.
+        if (chLetter < L'D' || chLetter > L'Z')
         {
-            strCause = strIni + L": Letter=" + strLetter + L" is not a drive letter";
+            strCause = strIni + L": Letter=" + strLetter + L" is not a drive letter from D to Z";
             return false;
         }
         settings.m_chLetter = chLetter;

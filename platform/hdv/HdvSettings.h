@@ -10,5 +10,5 @@ struct CHdvSettings
 };
 
 // False when Hdv.ini is missing, has no Source or a Letter that is not a
-// drive letter; strCause then says which.
+// drive letter from D to Z; strCause then says which.
 bool ReadHdvSettings(CHdvSettings& settings, CString& strCause);

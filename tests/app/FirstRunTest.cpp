@@ -231,7 +231,23 @@ TEST_P(FirstStartFault, ShowsTheDialogAndLeavesTheMachineAsItWas)
 
 const FirstStartFaultTest::Case kFaults[] = {
     { "SystemDriveAsTheFactoryDrive", [](FirstStartFaultTest& t) { t.UseHdvIni(L"C:\\", L"C"); }, 0,
-      "no drive from D to Z has an idf folder", [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"C:\\windows")); } },
+      "Letter=C is not a drive letter from D to Z",
+      [](FirstStartFaultTest&) { EXPECT_TRUE(PathExists(L"C:\\windows")); } },
+    { "FreeLetterBeforeD", [](FirstStartFaultTest& t) { t.UseHdvIni(nullptr, L"A"); }, 0,
+      "Letter=A is not a drive letter from D to Z", nullptr },
+    // The build makes idf\root a host link out of the volume's folder, to a
+    // folder with a model file of its own.
+    { "LinkOutOfTheFactoryVolume",
+      [](FirstStartFaultTest& t) {
+          const CString linkOut = BinFolder().Left(BinFolder().ReverseFind(L'\\')) + L"\\tests\\app\\linkout";
+          ASSERT_TRUE(PathExists(linkOut + L"\\volume\\idf\\root\\")) << "the link is missing";
+          ASSERT_TRUE(WriteModelFile(linkOut + L"\\volume\\idf\\Model\\PCMODEL_XML.xml",
+                                     { { "Photo Studio", "Edit photos." }, { "Mail", "Read mail." } }));
+          ASSERT_TRUE(WriteModelFile(linkOut + L"\\elsewhere\\OTHER_XML.xml",
+                                     { { "Maps", "Find the way." }, { "Music", "Play." }, { "Notes", "Write." } }));
+          t.UseHdvIni(linkOut + L"\\volume", L"F");
+      },
+      2, nullptr, nullptr },
     { "LetterOfTheUsersOwnLeadingToTheFactoryFolder",
       [](FirstStartFaultTest& t) {
           t.UsersOwnDrive(nullptr, L"M");

@@ -18,6 +18,11 @@ using CFolderIdentity = std::tuple<DWORD, DWORD, DWORD>;
 // The folder's identity; false when it cannot be opened.
 bool AfxGetFolderIdentity(const CString& folder, CFolderIdentity& identity);
 
+// Where a file or folder really is, every link on the way resolved, as a
+// "\\?\" path with a drive letter; empty when it cannot be opened or has
+// no such path.
+CString AfxGetFinalPath(const CString& path);
+
 // The first drive letter from chFirst to Z that passes test; NUL when none does.
 template <typename Test> wchar_t AfxFindDriveLetter(wchar_t chFirst, Test test)
 {
