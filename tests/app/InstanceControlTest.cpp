@@ -95,14 +95,6 @@ TEST_F(InstanceControlTest, EitherSwitchAlsoClosesAnOpenAboutBox)
 
 namespace
 {
-// The flags of the GUI thread that runs the window.
-DWORD GuiFlags(HWND hWnd)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof(info);
-    return GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, nullptr), &info) ? info.flags : 0;
-}
-
 // A modal loop of its own that the first instance runs when /halt comes:
 // what starts it (as the keys or the mouse would), and the thread's flag
 // while it runs. A message box is not among them: the main dialog shows
@@ -132,7 +124,7 @@ TEST_F(InstanceControlTest, HaltEndsTheInstanceWhateverLoopItRuns)
                                   ? reinterpret_cast<WPARAM>(GetDlgItem(m_hFirst, IDC_SOFTWARE_LIST))
                                   : loop.wParam;
         PostMessageW(m_hFirst, loop.message, wParam, loop.lParam);
-        ASSERT_TRUE(PumpMessagesUntil([&] { return (GuiFlags(m_hFirst) & loop.flag) != 0; }, kTimeout));
+        ASSERT_TRUE(PumpMessagesUntil([&] { return (GuiThreadOf(m_hFirst).flags & loop.flag) != 0; }, kTimeout));
 
         CProgramRunner halt(Program(), L"/halt");
         EXPECT_EQ(0u, halt.WaitForExit(kTimeout));

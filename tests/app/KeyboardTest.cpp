@@ -25,14 +25,6 @@ namespace
 const DWORD kTimeout = 20000;
 const CString kDataFolder = L"c:\\programdata\\Marbek Corporation\\Quenta Central";
 
-GUITHREADINFO ThreadOf(HWND hDlg)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof(info);
-    GetGUIThreadInfo(GetWindowThreadProcessId(hDlg, nullptr), &info);
-    return info;
-}
-
 class KeyboardTest : public ::testing::Test
 {
 protected:
@@ -125,7 +117,7 @@ TEST_F(KeyboardTest, TabReachesTheListAtItsFirstVisibleRowShiftF10OpensTheMenuBe
     {
         ASSERT_TRUE(!*step.keys || PressKeys(step.keys));
         EXPECT_TRUE(PumpMessagesUntil([&] {
-            return ThreadOf(m_hDlg).hwndFocus == step.hFocus && FocusedRow() == step.row;
+            return GuiThreadOf(m_hDlg).hwndFocus == step.hFocus && FocusedRow() == step.row;
         })) << step.keys;
         EXPECT_EQ(0, SendMessageW(m_hList, LVM_GETSELECTEDCOUNT, 0, 0)) << step.keys;
     }
@@ -245,7 +237,7 @@ TEST_F(KeyboardTest, AboutBoxFromTheSystemMenuShowsItsWholeNoticeAtEveryScaleInB
             Start(dpi, 0, folder.Path(), language.caption);
             ASSERT_NE(nullptr, m_hDlg);
             ASSERT_TRUE(PressKeys(L"alt+space"));
-            ASSERT_TRUE(PumpMessagesUntil([&] { return (ThreadOf(m_hDlg).flags & GUI_INMENUMODE) != 0; }));
+            ASSERT_TRUE(PumpMessagesUntil([&] { return (GuiThreadOf(m_hDlg).flags & GUI_INMENUMODE) != 0; }));
             ASSERT_TRUE(PressKeys(L"Up Return"));
             HWND hBox = m_program->WaitForWindow(language.aboutCaption, kTimeout);
             ASSERT_NE(nullptr, hBox) << dpi << " DPI";

@@ -114,3 +114,12 @@ CString WindowText(HWND hWnd)
     int nLength = GetWindowTextW(hWnd, text.data(), static_cast<int>(text.size()));
     return CString(text.data(), nLength);
 }
+
+GUITHREADINFO GuiThreadOf(HWND hWnd)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, nullptr), &info))
+        info.flags = 0;
+    return info;
+}

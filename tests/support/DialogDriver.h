@@ -27,3 +27,6 @@ bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD millisecond
 
 // The text of a window.
 CString WindowText(HWND hWnd);
+// The state of the GUI thread that runs the window (any process's): its
+// focus, its menu and move loops; all zero when it cannot be read.
+GUITHREADINFO GuiThreadOf(HWND hWnd);
