@@ -47,8 +47,14 @@ bool WriteUtf16Ini(const CString& path, const CString& text)
 
 std::vector<CString> ProfileSectionNames(const CString& path)
 {
-    std::vector<wchar_t> buffer(kLargeBuffer);
-    const DWORD count = GetPrivateProfileSectionNamesW(buffer.data(), kLargeBuffer, path);
+    // A list that does not fit comes back as the buffer's size - 2: asked
+    // again with a larger one. (A buffer far larger than any list, taken
+    // for every call, costs more than the call.)
+    std::vector<wchar_t> buffer(4096);
+    DWORD count = 0;
+    while ((count = GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()), path)) ==
+           buffer.size() - 2)
+        buffer.resize(buffer.size() * 2);
     std::vector<CString> names;
     for (DWORD start = 0; start < count;)
     {
