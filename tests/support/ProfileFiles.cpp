@@ -45,6 +45,20 @@ bool WriteUtf16Ini(const CString& path, const CString& text)
     return WriteFileBytes(path, content.data(), content.size() * sizeof(wchar_t));
 }
 
+bool BackdateFile(const CString& path)
+{
+    const CFileHandle file(
+        CreateFileW(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file)
+        return false;
+    FILETIME now = {};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time = { { now.dwLowDateTime, now.dwHighDateTime } };
+    time.QuadPart -= 3600ULL * 10000000ULL;
+    const FILETIME written = { time.LowPart, time.HighPart };
+    return SetFileTime(file.get(), nullptr, nullptr, &written) != FALSE;
+}
+
 std::vector<CString> ProfileSectionNames(const CString& path)
 {
     // A list that does not fit comes back as the buffer's size - 2: asked

@@ -15,6 +15,11 @@ bool WriteUtf8Ini(const CString& path, const CString& text);
 // In UTF-16BE with a byte-order mark; true on success.
 bool WriteUtf16BigEndianIni(const CString& path, const CString& text);
 
+// Sets the file's last write time an hour back. Wine's profile functions
+// read a file written in the last two seconds anew on every call; one
+// backdated is read once and kept while its time stays.
+bool BackdateFile(const CString& path);
+
 std::vector<CString> ProfileSectionNames(const CString& path);
 CString ProfileValue(const CString& path, LPCWSTR section, LPCWSTR key);
 // What GetPrivateProfileStringW gives with an empty default and a buffer of

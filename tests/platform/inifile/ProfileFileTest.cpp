@@ -132,6 +132,7 @@ TEST_F(ProfileFileTest, AnswersAsThePlatformAboutGeneratedFilesInEveryEncoding)
             const std::wstring text = CProfileShapes(seed).File(40);
             const CString path = NextPath();
             ASSERT_TRUE(encoding.m_write(path, CString(text.c_str(), static_cast<int>(text.size()))));
+            ASSERT_TRUE(BackdateFile(path));
             SCOPED_TRACE(testing::Message() << encoding.m_name << ", seed " << seed);
             ExpectSameAnswers(path, text);
             if (HasFatalFailure())
@@ -156,6 +157,7 @@ TEST_F(ProfileFileTest, AnswersAsThePlatformWhereThePiecesOfAFileMeet)
             const std::wstring text = L"[Alpha]\r\nLabel=" + std::wstring(nFill - 14 + nShift, L'x') + tail;
             const CString path = NextPath();
             ASSERT_TRUE(encoding.m_write(path, CString(text.c_str(), static_cast<int>(text.size()))));
+            ASSERT_TRUE(BackdateFile(path));
             SCOPED_TRACE(testing::Message() << encoding.m_name << ", shifted by " << nShift);
             ExpectSameAnswers(path, text, {}, { L"Label", L"CustomerDescription" });
             if (HasFatalFailure())
@@ -165,6 +167,7 @@ TEST_F(ProfileFileTest, AnswersAsThePlatformWhereThePiecesOfAFileMeet)
             L"[Alpha]\r\nLabel=" + std::wstring(kProfilePieceBytes * 3 / 2, L'y') + L"z" + tail;
         const CString path = NextPath();
         ASSERT_TRUE(encoding.m_write(path, CString(longLine.c_str(), static_cast<int>(longLine.size()))));
+        ASSERT_TRUE(BackdateFile(path));
         SCOPED_TRACE(testing::Message() << encoding.m_name << ", a line longer than a piece");
         ExpectSameAnswers(path, longLine, {}, { L"Label", L"CustomerDescription" });
     }
