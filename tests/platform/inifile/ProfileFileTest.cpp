@@ -103,6 +103,7 @@ protected:
 // the bytes of its byte-order mark and of the characters 'x' and CR.
 struct CEncodingCase
 {
+    const char* m_id;
     const char* m_name;
     bool (*m_write)(const CString&, const CString&);
     unsigned m_firstSeed;
@@ -111,67 +112,82 @@ struct CEncodingCase
 };
 
 const CEncodingCase kEncodings[] = {
-    { "ANSI", WriteAnsiIni, 1, 0, 1 },
-    { "UTF-16LE", WriteUtf16Ini, 1001, 2, 2 },
-    { "UTF-8 with a byte-order mark", WriteUtf8Ini, 3001, 3, 1 },
-    { "UTF-16BE", WriteUtf16BigEndianIni, 4001, 2, 2 },
+    { "Ansi", "ANSI", WriteAnsiIni, 1, 0, 1 },
+    { "Utf16", "UTF-16LE", WriteUtf16Ini, 1001, 2, 2 },
+    { "Utf8", "UTF-8 with a byte-order mark", WriteUtf8Ini, 3001, 3, 1 },
+    { "Utf16BigEndian", "UTF-16BE", WriteUtf16BigEndianIni, 4001, 2, 2 },
+};
+
+// The comparisons in one encoding, each encoding a test of its own: CTest
+// runs them side by side (tests/platform/inifile/CMakeLists.txt).
+class ProfileFileEncodingTest : public ProfileFileTest, public ::testing::WithParamInterface<CEncodingCase>
+{
+protected:
+    void SetUp() override
+    {
+        // A run meant for another ANSI code page says which.
+        wchar_t codePage[16] = {};
+        if (GetEnvironmentVariableW(L"SI_ANSI_CODE_PAGE", codePage, 16))
+        {
+            ASSERT_EQ(static_cast<UINT>(_wtoi(codePage)), GetACP());
+        }
+    }
+
+    // The file as the encoding writes it, backdated so that the platform
+    // reads it once, not for every question.
+    void Write(const CString& path, const std::wstring& text)
+    {
+        ASSERT_TRUE(GetParam().m_write(path, CString(text.c_str(), static_cast<int>(text.size()))));
+        ASSERT_TRUE(BackdateFile(path));
+    }
 };
 }
 
-TEST_F(ProfileFileTest, AnswersAsThePlatformAboutGeneratedFilesInEveryEncoding)
+TEST_P(ProfileFileEncodingTest, AnswersAsThePlatformAboutGeneratedFiles)
 {
-    // A run meant for another ANSI code page says which.
-    wchar_t codePage[16] = {};
-    if (GetEnvironmentVariableW(L"SI_ANSI_CODE_PAGE", codePage, 16))
+    const CEncodingCase& encoding = GetParam();
+    for (unsigned seed = encoding.m_firstSeed; seed < encoding.m_firstSeed + 150; ++seed)
     {
-        ASSERT_EQ(static_cast<UINT>(_wtoi(codePage)), GetACP());
+        const std::wstring text = CProfileShapes(seed).File(40);
+        const CString path = NextPath();
+        ASSERT_NO_FATAL_FAILURE(Write(path, text));
+        SCOPED_TRACE(testing::Message() << encoding.m_name << ", seed " << seed);
+        ExpectSameAnswers(path, text);
+        if (HasFatalFailure())
+            return;
     }
-    for (const CEncodingCase& encoding : kEncodings)
-        for (unsigned seed = encoding.m_firstSeed; seed < encoding.m_firstSeed + 150; ++seed)
-        {
-            const std::wstring text = CProfileShapes(seed).File(40);
-            const CString path = NextPath();
-            ASSERT_TRUE(encoding.m_write(path, CString(text.c_str(), static_cast<int>(text.size()))));
-            ASSERT_TRUE(BackdateFile(path));
-            SCOPED_TRACE(testing::Message() << encoding.m_name << ", seed " << seed);
-            ExpectSameAnswers(path, text);
-            if (HasFatalFailure())
-                return;
-        }
 }
 
 // Files read in pieces: wherever the end of the first piece falls in a
 // section header, a value of characters of several bytes or a line break, or
 // when a line is longer than a piece, the answers are the platform's.
-TEST_F(ProfileFileTest, AnswersAsThePlatformWhereThePiecesOfAFileMeet)
+TEST_P(ProfileFileEncodingTest, AnswersAsThePlatformWhereThePiecesOfAFileMeet)
 {
+    const CEncodingCase& encoding = GetParam();
     const std::wstring tail =
         L"\r\n[Caf\u00e9\u5199]\r\nCustomerDescription=\u00e9\u5199\u00e9\r\n[Beta]\r\nLabel=b\r\n";
-    for (const CEncodingCase& encoding : kEncodings)
+    // The filler's line ends where the first piece does, then a unit later
+    // each time, through the tail.
+    const size_t nFill = (kProfilePieceBytes - encoding.m_cbMark) / encoding.m_cbUnit - 3;
+    for (size_t nShift = 0; nShift <= 16; ++nShift)
     {
-        // The filler's line ends where the first piece does, then a unit
-        // later each time, through the tail.
-        const size_t nFill = (kProfilePieceBytes - encoding.m_cbMark) / encoding.m_cbUnit - 3;
-        for (size_t nShift = 0; nShift <= 16; ++nShift)
-        {
-            const std::wstring text = L"[Alpha]\r\nLabel=" + std::wstring(nFill - 14 + nShift, L'x') + tail;
-            const CString path = NextPath();
-            ASSERT_TRUE(encoding.m_write(path, CString(text.c_str(), static_cast<int>(text.size()))));
-            ASSERT_TRUE(BackdateFile(path));
-            SCOPED_TRACE(testing::Message() << encoding.m_name << ", shifted by " << nShift);
-            ExpectSameAnswers(path, text, {}, { L"Label", L"CustomerDescription" });
-            if (HasFatalFailure())
-                return;
-        }
-        const std::wstring longLine =
-            L"[Alpha]\r\nLabel=" + std::wstring(kProfilePieceBytes * 3 / 2, L'y') + L"z" + tail;
+        const std::wstring text = L"[Alpha]\r\nLabel=" + std::wstring(nFill - 14 + nShift, L'x') + tail;
         const CString path = NextPath();
-        ASSERT_TRUE(encoding.m_write(path, CString(longLine.c_str(), static_cast<int>(longLine.size()))));
-        ASSERT_TRUE(BackdateFile(path));
-        SCOPED_TRACE(testing::Message() << encoding.m_name << ", a line longer than a piece");
-        ExpectSameAnswers(path, longLine, {}, { L"Label", L"CustomerDescription" });
+        ASSERT_NO_FATAL_FAILURE(Write(path, text));
+        SCOPED_TRACE(testing::Message() << encoding.m_name << ", shifted by " << nShift);
+        ExpectSameAnswers(path, text, {}, { L"Label", L"CustomerDescription" });
+        if (HasFatalFailure())
+            return;
     }
+    const std::wstring longLine = L"[Alpha]\r\nLabel=" + std::wstring(kProfilePieceBytes * 3 / 2, L'y') + L"z" + tail;
+    const CString path = NextPath();
+    ASSERT_NO_FATAL_FAILURE(Write(path, longLine));
+    SCOPED_TRACE(testing::Message() << encoding.m_name << ", a line longer than a piece");
+    ExpectSameAnswers(path, longLine, {}, { L"Label", L"CustomerDescription" });
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryEncoding, ProfileFileEncodingTest, ::testing::ValuesIn(kEncodings),
+                         [](const ::testing::TestParamInfo<CEncodingCase>& info) { return info.param.m_id; });
 
 // Sequences of writes, as the conversion makes temp.ini, to an empty UTF-16
 // file and to generated ones (NULs after blanks in headers and keys among
