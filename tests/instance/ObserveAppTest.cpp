@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <memory>
 #include <thread>
 #include <utility>
 
@@ -90,12 +89,6 @@ DWORD HandleCount()
     return count;
 }
 
-std::wstring Formatted(const CObserveApp& guard, LPCWSTR pszFormat)
-{
-    std::unique_ptr<wchar_t[]> name(guard.FormatName(pszFormat));
-    return name ? std::wstring(name.get()) : std::wstring(L"<none>");
-}
-
 bool EventExists(const std::wstring& name)
 {
     CKernelHandle event(OpenEventW(SYNCHRONIZE, FALSE, name.c_str()));
@@ -107,15 +100,6 @@ bool MutexExists(const std::wstring& name)
     CKernelHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, name.c_str()));
     return static_cast<bool>(mutex);
 }
-}
-
-TEST(InstanceGuardNames, FormedFromTheApplicationsBaseName)
-{
-    CObserveApp guard(L"MarbekSystemInfoGUI");
-    EXPECT_EQ(Formatted(guard, L"%s-MutexUser"), L"MarbekSystemInfoGUI-MutexUser");
-    EXPECT_EQ(Formatted(guard, L"Global\\%s-MutexAll"), L"Global\\MarbekSystemInfoGUI-MutexAll");
-    EXPECT_EQ(Formatted(guard, L"%s-Shutdown-User"), L"MarbekSystemInfoGUI-Shutdown-User");
-    EXPECT_EQ(Formatted(guard, L"Global\\%s-Shutdown-All"), L"Global\\MarbekSystemInfoGUI-Shutdown-All");
 }
 
 TEST(InstanceGuardObjects, ConstructionMakesOnlyTheShutdownEvents)
