@@ -1,6 +1,8 @@
 #pragma once
-// A module loaded for the scope of a test.
+// A module loaded for the scope of a test, and what its resources hold.
 #include <afxwin.h>
+
+#include <iterator>
 
 class CLoadedLibrary : public CLibraryHandle
 {
@@ -10,3 +12,12 @@ public:
 
     HMODULE Handle() const { return get(); }
 };
+
+// The string of a module's string table (up to 511 characters); empty when
+// it has none.
+inline CString StringOf(HMODULE hModule, UINT id)
+{
+    wchar_t text[512] = {};
+    LoadStringW(hModule, id, text, static_cast<int>(std::size(text)));
+    return text;
+}

@@ -135,13 +135,6 @@ std::string ResourceBytes(HMODULE hModule, LPCWSTR type, UINT id)
     const char* p = hRes ? static_cast<const char*>(LockResource(LoadResource(hModule, hRes))) : nullptr;
     return p ? std::string(p, SizeofResource(hModule, hRes)) : std::string();
 }
-
-CString StringOf(HMODULE hModule, UINT id)
-{
-    wchar_t text[256] = {};
-    LoadStringW(hModule, id, text, 256);
-    return text;
-}
 }
 
 TEST(ProgramFile, CarriesTheEnglishDialogsStringsAndIconButNotCaptionStringOrVersionPrefix)

@@ -57,13 +57,6 @@ std::set<ResourceId> ResourcesOf(HMODULE hModule)
     return ids;
 }
 
-CString StringOf(HMODULE hModule, UINT id)
-{
-    wchar_t text[512] = {};
-    LoadStringW(hModule, id, text, static_cast<int>(std::size(text)));
-    return text;
-}
-
 class JapaneseModuleTest : public ::testing::Test
 {
 protected:
