@@ -1,6 +1,11 @@
 #include "ProgramRunner.h"
 #include "DialogDriver.h"
 
+#include <commctrl.h>
+
+#include <cstddef>
+#include <iterator>
+
 CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments, const CString& folder, HANDLE hToken,
                                HANDLE hStdError, const CString& commandName)
 {
@@ -112,6 +117,33 @@ CString MessageBoxText(HWND hBox)
 {
     // The message text is the static control with ID 0xFFFF.
     return WindowText(GetDlgItem(hBox, 0xFFFF));
+}
+
+CString ListHeading(HANDLE hProcess, HWND hList, int column)
+{
+    HWND hHeader = reinterpret_cast<HWND>(SendMessageW(hList, LVM_GETHEADER, 0, 0));
+    struct Remote
+    {
+        HDITEMW item;
+        wchar_t text[64];
+    };
+    const CRemoteMemory remoteMemory = AllocateRemote(hProcess, sizeof(Remote));
+    BYTE* remote = static_cast<BYTE*>(remoteMemory.get());
+    if (!remote)
+        return CString();
+    Remote local = {};
+    local.item.mask = HDI_TEXT;
+    local.item.pszText = reinterpret_cast<LPWSTR>(remote + offsetof(Remote, text));
+    local.item.cchTextMax = static_cast<int>(std::size(local.text));
+    CString text;
+    if (WriteProcessMemory(hProcess, remote, &local, sizeof(local), nullptr) &&
+        SendMessageW(hHeader, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(remote)) &&
+        ReadProcessMemory(hProcess, remote, &local, sizeof(local), nullptr))
+    {
+        local.text[std::size(local.text) - 1] = 0;
+        text = local.text;
+    }
+    return text;
 }
 
 bool SendMessageWithData(HANDLE hProcess, HWND hWnd, UINT message, WPARAM wParam, void* pData, size_t nSize,

@@ -59,3 +59,6 @@ bool SendMessageWithData(HANDLE hProcess, HWND hWnd, UINT message, WPARAM wParam
                          LRESULT* pResult = nullptr);
 // The text of the static control that holds a message box's message.
 CString MessageBoxText(HWND hBox);
+// A heading of a report list in a process (this one too): the header
+// control's text, read through a buffer in that process.
+CString ListHeading(HANDLE hProcess, HWND hList, int column);

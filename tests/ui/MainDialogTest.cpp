@@ -1,5 +1,6 @@
 #include <CorvelAPI.h>
 #include <DialogDriver.h>
+#include <ProgramRunner.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
 #include <resource.h>
@@ -38,18 +39,6 @@ protected:
         return static_cast<UINT>(SendMessageW(hList, LVM_GETITEMSTATE, static_cast<WPARAM>(item), mask));
     }
 };
-
-CString HeaderText(HWND hList, int column)
-{
-    wchar_t text[64] = {};
-    HDITEMW item = {};
-    item.mask = HDI_TEXT;
-    item.pszText = text;
-    item.cchTextMax = 64;
-    SendMessageW(reinterpret_cast<HWND>(SendMessageW(hList, LVM_GETHEADER, 0, 0)), HDM_GETITEMW,
-                 static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
-    return CString(text);
-}
 }
 
 TEST_F(MainDialogTest, ShowsCaptionGroupFrameAndTwoHeadingsWithNoRows)
@@ -59,8 +48,8 @@ TEST_F(MainDialogTest, ShowsCaptionGroupFrameAndTwoHeadingsWithNoRows)
         EXPECT_STREQ(L"Software Information", WindowText(hDlg));
         EXPECT_STREQ(L"Software Information", WindowText(GetDlgItem(hDlg, IDC_SOFTWARE_GROUP)));
         HWND hList = List(hDlg);
-        EXPECT_STREQ(L"Software", HeaderText(hList, 0));
-        EXPECT_STREQ(L"Description", HeaderText(hList, 1));
+        EXPECT_STREQ(L"Software", ListHeading(GetCurrentProcess(), hList, 0));
+        EXPECT_STREQ(L"Description", ListHeading(GetCurrentProcess(), hList, 1));
         EXPECT_EQ(0, SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0));
         EXPECT_TRUE(IsWindowVisible(hDlg));
     });
