@@ -1,5 +1,6 @@
 #include <CorvelAPI.h>
 #include <DialogDriver.h>
+#include <ListRows.h>
 #include <ProgramRunner.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
@@ -24,11 +25,7 @@ protected:
         {
             wchar_t name[32];
             wsprintfW(name, L"Product %d", i);
-            LVITEMW item = {};
-            item.mask = LVIF_TEXT;
-            item.iItem = i;
-            item.pszText = name;
-            SendMessageW(hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+            AddRow(hList, i, name, L"");
         }
     }
 
@@ -248,11 +245,7 @@ TEST_F(MainDialogTest, OwnerDrawnRowsShowTheirText)
     CSoftwareInfoDialog dlg;
     RunDialog(dlg, [](HWND hDlg) {
         HWND hList = List(hDlg);
-        AddRows(hList, 1);
-        LVITEMW sub = {};
-        sub.iSubItem = 1;
-        sub.pszText = const_cast<LPWSTR>(L"Description text");
-        SendMessageW(hList, LVM_SETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&sub));
+        AddRow(hList, 0, L"Product 0", L"Description text");
         UpdateWindow(hList);
         RECT rcRow = { LVIR_BOUNDS, 0, 0, 0 };
         SendMessageW(hList, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rcRow));
