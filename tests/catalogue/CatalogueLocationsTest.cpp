@@ -6,10 +6,10 @@
 TEST(CatalogueLocationsTest, AreTheFixedDataFolderAndItsThreeFiles)
 {
     const CatalogueLocations locations = GetCatalogueLocations();
-    EXPECT_STREQ(L"c:\\programdata\\Marbek Corporation\\Quenta Central", locations.m_strDataFolder);
-    EXPECT_STREQ(L"c:\\programdata\\Marbek Corporation\\Quenta Central\\modules.ini", locations.m_strModulesIni);
-    EXPECT_STREQ(L"c:\\programdata\\Marbek Corporation\\Quenta Central\\temp.ini", locations.m_strTempIni);
-    EXPECT_STREQ(L"c:\\programdata\\Marbek Corporation\\Quenta Central\\apps.ini", locations.m_strAppsIni);
+    EXPECT_STREQ(DataFolder(), locations.m_strDataFolder);
+    EXPECT_STREQ(DataFolder() + L"\\modules.ini", locations.m_strModulesIni);
+    EXPECT_STREQ(DataFolder() + L"\\temp.ini", locations.m_strTempIni);
+    EXPECT_STREQ(DataFolder() + L"\\apps.ini", locations.m_strAppsIni);
 }
 
 // The command line plays no part (the first-start suite starts the program

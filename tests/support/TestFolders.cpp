@@ -20,6 +20,11 @@ CString DistFolder()
     return ParentOf(BinFolder()) + L"\\dist";
 }
 
+CString DataFolder()
+{
+    return L"c:\\programdata\\Marbek Corporation\\Quenta Central";
+}
+
 bool PathExists(const CString& path)
 {
     return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;

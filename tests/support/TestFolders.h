@@ -9,6 +9,8 @@
 CString BinFolder();
 // The assembled program folder (dist).
 CString DistFolder();
+// The program's data folder, where its catalogue files are.
+CString DataFolder();
 
 // True when a file or folder is at the path.
 bool PathExists(const CString& path);

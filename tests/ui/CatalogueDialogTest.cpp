@@ -42,7 +42,6 @@ protected:
 
     void TearDown() override { RemoveTree(DataFolder()); }
 
-    static CString DataFolder() { return L"c:\\programdata\\Marbek Corporation\\Quenta Central"; }
     static CString AppsIni() { return DataFolder() + L"\\apps.ini"; }
 
     // The rows the real dialog shows, name and description.
