@@ -79,6 +79,14 @@ std::vector<CString> ProfileSectionNames(const CString& path)
     return names;
 }
 
+std::wstring ProfileSectionList(const CString& path)
+{
+    std::wstring list;
+    for (const CString& name : ProfileSectionNames(path))
+        list += std::wstring(name.GetString()) + L"\n";
+    return list;
+}
+
 CString ProfileValue(const CString& path, LPCWSTR section, LPCWSTR key)
 {
     std::vector<wchar_t> buffer(kLargeBuffer);

@@ -4,6 +4,7 @@
 // tests write.
 #include <afxwin.h>
 
+#include <string>
 #include <vector>
 
 // In the ANSI code page; true on success.
@@ -21,6 +22,8 @@ bool WriteUtf16BigEndianIni(const CString& path, const CString& text);
 bool BackdateFile(const CString& path);
 
 std::vector<CString> ProfileSectionNames(const CString& path);
+// The same names, each ended by a line break: one text to compare whole.
+std::wstring ProfileSectionList(const CString& path);
 CString ProfileValue(const CString& path, LPCWSTR section, LPCWSTR key);
 // What GetPrivateProfileStringW gives with an empty default and a buffer of
 // size characters.

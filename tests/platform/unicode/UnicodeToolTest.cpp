@@ -61,11 +61,7 @@ TEST_F(UnicodeToolTest, CopiesDescriptionsFromAnAnsiFileThePlatformWrote)
     ASSERT_EQ(0u, Convert().exitCode);
 
     EXPECT_TRUE(StartsWithUtf16Bom(m_apps));
-    const std::vector<CString> names = ProfileSectionNames(m_apps);
-    ASSERT_EQ(3u, names.size());
-    EXPECT_STREQ(L"Photo Studio", names[0]);
-    EXPECT_STREQ(L"Disc Player", names[1]);
-    EXPECT_STREQ(L"No Description", names[2]);
+    EXPECT_EQ(L"Photo Studio\nDisc Player\nNo Description\n", ProfileSectionList(m_apps));
     EXPECT_STREQ(L"Edit photos.", ProfileValue(m_apps, L"Photo Studio", L"CustomerDescription"));
     EXPECT_STREQ(L"<missing>", ProfileValue(m_apps, L"Photo Studio", L"CustomerLabel"));
     EXPECT_STREQ(L"", ProfileValue(m_apps, L"Disc Player", L"CustomerDescription"));
@@ -80,11 +76,9 @@ TEST_F(UnicodeToolTest, KeepsJapaneseFromAUtf16File)
 
     ASSERT_EQ(0u, Convert().exitCode);
 
-    const std::vector<CString> names = ProfileSectionNames(m_apps);
-    ASSERT_EQ(1u, names.size());
-    EXPECT_STREQ(L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", names[0]);
+    EXPECT_EQ(L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa\n", ProfileSectionList(m_apps));
     EXPECT_STREQ(L"\u5199\u771f\u3092\u7de8\u96c6\u3057\u307e\u3059\u3002",
-                 ProfileValue(m_apps, names[0], L"CustomerDescription"));
+                 ProfileValue(m_apps, L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", L"CustomerDescription"));
 }
 
 TEST_F(UnicodeToolTest, CopiesEverySectionAndWholeValuesBeyondFixedBuffers)
