@@ -50,27 +50,43 @@ protected:
     }
 };
 
-TEST_F(FactoryDriveLetterTest, TheFirstLetterWithAnIdfFolderWins)
+// What the volumes on the first and the second letter hold (the second
+// made reachable first), and the letter the search answers.
+struct TwoVolumes
+{
+    const char* name;
+    std::vector<LPCWSTR> first;
+    std::vector<LPCWSTR> second;
+    LPCWSTR letter;
+};
+
+void PrintTo(const TwoVolumes& volumes, std::ostream* os)
+{
+    *os << volumes.name;
+}
+
+class FactoryDriveLetterOf : public FactoryDriveLetterTest, public ::testing::WithParamInterface<TwoVolumes>
+{
+};
+
+TEST_P(FactoryDriveLetterOf, IsTheFirstLetterWithAnIdfFolder)
 {
     CFactoryVolume second, first;
-    BuildTree(second.Content(), { L"idf\\" });
-    BuildTree(first.Content(), { L"idf\\" });
+    BuildTree(second.Content(), GetParam().second);
+    BuildTree(first.Content(), GetParam().first);
     Activate(second, kSecond);
     Activate(first, kFirst);
 
-    EXPECT_EQ(CString(L"E"), FindFactoryDriveLetter());
+    EXPECT_EQ(CString(GetParam().letter), FindFactoryDriveLetter());
 }
 
-TEST_F(FactoryDriveLetterTest, AFileNamedIdfDoesNotCount)
-{
-    CFactoryVolume withFile, withFolder;
-    BuildTree(withFile.Content(), { L"idf" });
-    BuildTree(withFolder.Content(), { L"idf\\" });
-    Activate(withFile, kFirst);
-    Activate(withFolder, kSecond);
+const TwoVolumes kTwoVolumes[] = {
+    { "TheFirstLetterWins", { L"idf\\" }, { L"idf\\" }, L"E" },
+    { "AFileNamedIdfDoesNotCount", { L"idf" }, { L"idf\\" }, L"G" },
+};
 
-    EXPECT_EQ(CString(L"G"), FindFactoryDriveLetter());
-}
+INSTANTIATE_TEST_SUITE_P(Table, FactoryDriveLetterOf, ::testing::ValuesIn(kTwoVolumes),
+                         [](const ::testing::TestParamInfo<TwoVolumes>& info) { return std::string(info.param.name); });
 
 TEST_F(FactoryDriveLetterTest, WithoutAFactoryDriveTheAnswerIsC)
 {
