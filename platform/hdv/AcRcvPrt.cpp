@@ -85,7 +85,10 @@ int AcRcvPrt::DisablePOne()
     // Should the letter lead elsewhere by now, someone else has taken it.
     const wchar_t chLetter = g_chDefined;
     if (!DriveLeadsTo(chLetter, m_strSource))
+    {
+        Report(L"drive " + Drive(chLetter) + L" no longer leads to " + m_strSource + L"; it is left as it is");
         return 0;
+    }
     if (!SystemDriveMapper().Remove(chLetter))
     {
         Report(L"drive " + Drive(chLetter) + L" could not be removed");
