@@ -54,8 +54,7 @@ BOOL IsBuiltinGroupMember(DWORD dwRid, BOOL* pbMember)
 {
     if (pbMember == nullptr)
         return FALSE;
-    if (!g_bOsVersionLoaded)
-        LoadOsVersion();
+    LoadOsVersion();
     if (g_dwPlatformId != VER_PLATFORM_WIN32_NT)
         return FALSE;
     *pbMember = FALSE;
