@@ -24,7 +24,8 @@ void PrepareCatalogue(const CatalogueLocations& locations)
     EnsureDataFolder(locations.m_strDataFolder);
     if (FileExists(locations.m_strAppsIni))
         return;
-    // One left by an interrupted start would add its products to these.
+    // One left by an interrupted start would reach the tool in place of a
+    // conversion that writes nothing.
     if (FileExists(locations.m_strTempIni) && !DeleteFileW(locations.m_strTempIni))
     {
         ReportFirstStartFailure(L"a leftover " + locations.m_strTempIni + L" cannot be removed");
@@ -55,9 +56,7 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
     // would never be listed.
     CProfileFile modules;
     modules.Load(strModulesIni);
-    // A temp.ini left over from an earlier run is added to.
     CProfileFile temp;
-    temp.Load(strTempIni);
     bool bChanged = false;
     for (const CString& name : modules.SectionNames())
     {

@@ -4,15 +4,16 @@
 #include "CatalogueLocations.h"
 
 // Creates the data folder when missing and, when apps.ini is missing, runs
-// the whole pipeline: factory volume, model file, modules.ini, temp.ini
-// (started empty), Unicode.exe. Tells the caller nothing (each failing step
-// leaves its cause through OutputDebugStringW); the caller loads apps.ini
-// either way.
+// the whole pipeline: factory volume, model file, modules.ini, temp.ini (a
+// leftover from an interrupted start removed first), Unicode.exe. Tells the
+// caller nothing (each failing step leaves its cause through
+// OutputDebugStringW); the caller loads apps.ini either way.
 void PrepareCatalogue(const CatalogueLocations& locations);
 
-// Reduces modules.ini to temp.ini: one section per distinct non-empty
-// CustomerLabel (trimmed), holding its trimmed CustomerDescription; a later
-// item with the same label replaces the earlier description.
+// Writes temp.ini afresh from modules.ini: one section per distinct
+// non-empty CustomerLabel (trimmed), holding its trimmed
+// CustomerDescription; a later item with the same label replaces the
+// earlier description. Writes nothing when no item has a label.
 void ConvertModulesToTemp(CString strModulesIni, CString strTempIni);
 
 // Runs Unicode.exe by its full path in the executable folder, hidden, on the
