@@ -1,7 +1,7 @@
 #include "CataloguePreparation.h"
 
 #include "Catalogue.h"
-#include "CatalogueValue.h"
+#include "CutAndTrimmedValue.h"
 #include "FactoryDiscovery.h"
 #include "FileSystem.h"
 #include "FirstStartReport.h"
@@ -43,7 +43,7 @@ void PrepareCatalogue(const CatalogueLocations& locations)
     ConvertModulesToTemp(locations.m_strModulesIni, locations.m_strTempIni);
     DeleteFileW(locations.m_strModulesIni);
     // A tool that still runs keeps its temp.ini; the next start removes it.
-    if (RunUnicodeTool(locations.m_strTempIni, locations.m_strAppsIni, locations.m_strExeFolder))
+    if (!RunUnicodeToolLeftRunning(locations.m_strTempIni, locations.m_strAppsIni, locations.m_strExeFolder))
         DeleteFileW(locations.m_strTempIni);
 }
 
@@ -60,10 +60,11 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
     bool bChanged = false;
     for (const CString& name : modules.SectionNames())
     {
-        const CString strLabel = CatalogueValue(modules, name, kCustomerLabelKey);
+        const CString strLabel = ReadCutAndTrimmedValue(modules, name, kCustomerLabelKey);
         if (strLabel.IsEmpty())
             continue;
-        temp.SetString(strLabel, kCustomerDescriptionKey, CatalogueValue(modules, name, kCustomerDescriptionKey));
+        temp.SetString(strLabel, kCustomerDescriptionKey,
+                       ReadCutAndTrimmedValue(modules, name, kCustomerDescriptionKey));
         bChanged = true;
     }
     // Saved as UTF-16: the profile functions would give a new file the ANSI
@@ -72,7 +73,7 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
         ReportFirstStartFailure(L"cannot write " + strTempIni);
 }
 
-bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder)
+bool RunUnicodeToolLeftRunning(CString strTempIni, CString strAppsIni, CString strExeFolder)
 {
     // Started by its full path alone, never found by a search: it runs
     // elevated, and a folder of that name would open in Explorer.
@@ -80,7 +81,7 @@ bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder
     if (!FileExists(strTool) || DirectoryExists(strTool))
     {
         ReportFirstStartFailure(strTool + L" is not a file");
-        return true;
+        return false;
     }
     const CString strParameters = L"\"" + strTempIni + L"\" \"" + strAppsIni + L"\"";
     SHELLEXECUTEINFOW info = {};
@@ -95,13 +96,13 @@ bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder
     if (!ShellExecuteExW(&info) || !info.hProcess)
     {
         ReportFirstStartFailure(strTool + L" could not be started");
-        return true;
+        return false;
     }
     const CKernelHandle process(info.hProcess);
-    const bool bEnded = WaitForSingleObject(process.get(), kUnicodeToolTimeout) == WAIT_OBJECT_0;
-    if (!bEnded)
+    const bool bLeftRunning = WaitForSingleObject(process.get(), kUnicodeToolTimeout) != WAIT_OBJECT_0;
+    if (bLeftRunning)
         ReportFirstStartFailure(strTool + L" has not ended within a minute; it is left running");
     else if (!FileExists(strAppsIni))
         ReportFirstStartFailure(strTool + L" ended without writing " + strAppsIni);
-    return bEnded;
+    return bLeftRunning;
 }

@@ -18,6 +18,6 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni);
 
 // Runs Unicode.exe by its full path in the executable folder, hidden, on the
 // two quoted paths and waits for it to end, for a minute at most. Nothing is
-// started when it is not a file there. False only when the tool still runs:
-// temp.ini is then its own.
-bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder);
+// started when it is not a file there. True only when the tool still runs
+// after that minute: temp.ini is then its own.
+bool RunUnicodeToolLeftRunning(CString strTempIni, CString strAppsIni, CString strExeFolder);

@@ -144,12 +144,12 @@ private:
     CTempFolder m_folder;
 };
 
-TEST(RunUnicodeToolTest, StartsTheToolInTheProgramFolderOnTheTwoQuotedPathsAndWaits)
+TEST(RunUnicodeToolLeftRunningTest, StartsTheToolInTheProgramFolderOnTheTwoQuotedPathsAndWaits)
 {
     const CatalogueLocations defaults = GetCatalogueLocations();
     CProbedProgramFolder program;
 
-    RunUnicodeTool(defaults.m_strTempIni, defaults.m_strAppsIni, program.Path());
+    EXPECT_FALSE(RunUnicodeToolLeftRunning(defaults.m_strTempIni, defaults.m_strAppsIni, program.Path()));
 
     const std::vector<CString> record = program.Record();
     ASSERT_GE(record.size(), 2u) << "the tool has ended when the call returns";
