@@ -4,9 +4,9 @@
 #include "CutAndTrimmedValue.h"
 #include "FactoryDiscovery.h"
 #include "FileSystem.h"
-#include "FirstStartReport.h"
 
 #include <AfxHandle.h>
+#include <AfxReport.h>
 #include <Meridale.h>
 #include <ProfileFile.h>
 
@@ -28,7 +28,7 @@ void PrepareCatalogue(const CatalogueLocations& locations)
     // conversion that writes nothing.
     if (FileExists(locations.m_strTempIni) && !DeleteFileW(locations.m_strTempIni))
     {
-        ReportFirstStartFailure(L"a leftover " + locations.m_strTempIni + L" cannot be removed");
+        AfxReportCause(L"a leftover " + locations.m_strTempIni + L" cannot be removed");
         return;
     }
     if (!ActivateFactoryVolume())
@@ -36,9 +36,9 @@ void PrepareCatalogue(const CatalogueLocations& locations)
     const CString strLetter = FindFactoryDriveLetter();
     FindModelFile(strLetter + L":\\idf", L"XML");
     if (g_strModelFile.IsEmpty())
-        ReportFirstStartFailure(L"no file under " + strLetter + L":\\idf has XML in its name");
+        AfxReportCause(L"no file under " + strLetter + L":\\idf has XML in its name");
     if (!MakeIniFromMcode(locations.m_strModulesIni, g_strModelFile))
-        ReportFirstStartFailure(L"Meridale.dll wrote no " + locations.m_strModulesIni);
+        AfxReportCause(L"Meridale.dll wrote no " + locations.m_strModulesIni);
     DeactivateFactoryVolume();
     ConvertModulesToTemp(locations.m_strModulesIni, locations.m_strTempIni);
     DeleteFileW(locations.m_strModulesIni);
@@ -70,7 +70,7 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
     // Saved as UTF-16: the profile functions would give a new file the ANSI
     // code page, which turns every character outside it into '?'.
     if (bChanged && !temp.Save(strTempIni))
-        ReportFirstStartFailure(L"cannot write " + strTempIni);
+        AfxReportCause(L"cannot write " + strTempIni);
 }
 
 bool RunUnicodeToolLeftRunning(CString strTempIni, CString strAppsIni, CString strExeFolder)
@@ -80,7 +80,7 @@ bool RunUnicodeToolLeftRunning(CString strTempIni, CString strAppsIni, CString s
     const CString strTool = strExeFolder + L"\\Unicode.exe";
     if (!FileExists(strTool) || DirectoryExists(strTool))
     {
-        ReportFirstStartFailure(strTool + L" is not a file");
+        AfxReportCause(strTool + L" is not a file");
         return false;
     }
     const CString strParameters = L"\"" + strTempIni + L"\" \"" + strAppsIni + L"\"";
@@ -95,14 +95,14 @@ bool RunUnicodeToolLeftRunning(CString strTempIni, CString strAppsIni, CString s
     info.nShow = SW_HIDE;
     if (!ShellExecuteExW(&info) || !info.hProcess)
     {
-        ReportFirstStartFailure(strTool + L" could not be started");
+        AfxReportCause(strTool + L" could not be started");
         return false;
     }
     const CKernelHandle process(info.hProcess);
     const bool bLeftRunning = WaitForSingleObject(process.get(), kUnicodeToolTimeout) != WAIT_OBJECT_0;
     if (bLeftRunning)
-        ReportFirstStartFailure(strTool + L" has not ended within a minute; it is left running");
+        AfxReportCause(strTool + L" has not ended within a minute; it is left running");
     else if (!FileExists(strAppsIni))
-        ReportFirstStartFailure(strTool + L" ended without writing " + strAppsIni);
+        AfxReportCause(strTool + L" ended without writing " + strAppsIni);
     return bLeftRunning;
 }

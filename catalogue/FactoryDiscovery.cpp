@@ -1,10 +1,10 @@
 #include "FactoryDiscovery.h"
 #include "FileSystem.h"
-#include "FirstStartReport.h"
 
 #include <AcRcvPrt.h>
 #include <AfxFiles.h>
 #include <AfxHandle.h>
+#include <AfxReport.h>
 
 #include <set>
 
@@ -19,7 +19,7 @@ template <typename Request> bool WithVolumeLibrary(Request request)
     AcRcvPrt volume;
     if (volume.Initialize() == 0)
     {
-        ReportFirstStartFailure(L"the factory volume library Hdv.dll cannot be used");
+        AfxReportCause(L"the factory volume library Hdv.dll cannot be used");
         return false;
     }
     return request(volume);
@@ -85,7 +85,7 @@ bool ActivateFactoryVolume()
     return WithVolumeLibrary([](AcRcvPrt& volume) {
         if (volume.ActivePOne() != 0)
             return true;
-        ReportFirstStartFailure(L"the factory volume could not be made reachable");
+        AfxReportCause(L"the factory volume could not be made reachable");
         return false;
     });
 }
@@ -104,7 +104,7 @@ CString FindFactoryDriveLetter()
         AfxFindDriveLetter(L'D', [](wchar_t chCandidate) { return DirectoryExists(CString(chCandidate) + L":\\idf"); });
     if (chLetter != L'\0')
         return CString(chLetter);
-    ReportFirstStartFailure(L"no drive from D to Z has an idf folder; C:\\idf is searched");
+    AfxReportCause(L"no drive from D to Z has an idf folder; C:\\idf is searched");
     return CString(L"C");
 }
 
