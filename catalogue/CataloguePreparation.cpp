@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "CutAndTrimmedValue.h"
 #include "FactoryDiscovery.h"
+#include "FactoryVolumeActivation.h"
 #include "FileSystem.h"
 
 #include <AfxHandle.h>
@@ -17,6 +18,25 @@ namespace
 // Long enough for the largest catalogues; a tool that takes longer is taken
 // to hang, and the dialog must not wait for it for good.
 const DWORD kUnicodeToolTimeout = 60000;
+
+// modules.ini from the factory volume's model file; false when the volume
+// is not reachable. A volume that is not reachable would give an empty
+// catalogue, kept for good: the first start is then skipped and tried
+// again next time. The volume is withdrawn on return, before the
+// conversion and the tool.
+bool MakeModulesIniFromFactoryVolume(const CString& strModulesIni)
+{
+    const CFactoryVolumeActivation volume;
+    if (!volume.IsActive())
+        return false;
+    const CString strLetter = FindFactoryDriveLetter();
+    FindModelFile(strLetter + L":\\idf", L"XML");
+    if (g_strModelFile.IsEmpty())
+        AfxReportCause(L"no file under " + strLetter + L":\\idf has XML in its name");
+    if (!MakeIniFromMcode(strModulesIni, g_strModelFile))
+        AfxReportCause(L"Meridale.dll wrote no " + strModulesIni);
+    return true;
+}
 }
 
 void PrepareCatalogue(const CatalogueLocations& locations)
@@ -31,15 +51,8 @@ void PrepareCatalogue(const CatalogueLocations& locations)
         AfxReportCause(L"a leftover " + locations.m_strTempIni + L" cannot be removed");
         return;
     }
-    if (!ActivateFactoryVolume())
+    if (!MakeModulesIniFromFactoryVolume(locations.m_strModulesIni))
         return;
-    const CString strLetter = FindFactoryDriveLetter();
-    FindModelFile(strLetter + L":\\idf", L"XML");
-    if (g_strModelFile.IsEmpty())
-        AfxReportCause(L"no file under " + strLetter + L":\\idf has XML in its name");
-    if (!MakeIniFromMcode(locations.m_strModulesIni, g_strModelFile))
-        AfxReportCause(L"Meridale.dll wrote no " + locations.m_strModulesIni);
-    DeactivateFactoryVolume();
     ConvertModulesToTemp(locations.m_strModulesIni, locations.m_strTempIni);
     DeleteFileW(locations.m_strModulesIni);
     // A tool that still runs keeps its temp.ini; the next start removes it.
