@@ -75,15 +75,12 @@ public:
     // Folds to lower case with the platform's mapping.
     CString& MakeLower();
 
-    int Find(wchar_t ch, int nStart = 0) const;
     int Find(LPCWSTR pszSub, int nStart = 0) const;
     // Index of the last occurrence of ch, or -1.
     int ReverseFind(wchar_t ch) const;
     CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;
     CString Left(int nCount) const { return Mid(0, nCount); }
-    // Removes nCount characters at nIndex; returns the new length.
-    int Delete(int nIndex, int nCount = 1);
     // Replaces every non-overlapping occurrence, left to right; returns the count.
     int Replace(LPCWSTR pszOld, LPCWSTR pszNew);
     // Removes leading and trailing characters for which iswspace is true.
