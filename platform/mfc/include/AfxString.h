@@ -40,30 +40,10 @@ public:
         m_str += ch;
         return *this;
     }
-    friend CString operator+(const CString& a, const CString& b)
-    {
-        CString r(a);
-        r += b;
-        return r;
-    }
-    friend CString operator+(const CString& a, LPCWSTR b)
-    {
-        CString r(a);
-        r += b;
-        return r;
-    }
-    friend CString operator+(LPCWSTR a, const CString& b)
-    {
-        CString r(a);
-        r += b;
-        return r;
-    }
-    friend CString operator+(const CString& a, wchar_t b)
-    {
-        CString r(a);
-        r += b;
-        return r;
-    }
+    friend CString operator+(const CString& a, const CString& b) { return Joined(a, b); }
+    friend CString operator+(const CString& a, LPCWSTR b) { return Joined(a, b); }
+    friend CString operator+(LPCWSTR a, const CString& b) { return Joined(a, b); }
+    friend CString operator+(const CString& a, wchar_t b) { return Joined(a, b); }
     friend bool operator==(const CString& a, LPCWSTR b) { return a.Compare(b) == 0; }
     friend bool operator!=(const CString& a, LPCWSTR b) { return a.Compare(b) != 0; }
 
@@ -97,5 +77,12 @@ public:
     BOOL LoadString(UINT nID);
 
 private:
+    template <typename TLeft, typename TRight> static CString Joined(const TLeft& left, const TRight& right)
+    {
+        CString joined(left);
+        joined += right;
+        return joined;
+    }
+
     std::wstring m_str;
 };
