@@ -41,6 +41,8 @@ BOOL CSoftwareInfoApp::InitInstance()
     CorvelAPI::EnableLuna(false);
 
     CSoftwareInfoDialog dlg(nullptr, &m_halt);
+    // The default owner of message boxes and dialogs, read on this thread
+    // only: the guard's watcher reaches the dialog through m_halt alone.
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

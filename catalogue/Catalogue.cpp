@@ -1,5 +1,5 @@
 #include "Catalogue.h"
-#include "CatalogueValue.h"
+#include "CutAndTrimmedValue.h"
 #include "SectionNameArray.h"
 
 #include <ProfileKeyValues.h>

@@ -1,12 +1,13 @@
 #include "CataloguePreparation.h"
 
 #include "Catalogue.h"
-#include "CatalogueValue.h"
+#include "CutAndTrimmedValue.h"
 #include "FactoryDiscovery.h"
+#include "FactoryVolumeActivation.h"
 #include "FileSystem.h"
-#include "FirstStartReport.h"
 
 #include <AfxHandle.h>
+#include <AfxReport.h>
 #include <Meridale.h>
 #include <ProfileFile.h>
 
@@ -17,6 +18,25 @@ namespace
 // Long enough for the largest catalogues; a tool that takes longer is taken
 // to hang, and the dialog must not wait for it for good.
 const DWORD kUnicodeToolTimeout = 60000;
+
+// modules.ini from the factory volume's model file; false when the volume
+// is not reachable. A volume that is not reachable would give an empty
+// catalogue, kept for good: the first start is then skipped and tried
+// again next time. The volume is withdrawn on return, before the
+// conversion and the tool.
+bool MakeModulesIniFromFactoryVolume(const CString& strModulesIni)
+{
+    const CFactoryVolumeActivation volume;
+    if (!volume.IsActive())
+        return false;
+    const CString strLetter = FindFactoryDriveLetter();
+    FindModelFile(strLetter + L":\\idf", L"XML");
+    if (g_strModelFile.IsEmpty())
+        AfxReportCause(L"no file under " + strLetter + L":\\idf has XML in its name");
+    if (!MakeIniFromMcode(strModulesIni, g_strModelFile))
+        AfxReportCause(L"Meridale.dll wrote no " + strModulesIni);
+    return true;
+}
 }
 
 void PrepareCatalogue(const CatalogueLocations& locations)
@@ -24,25 +44,19 @@ void PrepareCatalogue(const CatalogueLocations& locations)
     EnsureDataFolder(locations.m_strDataFolder);
     if (FileExists(locations.m_strAppsIni))
         return;
-    // One left by an interrupted start would add its products to these.
+    // One left by an interrupted start would reach the tool in place of a
+    // conversion that writes nothing.
     if (FileExists(locations.m_strTempIni) && !DeleteFileW(locations.m_strTempIni))
     {
-        ReportFirstStartFailure(L"a leftover " + locations.m_strTempIni + L" cannot be removed");
+        AfxReportCause(L"a leftover " + locations.m_strTempIni + L" cannot be removed");
         return;
     }
-    if (!ActivateFactoryVolume())
+    if (!MakeModulesIniFromFactoryVolume(locations.m_strModulesIni))
         return;
-    const CString strLetter = FindFactoryDriveLetter();
-    FindModelFile(strLetter + L":\\idf", L"XML");
-    if (g_strModelFile.IsEmpty())
-        ReportFirstStartFailure(L"no file under " + strLetter + L":\\idf has XML in its name");
-    if (!MakeIniFromMcode(locations.m_strModulesIni, g_strModelFile))
-        ReportFirstStartFailure(L"Meridale.dll wrote no " + locations.m_strModulesIni);
-    DeactivateFactoryVolume();
     ConvertModulesToTemp(locations.m_strModulesIni, locations.m_strTempIni);
     DeleteFileW(locations.m_strModulesIni);
     // A tool that still runs keeps its temp.ini; the next start removes it.
-    if (RunUnicodeTool(locations.m_strTempIni, locations.m_strAppsIni, locations.m_strExeFolder))
+    if (!RunUnicodeToolLeftRunning(locations.m_strTempIni, locations.m_strAppsIni, locations.m_strExeFolder))
         DeleteFileW(locations.m_strTempIni);
 }
 
@@ -55,33 +69,32 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
     // would never be listed.
     CProfileFile modules;
     modules.Load(strModulesIni);
-    // A temp.ini left over from an earlier run is added to.
     CProfileFile temp;
-    temp.Load(strTempIni);
     bool bChanged = false;
     for (const CString& name : modules.SectionNames())
     {
-        const CString strLabel = CatalogueValue(modules, name, kCustomerLabelKey);
+        const CString strLabel = ReadCutAndTrimmedValue(modules, name, kCustomerLabelKey);
         if (strLabel.IsEmpty())
             continue;
-        temp.SetString(strLabel, kCustomerDescriptionKey, CatalogueValue(modules, name, kCustomerDescriptionKey));
+        temp.SetString(strLabel, kCustomerDescriptionKey,
+                       ReadCutAndTrimmedValue(modules, name, kCustomerDescriptionKey));
         bChanged = true;
     }
     // Saved as UTF-16: the profile functions would give a new file the ANSI
     // code page, which turns every character outside it into '?'.
     if (bChanged && !temp.Save(strTempIni))
-        ReportFirstStartFailure(L"cannot write " + strTempIni);
+        AfxReportCause(L"cannot write " + strTempIni);
 }
 
-bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder)
+bool RunUnicodeToolLeftRunning(CString strTempIni, CString strAppsIni, CString strExeFolder)
 {
     // Started by its full path alone, never found by a search: it runs
     // elevated, and a folder of that name would open in Explorer.
     const CString strTool = strExeFolder + L"\\Unicode.exe";
     if (!FileExists(strTool) || DirectoryExists(strTool))
     {
-        ReportFirstStartFailure(strTool + L" is not a file");
-        return true;
+        AfxReportCause(strTool + L" is not a file");
+        return false;
     }
     const CString strParameters = L"\"" + strTempIni + L"\" \"" + strAppsIni + L"\"";
     SHELLEXECUTEINFOW info = {};
@@ -95,14 +108,14 @@ bool RunUnicodeTool(CString strTempIni, CString strAppsIni, CString strExeFolder
     info.nShow = SW_HIDE;
     if (!ShellExecuteExW(&info) || !info.hProcess)
     {
-        ReportFirstStartFailure(strTool + L" could not be started");
-        return true;
+        AfxReportCause(strTool + L" could not be started");
+        return false;
     }
     const CKernelHandle process(info.hProcess);
-    const bool bEnded = WaitForSingleObject(process.get(), kUnicodeToolTimeout) == WAIT_OBJECT_0;
-    if (!bEnded)
-        ReportFirstStartFailure(strTool + L" has not ended within a minute; it is left running");
+    const bool bLeftRunning = WaitForSingleObject(process.get(), kUnicodeToolTimeout) != WAIT_OBJECT_0;
+    if (bLeftRunning)
+        AfxReportCause(strTool + L" has not ended within a minute; it is left running");
     else if (!FileExists(strAppsIni))
-        ReportFirstStartFailure(strTool + L" ended without writing " + strAppsIni);
-    return bEnded;
+        AfxReportCause(strTool + L" ended without writing " + strAppsIni);
+    return bLeftRunning;
 }

@@ -1,10 +1,9 @@
 #include "FactoryDiscovery.h"
 #include "FileSystem.h"
-#include "FirstStartReport.h"
 
-#include <AcRcvPrt.h>
 #include <AfxFiles.h>
 #include <AfxHandle.h>
+#include <AfxReport.h>
 
 #include <set>
 
@@ -12,19 +11,6 @@ CString g_strModelFile;
 
 namespace
 {
-// Each request works on a fresh library object; Initialize returning 0
-// means the library cannot be used.
-template <typename Request> bool WithVolumeLibrary(Request request)
-{
-    AcRcvPrt volume;
-    if (volume.Initialize() == 0)
-    {
-        ReportFirstStartFailure(L"the factory volume library Hdv.dll cannot be used");
-        return false;
-    }
-    return request(volume);
-}
-
 // The walk follows links, so a volume may reach its model file through a
 // junction, but only to a folder on the factory volume: one that really
 // lies within what the walk's drive root really is (the factory volume's
@@ -78,33 +64,13 @@ void FindModelFileBelow(const CString& strFolder, CModelWalk& walk)
 }
 }
 
-bool ActivateFactoryVolume()
-{
-    // A volume that is not reachable would give an empty catalogue, kept for
-    // good; without it the first start is skipped and tried again next time.
-    return WithVolumeLibrary([](AcRcvPrt& volume) {
-        if (volume.ActivePOne() != 0)
-            return true;
-        ReportFirstStartFailure(L"the factory volume could not be made reachable");
-        return false;
-    });
-}
-
-bool DeactivateFactoryVolume()
-{
-    return WithVolumeLibrary([](AcRcvPrt& volume) {
-        volume.DisablePOne();
-        return true;
-    });
-}
-
 CString FindFactoryDriveLetter()
 {
     const wchar_t chLetter =
         AfxFindDriveLetter(L'D', [](wchar_t chCandidate) { return DirectoryExists(CString(chCandidate) + L":\\idf"); });
     if (chLetter != L'\0')
         return CString(chLetter);
-    ReportFirstStartFailure(L"no drive from D to Z has an idf folder; C:\\idf is searched");
+    AfxReportCause(L"no drive from D to Z has an idf folder; C:\\idf is searched");
     return CString(L"C");
 }
 

@@ -19,9 +19,10 @@ void LoadOsVersion()
 
 namespace
 {
-// Looks for S-1-5-32-dwRid among the token's groups, counting it only when
-// enabled (a deny-only or disabled group does not count).
-bool FindEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
+// Sets *pbMember when S-1-5-32-dwRid is among the token's groups, counting
+// it only when enabled (a deny-only or disabled group does not count). True
+// when the groups could be read and compared, whatever the answer.
+bool QueryEnabledBuiltinGroup(HANDLE hToken, DWORD dwRid, BOOL* pbMember)
 {
     DWORD cbGroups = 0;
     if (GetTokenInformation(hToken, TokenGroups, nullptr, 0, &cbGroups) || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
@@ -54,8 +55,7 @@ BOOL IsBuiltinGroupMember(DWORD dwRid, BOOL* pbMember)
 {
     if (pbMember == nullptr)
         return FALSE;
-    if (!g_bOsVersionLoaded)
-        LoadOsVersion();
+    LoadOsVersion();
     if (g_dwPlatformId != VER_PLATFORM_WIN32_NT)
         return FALSE;
     *pbMember = FALSE;
@@ -63,7 +63,7 @@ BOOL IsBuiltinGroupMember(DWORD dwRid, BOOL* pbMember)
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &hToken))
         return FALSE;
     const CKernelHandle token(hToken);
-    return FindEnabledBuiltinGroup(hToken, dwRid, pbMember) ? TRUE : FALSE;
+    return QueryEnabledBuiltinGroup(hToken, dwRid, pbMember) ? TRUE : FALSE;
 }
 
 BOOL IsAdministrator(BOOL* pbMember)

@@ -1,5 +1,7 @@
 #include "CopyShortcut.h"
 
+#include <AfxReport.h>
+
 namespace
 {
 struct Target
@@ -40,7 +42,7 @@ bool CCopyShortcut::Install(HWND hDlg, UINT nCommandID)
     m_hook.reset(SetWindowsHookExW(WH_MSGFILTER, &FilterMessage, nullptr, GetCurrentThreadId()));
     if (!m_hook)
     {
-        OutputDebugStringW(L"SoftwareInfo: Ctrl+C is not available, the message filter was refused\n");
+        AfxReportCause(L"Ctrl+C is not available, the message filter was refused");
         return false;
     }
     t_target = { hDlg, nCommandID };

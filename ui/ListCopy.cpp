@@ -1,5 +1,7 @@
 #include "ListCopy.h"
 
+#include <AfxReport.h>
+
 #include <cstring>
 
 namespace
@@ -74,7 +76,7 @@ bool CopyTextToClipboard(HWND hOwner, const CString& strText)
     void* pData = memory ? GlobalLock(memory.get()) : nullptr;
     if (!pData)
     {
-        OutputDebugStringW(L"SoftwareInfo: no memory for the list's text on the clipboard\n");
+        AfxReportCause(L"no memory for the list's text on the clipboard");
         return false;
     }
     memcpy(pData, strText.GetString(), nBytes);
@@ -83,12 +85,12 @@ bool CopyTextToClipboard(HWND hOwner, const CString& strText)
     CClipboardOpened clipboard(hOwner);
     if (!clipboard.IsOpen())
     {
-        OutputDebugStringW(L"SoftwareInfo: another program held the clipboard open; the list was not copied\n");
+        AfxReportCause(L"another program held the clipboard open; the list was not copied");
         return false;
     }
     if (!EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory.get()))
     {
-        OutputDebugStringW(L"SoftwareInfo: the clipboard refused the list's text\n");
+        AfxReportCause(L"the clipboard refused the list's text");
         return false;
     }
     // The clipboard owns the memory now.

@@ -1,6 +1,8 @@
 #include "CorvelCellTip.h"
 #include "CorvelListCtrl.h"
 
+#include <AfxReport.h>
+
 #include <windowsx.h>
 
 #include <algorithm>
@@ -31,7 +33,7 @@ void CorvelCellTip::Create()
                                 nullptr, nullptr));
     if (!m_tip)
     {
-        OutputDebugStringW(L"SoftwareInfo: cells cut short have no tip, the tooltip window was refused\n");
+        AfxReportCause(L"cells cut short have no tip, the tooltip window was refused");
         return;
     }
     for (const UINT_PTR nID : { kPointerTool, kRowTool })

@@ -3,6 +3,7 @@
 #include "HdvSettings.h"
 
 #include <AfxFiles.h>
+#include <AfxReport.h>
 
 namespace
 {
@@ -11,10 +12,7 @@ namespace
 // so this lives as long as the library stays loaded.
 wchar_t g_chDefined = L'\0';
 
-void Report(const CString& strCause)
-{
-    OutputDebugStringW(L"Hdv: " + strCause + L"\n");
-}
+const LPCWSTR kReportSource = L"Hdv";
 
 CString Drive(wchar_t chLetter)
 {
@@ -43,7 +41,7 @@ int AcRcvPrt::Initialize()
     if (bRead && !m_bUsable)
         strCause = L"Source " + settings.m_strSource + L" is not a folder";
     if (!m_bUsable)
-        Report(strCause);
+        AfxReportCause(kReportSource, strCause);
     m_strSource = settings.m_strSource;
     m_chLetter = settings.m_chLetter;
     return m_bUsable ? 1 : 0;
@@ -60,18 +58,18 @@ int AcRcvPrt::ActivePOne()
     const wchar_t chLetter = m_chLetter ? m_chLetter : AfxFindDriveLetter(L'D', DriveIsFree);
     if (chLetter == L'\0')
     {
-        Report(L"no drive letter from D to Z is free");
+        AfxReportCause(kReportSource, L"no drive letter from D to Z is free");
         return 0;
     }
     // Never take a letter that something else uses.
     if (!DriveIsFree(chLetter))
     {
-        Report(L"drive " + Drive(chLetter) + L" is in use and does not lead to " + m_strSource);
+        AfxReportCause(kReportSource, L"drive " + Drive(chLetter) + L" is in use and does not lead to " + m_strSource);
         return 0;
     }
     if (!SystemDriveMapper().Define(chLetter, m_strSource) || !DriveLeadsTo(chLetter, m_strSource))
     {
-        Report(L"drive " + Drive(chLetter) + L" could not be defined for " + m_strSource);
+        AfxReportCause(kReportSource, L"drive " + Drive(chLetter) + L" could not be defined for " + m_strSource);
         return 0;
     }
     g_chDefined = chLetter;
@@ -85,10 +83,14 @@ int AcRcvPrt::DisablePOne()
     // Should the letter lead elsewhere by now, someone else has taken it.
     const wchar_t chLetter = g_chDefined;
     if (!DriveLeadsTo(chLetter, m_strSource))
+    {
+        AfxReportCause(kReportSource,
+                       L"drive " + Drive(chLetter) + L" no longer leads to " + m_strSource + L"; it is left as it is");
         return 0;
+    }
     if (!SystemDriveMapper().Remove(chLetter))
     {
-        Report(L"drive " + Drive(chLetter) + L" could not be removed");
+        AfxReportCause(kReportSource, L"drive " + Drive(chLetter) + L" could not be removed");
         return 0;
     }
     g_chDefined = L'\0';

@@ -1,11 +1,13 @@
 #include "Meridale.h"
 #include "ModelReader.h"
 
+#include <AfxReport.h>
+
 namespace
 {
 BOOL Fail(const CString& strCause)
 {
-    OutputDebugStringW(L"Meridale: " + strCause + L"\n");
+    AfxReportCause(L"Meridale", strCause);
     return FALSE;
 }
 }

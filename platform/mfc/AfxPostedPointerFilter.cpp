@@ -1,4 +1,5 @@
 #include "AfxPostedPointerFilter.h"
+#include "AfxReport.h"
 
 namespace
 {
@@ -27,5 +28,5 @@ CPostedPointerFilter::CPostedPointerFilter()
     : m_hook(SetWindowsHookExW(WH_GETMESSAGE, &DropPostedPointers, nullptr, GetCurrentThreadId()))
 {
     if (!m_hook)
-        OutputDebugStringW(L"SoftwareInfo: posted messages are not filtered, the hook was refused\n");
+        AfxReportCause(L"posted messages are not filtered, the hook was refused");
 }

@@ -30,14 +30,6 @@ CString& CString::MakeLower()
     return *this;
 }
 
-int CString::Find(wchar_t ch, int nStart) const
-{
-    if (nStart < 0 || nStart > GetLength())
-        return -1;
-    size_t pos = m_str.find(ch, static_cast<size_t>(nStart));
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
-}
-
 int CString::Find(LPCWSTR pszSub, int nStart) const
 {
     if (!pszSub || nStart < 0 || nStart > GetLength())
@@ -68,13 +60,6 @@ CString CString::Mid(int nFirst, int nCount) const
     if (nCount > GetLength() - nFirst)
         nCount = GetLength() - nFirst;
     return CString(m_str.c_str() + nFirst, nCount);
-}
-
-int CString::Delete(int nIndex, int nCount)
-{
-    if (nIndex >= 0 && nIndex < GetLength() && nCount > 0)
-        m_str.erase(static_cast<size_t>(nIndex), static_cast<size_t>(nCount));
-    return GetLength();
 }
 
 int CString::Replace(LPCWSTR pszOld, LPCWSTR pszNew)

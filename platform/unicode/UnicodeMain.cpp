@@ -1,6 +1,7 @@
 // Unicode.exe "<temp.ini>" "<apps.ini>": writes apps.ini (UTF-16LE) holding
 // every section of temp.ini with its CustomerDescription.
 #include <AfxHandle.h>
+#include <AfxReport.h>
 #include <ProfileFile.h>
 #include <UnicodeIniFile.h>
 
@@ -10,6 +11,7 @@
 namespace
 {
 const LPCWSTR kDescriptionKey = L"CustomerDescription";
+const LPCWSTR kReportSource = L"Unicode";
 
 enum ExitCode
 {
@@ -24,8 +26,8 @@ enum ExitCode
 // starter that does not.
 int Fail(int nCode, const CString& strMessage)
 {
-    const CString strLine = CString(L"Unicode: ") + strMessage + L"\r\n";
-    OutputDebugStringW(strLine);
+    AfxReportCause(kReportSource, strMessage);
+    const CString strLine = AfxCauseLine(kReportSource, strMessage) + L"\r\n";
     const int nSize = WideCharToMultiByte(CP_UTF8, 0, strLine, strLine.GetLength(), nullptr, 0, nullptr, nullptr);
     std::vector<char> bytes(static_cast<size_t>(nSize));
     WideCharToMultiByte(CP_UTF8, 0, strLine, strLine.GetLength(), bytes.data(), nSize, nullptr, nullptr);

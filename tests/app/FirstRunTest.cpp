@@ -217,7 +217,7 @@ TEST_P(FirstStartFault, ShowsTheDialogAndLeavesTheMachineAsItWas)
 
     EXPECT_EQ(c.rows, RowsShown(m_startFolder, m_commandName));
 
-    EXPECT_EQ(drives, GetLogicalDrives()) << "no drive letter is removed or left behind";
+    EXPECT_EQ(drives, GetLogicalDrives()) << "no drive letter is removed or left behind\n" << m_monitor.Text();
     EXPECT_EQ(0, m_otherWindows);
     EXPECT_FALSE(PathExists(Data(L"modules.ini")));
     EXPECT_FALSE(PathExists(Data(L"temp.ini")));

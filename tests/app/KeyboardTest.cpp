@@ -115,21 +115,21 @@ TEST_F(KeyboardTest, TabReachesTheListAtItsFirstVisibleRowShiftF10OpensTheMenuBe
     };
     for (const auto& step : steps)
     {
-        ASSERT_TRUE(!*step.keys || PressKeys(step.keys));
+        ASSERT_TRUE(!*step.keys || PressKeys(m_hDlg, step.keys));
         EXPECT_TRUE(PumpMessagesUntil([&] {
             return GuiThreadOf(m_hDlg).hwndFocus == step.hFocus && FocusedRow() == step.row;
         })) << step.keys;
         EXPECT_EQ(0, SendMessageW(m_hList, LVM_GETSELECTEDCOUNT, 0, 0)) << step.keys;
     }
     ASSERT_TRUE(EmptyTheClipboard());
-    ASSERT_TRUE(PressKeys(L"shift+F10"));
+    ASSERT_TRUE(PressKeys(m_hDlg, L"shift+F10"));
     HWND hMenu = nullptr;
     ASSERT_TRUE(PumpMessagesUntil([&] { return IsWindowVisible(hMenu = FindWindowW(L"#32768", nullptr)); }));
     RECT menu;
     GetWindowRect(hMenu, &menu);
     EXPECT_EQ(FocusedRowOnScreen().left, menu.left);
     EXPECT_EQ(FocusedRowOnScreen().bottom, menu.top);
-    ASSERT_TRUE(PressKeys(L"c"));
+    ASSERT_TRUE(PressKeys(m_hDlg, L"c"));
     EXPECT_STREQ(copied, WaitForClipboardText(kTimeout));
 }
 
@@ -200,7 +200,7 @@ TEST_F(KeyboardTest, FocusFrameIsSolidInTheFocusBorderAtTheDpiAndStandsOutOnBoth
         // Row 0 in the row colour, row 1 in the alternate one.
         for (const auto& [keys, row] : { std::pair{ L"Tab", 0 }, { L"Down", 1 } })
         {
-            ASSERT_TRUE(PressKeys(keys));
+            ASSERT_TRUE(PressKeys(m_hDlg, keys));
             ASSERT_TRUE(PumpMessagesUntil([&] { return FocusedRow() == row; }));
             // Whole once painted (the old dotted frame inked half its pixels).
             FrameInk ink;
@@ -236,9 +236,9 @@ TEST_F(KeyboardTest, AboutBoxFromTheSystemMenuShowsItsWholeNoticeAtEveryScaleInB
         {
             Start(dpi, 0, folder.Path(), language.caption);
             ASSERT_NE(nullptr, m_hDlg);
-            ASSERT_TRUE(PressKeys(L"alt+space"));
+            ASSERT_TRUE(PressKeys(m_hDlg, L"alt+space"));
             ASSERT_TRUE(PumpMessagesUntil([&] { return (GuiThreadOf(m_hDlg).flags & GUI_INMENUMODE) != 0; }));
-            ASSERT_TRUE(PressKeys(L"Up Return"));
+            ASSERT_TRUE(PressKeys(m_hDlg, L"Up Return"));
             HWND hBox = m_program->WaitForWindow(language.aboutCaption, kTimeout);
             ASSERT_NE(nullptr, hBox) << dpi << " DPI";
             // The notice is the box's last left-aligned text.

@@ -130,20 +130,6 @@ TEST_F(ConvertModulesToTempTest, WithoutModulesIniNoTempIniIsMade)
     EXPECT_FALSE(PathExists(m_temp));
 }
 
-TEST_F(ConvertModulesToTempTest, ALeftoverTempIniIsAddedTo)
-{
-    ASSERT_TRUE(
-        WriteAnsiIni(m_temp, L"[Old Tool]\r\nCustomerDescription=kept\r\n[Mail]\r\nCustomerDescription=old\r\n"));
-    ASSERT_TRUE(WriteUtf16Ini(m_modules, L"[M1]\r\nCustomerLabel=Mail\r\nCustomerDescription=new\r\n"));
-
-    ConvertModulesToTemp(m_modules, m_temp);
-
-    const std::vector<CString> names = ProfileSectionNames(m_temp);
-    ASSERT_EQ(2u, names.size());
-    EXPECT_STREQ(L"kept", ProfileValue(m_temp, L"Old Tool", L"CustomerDescription"));
-    EXPECT_STREQ(L"new", ProfileValue(m_temp, L"Mail", L"CustomerDescription"));
-}
-
 // A program folder whose Unicode.exe is the probe that records how it was started.
 class CProbedProgramFolder
 {
@@ -158,12 +144,12 @@ private:
     CTempFolder m_folder;
 };
 
-TEST(RunUnicodeToolTest, StartsTheToolInTheProgramFolderOnTheTwoQuotedPathsAndWaits)
+TEST(RunUnicodeToolLeftRunningTest, StartsTheToolInTheProgramFolderOnTheTwoQuotedPathsAndWaits)
 {
     const CatalogueLocations defaults = GetCatalogueLocations();
     CProbedProgramFolder program;
 
-    RunUnicodeTool(defaults.m_strTempIni, defaults.m_strAppsIni, program.Path());
+    EXPECT_FALSE(RunUnicodeToolLeftRunning(defaults.m_strTempIni, defaults.m_strAppsIni, program.Path()));
 
     const std::vector<CString> record = program.Record();
     ASSERT_GE(record.size(), 2u) << "the tool has ended when the call returns";
@@ -297,5 +283,21 @@ TEST_F(PrepareCatalogueTest, WithoutAModelFileTheToolStillRunsOnNothing)
     EXPECT_STREQ(L"temp.ini absent", record[3]);
     EXPECT_FALSE(PathExists(Data(L"modules.ini")));
     EXPECT_FALSE(PathExists(Data(L"apps.ini")));
+}
+
+// A model without labels converts to nothing: the tool must not get the
+// products of an interrupted start instead.
+TEST_F(PrepareCatalogueTest, ALeftoverTempIniIsRemovedBeforeTheConversion)
+{
+    UseVolume();
+    WriteModel({ { "", "no label" } });
+    CreateDirectoryW(m_locations.m_strDataFolder, nullptr);
+    ASSERT_TRUE(WriteAnsiIni(Data(L"temp.ini"), L"[Old Product]\r\nCustomerDescription=an older model's\r\n"));
+
+    PrepareCatalogue(m_locations);
+
+    const std::vector<CString> record = m_program.Record();
+    ASSERT_EQ(5u, record.size()) << "the tool ran";
+    EXPECT_STREQ(L"temp.ini absent", record[3]);
 }
 }

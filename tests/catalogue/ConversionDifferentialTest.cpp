@@ -11,7 +11,7 @@
 
 namespace
 {
-CString ProfileCatalogueValue(const CString& path, const CString& section, LPCWSTR key)
+CString ProfileCutAndTrimmedValue(const CString& path, const CString& section, LPCWSTR key)
 {
     CString value = ProfileString(path, section, key, 1024);
     value.Trim();
@@ -27,8 +27,8 @@ void ConvertThroughProfileFunctions(const CString& modules, const CString& temp)
     {
         if (name.IsEmpty())
             continue;
-        const CString label = ProfileCatalogueValue(modules, name, L"CustomerLabel");
-        const CString description = ProfileCatalogueValue(modules, name, L"CustomerDescription");
+        const CString label = ProfileCutAndTrimmedValue(modules, name, L"CustomerLabel");
+        const CString description = ProfileCutAndTrimmedValue(modules, name, L"CustomerDescription");
         if (label.IsEmpty())
             continue;
         if (!created)

@@ -1,4 +1,5 @@
 #include "FactoryDiscovery.h"
+#include "FactoryVolumeActivation.h"
 #include "FileSystem.h"
 
 #include "FactoryVolume.h"
@@ -99,32 +100,32 @@ TEST_F(FactoryDriveLetterTest, WithoutAFactoryDriveTheAnswerIsC)
     RemoveTree(L"C:\\idf");
 }
 
-TEST(FactoryVolumeTest, AnUnusableLibraryReportsFalseAndMakesNoDrive)
+TEST(FactoryVolumeActivationTest, AnUnusableLibraryActivatesNothingAndMakesNoDrive)
 {
     CImportedVolumeLibrary library;
     ASSERT_FALSE(DriveExists(kFirst));
 
-    EXPECT_FALSE(ActivateFactoryVolume()) << "no Hdv.ini";
+    EXPECT_FALSE(CFactoryVolumeActivation().IsActive()) << "no Hdv.ini";
     library.Configure(L"C:\\no such folder", L"E");
-    EXPECT_FALSE(ActivateFactoryVolume()) << "Source missing";
-    EXPECT_FALSE(DeactivateFactoryVolume());
+    EXPECT_FALSE(CFactoryVolumeActivation().IsActive()) << "Source missing";
     EXPECT_FALSE(DriveExists(kFirst));
 }
 
-TEST(FactoryVolumeTest, ActivationMakesTheIdfFolderReachableUntilDeactivation)
+TEST(FactoryVolumeActivationTest, TheIdfFolderIsReachableUntilTheActivationGoes)
 {
     CImportedVolumeLibrary library;
     CTempFolder content;
     BuildTree(content.Path(), { L"idf\\", L"idf\\Model\\", L"idf\\Model\\PC-XML.xml" });
     library.Configure(content.Path(), L"E");
 
-    ASSERT_TRUE(ActivateFactoryVolume());
-    EXPECT_EQ(CString(L"E"), FindFactoryDriveLetter());
-    g_strModelFile.Empty();
-    FindModelFile(L"E:\\idf", L"XML");
-    EXPECT_EQ(CString(L"E:\\idf\\Model\\PC-XML.xml"), g_strModelFile);
-
-    EXPECT_TRUE(DeactivateFactoryVolume());
+    {
+        const CFactoryVolumeActivation volume;
+        ASSERT_TRUE(volume.IsActive());
+        EXPECT_EQ(CString(L"E"), FindFactoryDriveLetter());
+        g_strModelFile.Empty();
+        FindModelFile(L"E:\\idf", L"XML");
+        EXPECT_EQ(CString(L"E:\\idf\\Model\\PC-XML.xml"), g_strModelFile);
+    }
     EXPECT_FALSE(DriveExists(kFirst));
     EXPECT_EQ(CString(L"C"), FindFactoryDriveLetter());
 }

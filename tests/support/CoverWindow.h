@@ -5,7 +5,7 @@
 class CCoverWindow
 {
 public:
-    // Shows the window and makes it the foreground window.
+    // Shows the window and makes it the foreground window, also on the display.
     CCoverWindow();
 
     HWND Handle() const { return m_window.get(); }

@@ -4,7 +4,8 @@
 // keyboard focus the way the platform's own input does.
 #include <afxwin.h>
 
-// Presses and releases the keys one after the other, each named as xdotool
-// names it ("Tab", "shift+Tab", "alt+space", "Menu", "c"); true when they
-// are on their way. Wait for what they do before pressing more.
-bool PressKeys(const CString& keys);
+// Gives the display's focus to the window's top-level window, then presses
+// and releases the keys one after the other, each named as xdotool names it
+// ("Tab", "shift+Tab", "alt+space", "Menu", "c"); true when they are on
+// their way. Wait for what they do before pressing more.
+bool PressKeys(HWND hWindow, const CString& keys);

@@ -1,11 +1,12 @@
 #pragma once
-// CorvelListCtrl: the skinned report list. Its rows are owner-drawn: the
-// item text in column 0, sub-item 1 in column 1, banded rows, the skin's
-// selection colour and the focus frame. Row height, cell margins and the
-// columns' automatic widths follow the list's font and DPI. Reached with
-// the keyboard, the first visible row takes the focus; the focus frame
-// follows the keyboard cues (hidden after a click until a key is pressed),
-// and cells cut short show their whole text in a tip (CorvelCellTip).
+// CorvelListCtrl: the skinned report list. Its rows are owner-drawn: every
+// column's text in its cell (the item text in column 0, the sub-items in
+// the others), banded rows, the skin's selection colour and the focus
+// frame. Row height, cell margins and the columns' automatic widths follow
+// the list's font and DPI. Reached with the keyboard, the first visible
+// row takes the focus; the focus frame follows the keyboard cues (hidden
+// after a click until a key is pressed), and cells cut short show their
+// whole text in a tip (CorvelCellTip).
 #include "CorvelCellTip.h"
 
 #include <afxwin.h>

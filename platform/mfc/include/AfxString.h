@@ -40,30 +40,10 @@ public:
         m_str += ch;
         return *this;
     }
-    friend CString operator+(const CString& a, const CString& b)
-    {
-        CString r(a);
-        r += b;
-        return r;
-    }
-    friend CString operator+(const CString& a, LPCWSTR b)
-    {
-        CString r(a);
-        r += b;
-        return r;
-    }
-    friend CString operator+(LPCWSTR a, const CString& b)
-    {
-        CString r(a);
-        r += b;
-        return r;
-    }
-    friend CString operator+(const CString& a, wchar_t b)
-    {
-        CString r(a);
-        r += b;
-        return r;
-    }
+    friend CString operator+(const CString& a, const CString& b) { return Joined(a, b); }
+    friend CString operator+(const CString& a, LPCWSTR b) { return Joined(a, b); }
+    friend CString operator+(LPCWSTR a, const CString& b) { return Joined(a, b); }
+    friend CString operator+(const CString& a, wchar_t b) { return Joined(a, b); }
     friend bool operator==(const CString& a, LPCWSTR b) { return a.Compare(b) == 0; }
     friend bool operator!=(const CString& a, LPCWSTR b) { return a.Compare(b) != 0; }
 
@@ -75,15 +55,12 @@ public:
     // Folds to lower case with the platform's mapping.
     CString& MakeLower();
 
-    int Find(wchar_t ch, int nStart = 0) const;
     int Find(LPCWSTR pszSub, int nStart = 0) const;
     // Index of the last occurrence of ch, or -1.
     int ReverseFind(wchar_t ch) const;
     CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;
     CString Left(int nCount) const { return Mid(0, nCount); }
-    // Removes nCount characters at nIndex; returns the new length.
-    int Delete(int nIndex, int nCount = 1);
     // Replaces every non-overlapping occurrence, left to right; returns the count.
     int Replace(LPCWSTR pszOld, LPCWSTR pszNew);
     // Removes leading and trailing characters for which iswspace is true.
@@ -100,5 +77,12 @@ public:
     BOOL LoadString(UINT nID);
 
 private:
+    template <typename TLeft, typename TRight> static CString Joined(const TLeft& left, const TRight& right)
+    {
+        CString joined(left);
+        joined += right;
+        return joined;
+    }
+
     std::wstring m_str;
 };

@@ -8,7 +8,6 @@ class CStringArray
 {
 public:
     INT_PTR GetSize() const { return static_cast<INT_PTR>(m_items.size()); }
-    bool IsEmpty() const { return m_items.empty(); }
     // Appends the element and returns its index.
     INT_PTR Add(const CString& str)
     {

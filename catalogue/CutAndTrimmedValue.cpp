@@ -1,8 +1,8 @@
-#include "CatalogueValue.h"
+#include "CutAndTrimmedValue.h"
 
 #include <ProfileFile.h>
 
-CString CatalogueValue(const CProfileFile& file, const CString& strSection, LPCWSTR pszKey)
+CString ReadCutAndTrimmedValue(const CProfileFile& file, const CString& strSection, LPCWSTR pszKey)
 {
     CString strValue = file.GetString(strSection, pszKey, kCatalogueValueBuffer);
     strValue.Trim();

@@ -1,5 +1,6 @@
 #pragma once
-// Reading one value of a catalogue file (modules.ini, apps.ini).
+// Reading one value of a catalogue file (modules.ini, apps.ini) as the
+// catalogue takes it: cut to its buffer, then trimmed.
 #include <afxwin.h>
 
 class CProfileFile;
@@ -10,4 +11,4 @@ const size_t kCatalogueValueBuffer = 1024;
 
 // The key's value as the catalogue's buffer takes it (longer values are
 // cut), then trimmed; empty when missing.
-CString CatalogueValue(const CProfileFile& file, const CString& strSection, LPCWSTR pszKey);
+CString ReadCutAndTrimmedValue(const CProfileFile& file, const CString& strSection, LPCWSTR pszKey);
