@@ -10,44 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
-#include <cstddef>
-#include <iterator>
 #include <memory>
 
 namespace
 {
 const DWORD kTimeout = 20000;
-
-// A heading of a list view in another process: the header control's text
-// is read through a buffer in that process.
-CString RemoteHeaderText(HANDLE hProcess, HWND hList, int column)
-{
-    HWND hHeader = reinterpret_cast<HWND>(SendMessageW(hList, LVM_GETHEADER, 0, 0));
-    struct Remote
-    {
-        HDITEMW item;
-        wchar_t text[64];
-    };
-    const CRemoteMemory remoteMemory = AllocateRemote(hProcess, sizeof(Remote));
-    BYTE* remote = static_cast<BYTE*>(remoteMemory.get());
-    if (!remote)
-        return CString();
-    Remote local = {};
-    local.item.mask = HDI_TEXT;
-    local.item.pszText = reinterpret_cast<LPWSTR>(remote + offsetof(Remote, text));
-    local.item.cchTextMax = static_cast<int>(std::size(local.text));
-    CString text;
-    if (WriteProcessMemory(hProcess, remote, &local, sizeof(local), nullptr) &&
-        SendMessageW(hHeader, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(remote)) &&
-        ReadProcessMemory(hProcess, remote, &local, sizeof(local), nullptr))
-    {
-        local.text[std::size(local.text) - 1] = 0;
-        text = local.text;
-    }
-    return text;
-}
 
 // A program folder with the Japanese module as its resource module, and the
 // program running from it with its dialog on screen.
@@ -86,8 +53,8 @@ TEST_F(JapaneseProgramTest, ShowsJapaneseCaptionFrameAndHeadings)
     EXPECT_STREQ(kJapaneseMainCaption, WindowText(GetDlgItem(m_hFirst, IDC_SOFTWARE_GROUP)));
     HWND hList = GetDlgItem(m_hFirst, IDC_SOFTWARE_LIST);
     ASSERT_NE(nullptr, hList);
-    EXPECT_STREQ(kJapaneseSoftwareHeading, RemoteHeaderText(m_first->Process(), hList, 0));
-    EXPECT_STREQ(kJapaneseDescriptionHeading, RemoteHeaderText(m_first->Process(), hList, 1));
+    EXPECT_STREQ(kJapaneseSoftwareHeading, ListHeading(m_first->Process(), hList, 0));
+    EXPECT_STREQ(kJapaneseDescriptionHeading, ListHeading(m_first->Process(), hList, 1));
 }
 
 TEST_F(JapaneseProgramTest, SecondStartFindsTheRunningDialogByItsJapaneseCaption)
