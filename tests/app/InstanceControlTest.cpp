@@ -4,12 +4,11 @@
 #include <CoverWindow.h>
 #include <DialogDriver.h>
 #include <ProgramRunner.h>
+#include <RunningProgramTest.h>
 #include <TestFolders.h>
 #include <resource.h>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace
 {
@@ -25,28 +24,12 @@ CString Program()
 }
 
 // A running first instance with its dialog on screen.
-class InstanceControlTest : public ::testing::Test
+class InstanceControlTest : public RunningProgramTest
 {
 protected:
-    void StartFirstInstance()
-    {
-        m_first.reset(new CProgramRunner(Program()));
-        m_hFirst = m_first->WaitForWindow(kCaption, kTimeout);
-        ASSERT_NE(nullptr, m_hFirst);
-    }
-
-    void TearDown() override
-    {
-        if (m_hFirst && IsWindow(m_hFirst))
-            PostMessageW(m_hFirst, WM_CLOSE, 0, 0);
-        if (m_first)
-            m_first->WaitForExit(10000);
-    }
+    void StartFirstInstance() { StartProgram(Program(), kCaption); }
 
     bool FirstEnds() { return m_first->WaitForExit(10000) == 0; }
-
-    std::unique_ptr<CProgramRunner> m_first;
-    HWND m_hFirst = nullptr;
 };
 
 bool EventIsSet(HANDLE hEvent)

@@ -5,12 +5,11 @@
 #include <DialogDriver.h>
 #include <JapaneseTexts.h>
 #include <ProgramRunner.h>
+#include <RunningProgramTest.h>
 #include <TestFolders.h>
 #include <resource.h>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace
 {
@@ -18,33 +17,19 @@ const DWORD kTimeout = 20000;
 
 // A program folder with the Japanese module as its resource module, and the
 // program running from it with its dialog on screen.
-class JapaneseProgramTest : public ::testing::Test
+class JapaneseProgramTest : public RunningProgramTest
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(CopyFolderFiles(DistFolder(), m_folder.Path()));
         ASSERT_TRUE(CopyFileTo(DistFolder() + L"\\ja-JP\\SoftInfoRes.dll", m_folder / L"SoftInfoRes.dll"));
-        m_first.reset(new CProgramRunner(Program(), CString(), m_folder.Path()));
-        m_hFirst = m_first->WaitForWindow(kJapaneseMainCaption, kTimeout);
-        ASSERT_NE(nullptr, m_hFirst);
-    }
-
-    void TearDown() override
-    {
-        if (m_hFirst && IsWindow(m_hFirst))
-            PostMessageW(m_hFirst, WM_CLOSE, 0, 0);
-        if (m_first)
-        {
-            EXPECT_EQ(0u, m_first->WaitForExit(10000));
-        }
+        StartProgram(Program(), kJapaneseMainCaption, m_folder.Path());
     }
 
     CString Program() const { return m_folder / L"ZelSoftwareInfo.exe"; }
 
     CTempFolder m_folder;
-    std::unique_ptr<CProgramRunner> m_first;
-    HWND m_hFirst = nullptr;
 };
 }
 
