@@ -55,8 +55,6 @@ TextSizes MeasureTexts(UINT dpi)
 class DpiScalingTest : public ::testing::Test
 {
 protected:
-    static CString DataFolder() { return L"c:\\programdata\\Marbek Corporation\\Quenta Central"; }
-
     void SetUp() override
     {
         CreateDirectoryW(DataFolder(), nullptr);

@@ -40,7 +40,6 @@ public:
 
     void TearDown() override { RemoveTree(DataFolder()); }
 
-    static CString DataFolder() { return L"c:\\programdata\\Marbek Corporation\\Quenta Central"; }
     static CString Data(LPCWSTR name) { return DataFolder() + L"\\" + name; }
 
     void WriteModel(const std::vector<ModelModule>& modules) const
@@ -286,7 +285,7 @@ const FirstStartFaultTest::Case kFaults[] = {
       0, "Unicode.exe is not a file", nullptr },
     { "TempIniLeftByAnInterruptedStart",
       [](FirstStartFaultTest&) {
-          CreateDirectoryW(FirstStartFaultTest::DataFolder(), nullptr);
+          CreateDirectoryW(DataFolder(), nullptr);
           ASSERT_TRUE(WriteAnsiIni(FirstStartFaultTest::Data(L"temp.ini"),
                                    L"[Old Product]\r\nCustomerDescription=an older model's\r\n"));
       },

@@ -23,7 +23,6 @@
 namespace
 {
 const DWORD kTimeout = 20000;
-const CString kDataFolder = L"c:\\programdata\\Marbek Corporation\\Quenta Central";
 
 class KeyboardTest : public ::testing::Test
 {
@@ -31,7 +30,7 @@ protected:
     void TearDown() override
     {
         Close();
-        RemoveTree(kDataFolder);
+        RemoveTree(DataFolder());
     }
 
     void Close()
@@ -57,8 +56,8 @@ protected:
             ini += CString(L"[") + name + L"]\r\nCustomerDescription=Does it\r\n";
             copied += CString(name) + L"\tDoes it\r\n";
         }
-        CreateDirectoryW(kDataFolder, nullptr);
-        EXPECT_TRUE(WriteAnsiIni(kDataFolder + L"\\apps.ini", ini));
+        CreateDirectoryW(DataFolder(), nullptr);
+        EXPECT_TRUE(WriteAnsiIni(DataFolder() + L"\\apps.ini", ini));
         CUserDpi userDpi(dpi);
         m_program = std::make_unique<CProgramRunner>(folder + L"\\ZelSoftwareInfo.exe");
         m_hDlg = m_program->WaitForWindow(caption, kTimeout);
