@@ -1,6 +1,8 @@
 #include "ProfileFiles.h"
 #include "TestFolders.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 namespace
@@ -92,6 +94,13 @@ CString ProfileValue(const CString& path, LPCWSTR section, LPCWSTR key)
     std::vector<wchar_t> buffer(kLargeBuffer);
     GetPrivateProfileStringW(section, key, L"<missing>", buffer.data(), kLargeBuffer, path);
     return buffer.data();
+}
+
+void ExpectProfileValues(const CString& path, std::initializer_list<CProfileValue> values)
+{
+    for (const CProfileValue& value : values)
+        EXPECT_STREQ(value.value, ProfileValue(path, value.section, value.key))
+            << "[" << value.section << "] " << value.key;
 }
 
 CString ProfileString(const CString& path, LPCWSTR section, LPCWSTR key, DWORD size)

@@ -4,6 +4,7 @@
 // tests write.
 #include <afxwin.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,15 @@ std::vector<CString> ProfileSectionNames(const CString& path);
 // The same names, each ended by a line break: one text to compare whole.
 std::wstring ProfileSectionList(const CString& path);
 CString ProfileValue(const CString& path, LPCWSTR section, LPCWSTR key);
+// A value ProfileValue is to read ("<missing>" for a key that is not there).
+struct CProfileValue
+{
+    LPCWSTR section;
+    LPCWSTR key;
+    LPCWSTR value;
+};
+// Compares each value, one expectation a value.
+void ExpectProfileValues(const CString& path, std::initializer_list<CProfileValue> values);
 // What GetPrivateProfileStringW gives with an empty default and a buffer of
 // size characters.
 CString ProfileString(const CString& path, LPCWSTR section, LPCWSTR key, DWORD size = 1 << 16);

@@ -47,12 +47,12 @@ TEST_F(MakeIniFromMcodeTest, WritesOneSectionPerModuleWithItsChildren)
 
     EXPECT_TRUE(StartsWithUtf16Bom(m_ini));
     EXPECT_EQ(L"M001\nModule2\nM003\n", ProfileSectionList(m_ini));
-    EXPECT_STREQ(L"Photo Studio", ProfileValue(m_ini, L"M001", L"CustomerLabel"));
-    EXPECT_STREQ(L"Edit & organise your photos.", ProfileValue(m_ini, L"M001", L"CustomerDescription"));
-    EXPECT_STREQ(L"3.1", ProfileValue(m_ini, L"M001", L"Version"));
-    EXPECT_STREQ(L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", ProfileValue(m_ini, L"Module2", L"CustomerLabel"));
-    EXPECT_STREQ(L"<b>\u65e5\u672c\u8a9e</b>", ProfileValue(m_ini, L"Module2", L"CustomerDescription"));
-    EXPECT_STREQ(L"", ProfileValue(m_ini, L"Module2", L"Note"));
+    ExpectProfileValues(m_ini, { { L"M001", L"CustomerLabel", L"Photo Studio" },
+                                 { L"M001", L"CustomerDescription", L"Edit & organise your photos." },
+                                 { L"M001", L"Version", L"3.1" },
+                                 { L"Module2", L"CustomerLabel", L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa" },
+                                 { L"Module2", L"CustomerDescription", L"<b>\u65e5\u672c\u8a9e</b>" },
+                                 { L"Module2", L"Note", L"" } });
     EXPECT_FALSE(PathExists(m_ini + L".new"));
 }
 

@@ -62,10 +62,10 @@ TEST_F(UnicodeToolTest, CopiesDescriptionsFromAnAnsiFileThePlatformWrote)
 
     EXPECT_TRUE(StartsWithUtf16Bom(m_apps));
     EXPECT_EQ(L"Photo Studio\nDisc Player\nNo Description\n", ProfileSectionList(m_apps));
-    EXPECT_STREQ(L"Edit photos.", ProfileValue(m_apps, L"Photo Studio", L"CustomerDescription"));
-    EXPECT_STREQ(L"<missing>", ProfileValue(m_apps, L"Photo Studio", L"CustomerLabel"));
-    EXPECT_STREQ(L"", ProfileValue(m_apps, L"Disc Player", L"CustomerDescription"));
-    EXPECT_STREQ(L"", ProfileValue(m_apps, L"No Description", L"CustomerDescription"));
+    ExpectProfileValues(m_apps, { { L"Photo Studio", L"CustomerDescription", L"Edit photos." },
+                                  { L"Photo Studio", L"CustomerLabel", L"<missing>" },
+                                  { L"Disc Player", L"CustomerDescription", L"" },
+                                  { L"No Description", L"CustomerDescription", L"" } });
     EXPECT_EQ(GetFileAttributesW(m_apps + L".new"), INVALID_FILE_ATTRIBUTES);
 }
 
