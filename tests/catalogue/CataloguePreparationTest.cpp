@@ -166,7 +166,7 @@ protected:
         m_locations.m_strExeFolder = m_program.Path();
         CreateDirectoryW(m_volume / L"idf", nullptr);
         CreateDirectoryW(m_volume / L"idf\\Model", nullptr);
-        ASSERT_FALSE(DriveExists(L'E'));
+        ASSERT_TRUE(DriveGoes(L'E'));
     }
 
     void UseVolume() { m_library.Configure(m_volume.Path(), L"E"); }
@@ -204,7 +204,7 @@ TEST_F(PrepareCatalogueTest, TheToolSeesOnlyTheConvertedTempIniAndBothIntermedia
 
     EXPECT_FALSE(PathExists(Data(L"modules.ini")));
     EXPECT_FALSE(PathExists(Data(L"temp.ini")));
-    EXPECT_FALSE(DriveExists(L'E')) << "the volume is withdrawn";
+    EXPECT_TRUE(DriveGoes(L'E')) << "the volume is withdrawn";
 }
 
 TEST_F(PrepareCatalogueTest, AFirstRunWithTheRealToolLeavesOnlyAppsIni)

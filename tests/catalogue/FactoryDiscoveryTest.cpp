@@ -35,8 +35,8 @@ class FactoryDriveLetterTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_FALSE(DriveExists(kFirst));
-        ASSERT_FALSE(DriveExists(kSecond));
+        ASSERT_TRUE(DriveGoes(kFirst));
+        ASSERT_TRUE(DriveGoes(kSecond));
         for (wchar_t letter = L'D'; letter <= L'Z'; ++letter)
             ASSERT_FALSE(DirectoryExists(CString(letter) + L":\\idf"))
                 << "the test prefix has " << char(letter) << ":\\idf";
@@ -103,7 +103,7 @@ TEST_F(FactoryDriveLetterTest, WithoutAFactoryDriveTheAnswerIsC)
 TEST(FactoryVolumeActivationTest, AnUnusableLibraryActivatesNothingAndMakesNoDrive)
 {
     CImportedVolumeLibrary library;
-    ASSERT_FALSE(DriveExists(kFirst));
+    ASSERT_TRUE(DriveGoes(kFirst));
 
     EXPECT_FALSE(CFactoryVolumeActivation().IsActive()) << "no Hdv.ini";
     library.Configure(L"C:\\no such folder", L"E");
@@ -126,7 +126,7 @@ TEST(FactoryVolumeActivationTest, TheIdfFolderIsReachableUntilTheActivationGoes)
         FindModelFile(L"E:\\idf", L"XML");
         EXPECT_EQ(CString(L"E:\\idf\\Model\\PC-XML.xml"), g_strModelFile);
     }
-    EXPECT_FALSE(DriveExists(kFirst));
+    EXPECT_TRUE(DriveGoes(kFirst));
     EXPECT_EQ(CString(L"C"), FindFactoryDriveLetter());
 }
 

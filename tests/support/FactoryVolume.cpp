@@ -1,5 +1,6 @@
 #include "FactoryVolume.h"
 
+#include "DialogDriver.h"
 #include "HdvProbeEvents.h"
 
 #include <cstring>
@@ -78,6 +79,16 @@ void WriteHdvIni(const CString& iniPath, const CString& source, LPCWSTR letter)
 bool DriveExists(wchar_t letter)
 {
     return (GetLogicalDrives() & (1u << (letter - L'A'))) != 0;
+}
+
+bool DriveGoes(wchar_t letter)
+{
+    return PumpMessagesUntil([letter] { return !DriveExists(letter); }, 10000);
+}
+
+bool DrivesBecome(DWORD drives)
+{
+    return PumpMessagesUntil([drives] { return GetLogicalDrives() == drives; }, 10000);
 }
 
 CString DriveRoot(wchar_t letter)

@@ -61,5 +61,11 @@ void WriteHdvIni(const CString& iniPath, const CString& source, LPCWSTR letter);
 
 // True when the system knows the drive letter.
 bool DriveExists(wchar_t letter);
+// DriveGoes: true once the letter is no drive; DrivesBecome: true once the
+// machine's drive letters are exactly drives. Each waits up to ten seconds:
+// a letter that another process has just removed can stay listed for a
+// moment under wine.
+bool DriveGoes(wchar_t letter);
+bool DrivesBecome(DWORD drives);
 // "X:\" for a letter.
 CString DriveRoot(wchar_t letter);
