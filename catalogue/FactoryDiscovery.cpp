@@ -1,6 +1,7 @@
 #include "FactoryDiscovery.h"
 #include "FileSystem.h"
 
+#include <AcRcvPrt.h>
 #include <AfxFiles.h>
 #include <AfxHandle.h>
 #include <AfxReport.h>
@@ -11,6 +12,19 @@ CString g_strModelFile;
 
 namespace
 {
+// Each request works on a fresh library object; Initialize returning 0
+// means the library cannot be used.
+template <typename Request> bool WithVolumeLibrary(Request request)
+{
+    AcRcvPrt volume;
+    if (volume.Initialize() == 0)
+    {
+        AfxReportCause(L"the factory volume library Hdv.dll cannot be used");
+        return false;
+    }
+    return request(volume);
+}
+
 // The walk follows links, so a volume may reach its model file through a
 // junction, but only to a folder on the factory volume: one that really
 // lies within what the walk's drive root really is (the factory volume's
@@ -62,6 +76,24 @@ void FindModelFileBelow(const CString& strFolder, CModelWalk& walk)
         }
     } while (FindNextFileW(find.get(), &data));
 }
+}
+
+bool ActivateFactoryVolume()
+{
+    return WithVolumeLibrary([](AcRcvPrt& volume) {
+        if (volume.ActivePOne() != 0)
+            return true;
+        AfxReportCause(L"the factory volume could not be made reachable");
+        return false;
+    });
+}
+
+bool DeactivateFactoryVolume()
+{
+    return WithVolumeLibrary([](AcRcvPrt& volume) {
+        volume.DisablePOne();
+        return true;
+    });
 }
 
 CString FindFactoryDriveLetter()
