@@ -67,8 +67,12 @@ int AcRcvPrt::ActivePOne()
         AfxReportCause(kReportSource, L"drive " + Drive(chLetter) + L" is in use and does not lead to " + m_strSource);
         return 0;
     }
-    if (!SystemDriveMapper().Define(chLetter, m_strSource) || !DriveLeadsTo(chLetter, m_strSource))
+    const bool bDefined = SystemDriveMapper().Define(chLetter, m_strSource);
+    if (!bDefined || !DriveSettlesOn(chLetter, m_strSource))
     {
+        // A letter defined but not leading there is of no use to anybody.
+        if (bDefined)
+            SystemDriveMapper().Remove(chLetter);
         AfxReportCause(kReportSource, L"drive " + Drive(chLetter) + L" could not be defined for " + m_strSource);
         return 0;
     }
@@ -82,7 +86,7 @@ int AcRcvPrt::DisablePOne()
         return 0;
     // Should the letter lead elsewhere by now, someone else has taken it.
     const wchar_t chLetter = g_chDefined;
-    if (!DriveLeadsTo(chLetter, m_strSource))
+    if (!DriveSettlesOn(chLetter, m_strSource))
     {
         AfxReportCause(kReportSource,
                        L"drive " + Drive(chLetter) + L" no longer leads to " + m_strSource + L"; it is left as it is");

@@ -17,5 +17,8 @@ IDriveMapper& SystemDriveMapper();
 
 // True when the letter's root is the folder itself (same file identity).
 bool DriveLeadsTo(wchar_t chLetter, const CString& strFolder);
+// The same for a letter just defined or about to be removed: asked again
+// for up to two seconds while the answer is no.
+bool DriveSettlesOn(wchar_t chLetter, const CString& strFolder);
 // True when the letter names no drive.
 bool DriveIsFree(wchar_t chLetter);
