@@ -77,6 +77,7 @@ ON_BN_CLICKED(IDOK, OnOkClicked)
 ON_NOTIFY(LVN_ITEMCHANGED, IDC_SOFTWARE_LIST, OnListItemChanged)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
+ON_MESSAGE(WM_CLOSE, OnClose)
 ON_COMMAND(IDM_COPY, OnCopy)
 ON_MESSAGE(CHaltRequest::kMessage, OnHalt)
 END_MESSAGE_MAP()
@@ -184,6 +185,15 @@ LRESULT CSoftwareInfoDialog::OnContextMenu(WPARAM wParam, LPARAM lParam)
     // The chosen item comes back as WM_COMMAND.
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd, nullptr);
     return 0;
+}
+
+LRESULT CSoftwareInfoDialog::OnClose(WPARAM, LPARAM)
+{
+    // A menu's loop (the context menu, or the menu mode that F10 or Alt
+    // alone starts) hands a close on and goes on until a key or a click
+    // ends it: the dialog, hidden by then, could not end its own loop.
+    EndMenu();
+    return Default();
 }
 
 LRESULT CSoftwareInfoDialog::OnHalt(WPARAM, LPARAM)

@@ -18,7 +18,8 @@ public:
     ~CSoftwareInfoDialog() override;
 
     // Adds a row for every product of the catalogue file that has a
-    // description, ordered by name without regard to case.
+    // description, after the rows already there, in the catalogue's order
+    // (by name without regard to case).
     void LoadCatalogue(CString strAppsIni);
 
 protected:
@@ -32,6 +33,7 @@ protected:
     void OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam);
     LRESULT OnHalt(WPARAM wParam, LPARAM lParam);
     void OnCopy();
 

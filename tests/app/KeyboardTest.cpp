@@ -130,6 +130,20 @@ TEST_F(KeyboardTest, TabReachesTheListAtItsFirstVisibleRowShiftF10OpensTheMenuBe
     EXPECT_EQ(FocusedRowOnScreen().bottom, menu.top);
     ASSERT_TRUE(PressKeys(m_hDlg, L"c"));
     EXPECT_STREQ(copied, WaitForClipboardText(kTimeout));
+    // As a user closes it after the menu.
+    ASSERT_TRUE(PressKeys(m_hDlg, L"alt+F4"));
+    EXPECT_EQ(0u, m_program->WaitForExit(kTimeout));
+    m_program.reset();
+}
+
+TEST_F(KeyboardTest, CloseEndsTheMenuModeThatF10Started)
+{
+    Start(96, 3);
+    ASSERT_NE(nullptr, m_hDlg);
+    // F10 alone, released: the system menu's keyboard mode, no menu shown.
+    ASSERT_TRUE(PressKeys(m_hDlg, L"F10"));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return (GuiThreadOf(m_hDlg).flags & GUI_INMENUMODE) != 0; }));
+    Close();
 }
 
 namespace

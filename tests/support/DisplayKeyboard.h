@@ -6,6 +6,7 @@
 
 // Gives the display's focus to the window's top-level window, then presses
 // and releases the keys one after the other, each named as xdotool names it
-// ("Tab", "shift+Tab", "alt+space", "Menu", "c"); true when they are on
-// their way. Wait for what they do before pressing more.
+// ("Tab", "shift+Tab", "alt+space", "Menu", "c"); true once all of them
+// have been pressed and released. What they do may still be on its way:
+// wait for it before pressing more.
 bool PressKeys(HWND hWindow, const CString& keys);

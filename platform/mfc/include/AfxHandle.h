@@ -62,6 +62,14 @@ using CGlobalHandle = COwnedHandle<HGLOBAL, &::GlobalFree>;
 // Memory from LocalAlloc, or that a function hands over for LocalFree.
 template <typename P> using CLocalMemory = COwnedHandle<P, &::LocalFree>;
 
+// Memory from the process heap that a function hands over (wine's Unix
+// paths, say).
+struct CProcessHeapFree
+{
+    void operator()(void* p) const { HeapFree(GetProcessHeap(), 0, p); }
+};
+template <typename T> using CProcessHeapMemory = std::unique_ptr<T, CProcessHeapFree>;
+
 // A COM interface, released when the owner goes.
 template <class T> class CComPtr
 {
