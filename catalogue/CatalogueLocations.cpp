@@ -1,6 +1,6 @@
 #include "CatalogueLocations.h"
 
-#include <AfxFiles.h>
+#include <FileQueries.h>
 
 CatalogueLocations GetCatalogueLocations()
 {
@@ -11,6 +11,6 @@ CatalogueLocations GetCatalogueLocations()
     locations.m_strAppsIni = locations.m_strDataFolder + L"\\apps.ini";
     // The module's own file name: the command line is whatever the starter
     // chose to write there.
-    locations.m_strExeFolder = AfxGetModuleFolder(nullptr);
+    locations.m_strExeFolder = GetModuleFolder(nullptr);
     return locations;
 }

@@ -7,7 +7,7 @@
 #include "FileSystem.h"
 
 #include <AfxHandle.h>
-#include <AfxReport.h>
+#include <CauseReport.h>
 #include <Meridale.h>
 #include <ProfileFile.h>
 
@@ -32,9 +32,9 @@ bool MakeModulesIniFromFactoryVolume(const CString& strModulesIni)
     const CString strLetter = FindFactoryDriveLetter();
     FindModelFile(strLetter + L":\\idf", L"XML");
     if (g_strModelFile.IsEmpty())
-        AfxReportCause(L"no file under " + strLetter + L":\\idf has XML in its name");
+        ReportCause(kProgramSource, L"no file under " + strLetter + L":\\idf has XML in its name");
     if (!MakeIniFromMcode(strModulesIni, g_strModelFile))
-        AfxReportCause(L"Meridale.dll wrote no " + strModulesIni);
+        ReportCause(kProgramSource, L"Meridale.dll wrote no " + strModulesIni);
     return true;
 }
 }
@@ -48,7 +48,7 @@ void PrepareCatalogue(const CatalogueLocations& locations)
     // conversion that writes nothing.
     if (FileExists(locations.m_strTempIni) && !DeleteFileW(locations.m_strTempIni))
     {
-        AfxReportCause(L"a leftover " + locations.m_strTempIni + L" cannot be removed");
+        ReportCause(kProgramSource, L"a leftover " + locations.m_strTempIni + L" cannot be removed", GetLastError());
         return;
     }
     if (!MakeModulesIniFromFactoryVolume(locations.m_strModulesIni))
@@ -83,7 +83,7 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
     // Saved as UTF-16: the profile functions would give a new file the ANSI
     // code page, which turns every character outside it into '?'.
     if (bChanged && !temp.Save(strTempIni))
-        AfxReportCause(L"cannot write " + strTempIni);
+        ReportCause(kProgramSource, L"cannot write " + strTempIni, GetLastError());
 }
 
 bool RunUnicodeToolLeftRunning(CString strTempIni, CString strAppsIni, CString strExeFolder)
@@ -93,7 +93,7 @@ bool RunUnicodeToolLeftRunning(CString strTempIni, CString strAppsIni, CString s
     const CString strTool = strExeFolder + L"\\Unicode.exe";
     if (!FileExists(strTool) || DirectoryExists(strTool))
     {
-        AfxReportCause(strTool + L" is not a file");
+        ReportCause(kProgramSource, strTool + L" is not a file");
         return false;
     }
     const CString strParameters = L"\"" + strTempIni + L"\" \"" + strAppsIni + L"\"";
@@ -106,16 +106,21 @@ bool RunUnicodeToolLeftRunning(CString strTempIni, CString strAppsIni, CString s
     info.lpParameters = strParameters;
     info.lpDirectory = strExeFolder;
     info.nShow = SW_HIDE;
-    if (!ShellExecuteExW(&info) || !info.hProcess)
+    if (!ShellExecuteExW(&info))
     {
-        AfxReportCause(strTool + L" could not be started");
+        ReportCause(kProgramSource, strTool + L" could not be started", GetLastError());
+        return false;
+    }
+    if (!info.hProcess)
+    {
+        ReportCause(kProgramSource, strTool + L" could not be started");
         return false;
     }
     const CKernelHandle process(info.hProcess);
     const bool bLeftRunning = WaitForSingleObject(process.get(), kUnicodeToolTimeout) != WAIT_OBJECT_0;
     if (bLeftRunning)
-        AfxReportCause(strTool + L" has not ended within a minute; it is left running");
+        ReportCause(kProgramSource, strTool + L" has not ended within a minute; it is left running");
     else if (!FileExists(strAppsIni))
-        AfxReportCause(strTool + L" ended without writing " + strAppsIni);
+        ReportCause(kProgramSource, strTool + L" ended without writing " + strAppsIni);
     return bLeftRunning;
 }

@@ -2,9 +2,9 @@
 #include "FileSystem.h"
 
 #include <AcRcvPrt.h>
-#include <AfxFiles.h>
 #include <AfxHandle.h>
-#include <AfxReport.h>
+#include <CauseReport.h>
+#include <FileQueries.h>
 
 #include <set>
 
@@ -19,7 +19,7 @@ template <typename Request> bool WithVolumeLibrary(Request request)
     AcRcvPrt volume;
     if (volume.Initialize() == 0)
     {
-        AfxReportCause(L"the factory volume library Hdv.dll cannot be used");
+        ReportCause(kProgramSource, L"the factory volume library Hdv.dll cannot be used");
         return false;
     }
     return request(volume);
@@ -46,14 +46,14 @@ bool LeadsIntoTheVolume(const CString& strLink, const CModelWalk& walk)
 {
     if (walk.m_strBound.IsEmpty())
         return false;
-    const CString strTarget = AfxGetFinalPath(strLink) + L"\\";
+    const CString strTarget = GetFinalPath(strLink) + L"\\";
     return strTarget.Left(walk.m_strBound.GetLength()).CompareNoCase(walk.m_strBound) == 0;
 }
 
 void FindModelFileBelow(const CString& strFolder, CModelWalk& walk)
 {
     CFolderIdentity identity;
-    if (AfxGetFolderIdentity(strFolder, identity) && !walk.m_searched.insert(identity).second)
+    if (GetFolderIdentity(strFolder, identity) && !walk.m_searched.insert(identity).second)
         return;
     WIN32_FIND_DATAW data;
     const CFindHandle find(FindFirstFileW(strFolder + L"\\*.*", &data));
@@ -83,7 +83,7 @@ bool ActivateFactoryVolume()
     return WithVolumeLibrary([](AcRcvPrt& volume) {
         if (volume.ActivePOne() != 0)
             return true;
-        AfxReportCause(L"the factory volume could not be made reachable");
+        ReportCause(kProgramSource, L"the factory volume could not be made reachable");
         return false;
     });
 }
@@ -99,10 +99,10 @@ bool DeactivateFactoryVolume()
 CString FindFactoryDriveLetter()
 {
     const wchar_t chLetter =
-        AfxFindDriveLetter(L'D', [](wchar_t chCandidate) { return DirectoryExists(CString(chCandidate) + L":\\idf"); });
+        FindDriveLetter(L'D', [](wchar_t chCandidate) { return DirectoryExists(CString(chCandidate) + L":\\idf"); });
     if (chLetter != L'\0')
         return CString(chLetter);
-    AfxReportCause(L"no drive from D to Z has an idf folder; C:\\idf is searched");
+    ReportCause(kProgramSource, L"no drive from D to Z has an idf folder; C:\\idf is searched");
     return CString(L"C");
 }
 
@@ -111,7 +111,7 @@ void FindModelFile(CString strFolder, CString strPattern)
     CModelWalk walk;
     walk.m_strPattern = strPattern;
     // The folder is given as "<letter>:\...".
-    const CString strRoot = AfxGetFinalPath(strFolder.Left(3));
+    const CString strRoot = GetFinalPath(strFolder.Left(3));
     if (!strRoot.IsEmpty())
         walk.m_strBound = strRoot[strRoot.GetLength() - 1] == L'\\' ? strRoot : strRoot + L"\\";
     FindModelFileBelow(strFolder, walk);

@@ -1,6 +1,6 @@
 #include "CopyShortcut.h"
 
-#include <AfxReport.h>
+#include <CauseReport.h>
 
 namespace
 {
@@ -42,7 +42,7 @@ bool CCopyShortcut::Install(HWND hDlg, UINT nCommandID)
     m_hook.reset(SetWindowsHookExW(WH_MSGFILTER, &FilterMessage, nullptr, GetCurrentThreadId()));
     if (!m_hook)
     {
-        AfxReportCause(L"Ctrl+C is not available, the message filter was refused");
+        ReportCause(kProgramSource, L"Ctrl+C is not available, the message filter was refused", GetLastError());
         return false;
     }
     t_target = { hDlg, nCommandID };

@@ -1,6 +1,6 @@
 #include "ListCopy.h"
 
-#include <AfxReport.h>
+#include <CauseReport.h>
 
 #include <cstring>
 
@@ -12,6 +12,7 @@ namespace
 const DWORD kClipboardPatience = 500;
 const DWORD kClipboardRetryPause = 20;
 
+// False with the last refusal's error as the thread's last error.
 bool OpenClipboardPatiently(HWND hOwner)
 {
     const DWORD dwStart = GetTickCount();
@@ -76,7 +77,7 @@ bool CopyTextToClipboard(HWND hOwner, const CString& strText)
     void* pData = memory ? GlobalLock(memory.get()) : nullptr;
     if (!pData)
     {
-        AfxReportCause(L"no memory for the list's text on the clipboard");
+        ReportCause(kProgramSource, L"no memory for the list's text on the clipboard", GetLastError());
         return false;
     }
     memcpy(pData, strText.GetString(), nBytes);
@@ -85,12 +86,13 @@ bool CopyTextToClipboard(HWND hOwner, const CString& strText)
     CClipboardOpened clipboard(hOwner);
     if (!clipboard.IsOpen())
     {
-        AfxReportCause(L"another program held the clipboard open; the list was not copied");
+        ReportCause(kProgramSource, L"another program held the clipboard open; the list was not copied",
+                    GetLastError());
         return false;
     }
     if (!EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory.get()))
     {
-        AfxReportCause(L"the clipboard refused the list's text");
+        ReportCause(kProgramSource, L"the clipboard refused the list's text", GetLastError());
         return false;
     }
     // The clipboard owns the memory now.

@@ -1,7 +1,7 @@
 #include "CorvelCellTip.h"
 #include "CorvelListCtrl.h"
 
-#include <AfxReport.h>
+#include <CauseReport.h>
 
 #include <windowsx.h>
 
@@ -33,7 +33,7 @@ void CorvelCellTip::Create()
                                 nullptr, nullptr));
     if (!m_tip)
     {
-        AfxReportCause(L"cells cut short have no tip, the tooltip window was refused");
+        ReportCause(kProgramSource, L"cells cut short have no tip, the tooltip window was refused", GetLastError());
         return;
     }
     for (const UINT_PTR nID : { kPointerTool, kRowTool })

@@ -2,8 +2,8 @@
 #include "DriveMapper.h"
 #include "HdvSettings.h"
 
-#include <AfxFiles.h>
-#include <AfxReport.h>
+#include <CauseReport.h>
+#include <FileQueries.h>
 
 namespace
 {
@@ -22,7 +22,7 @@ CString Drive(wchar_t chLetter)
 // A letter that already leads to the folder, NUL when none does.
 wchar_t LetterLeadingTo(const CString& strFolder)
 {
-    return AfxFindDriveLetter(
+    return FindDriveLetter(
         L'A', [&strFolder](wchar_t chLetter) { return !DriveIsFree(chLetter) && DriveLeadsTo(chLetter, strFolder); });
 }
 }
@@ -35,13 +35,17 @@ int AcRcvPrt::Initialize()
 {
     CHdvSettings settings;
     CString strCause;
-    const bool bRead = ReadHdvSettings(settings, strCause);
+    DWORD dwError = ERROR_SUCCESS;
+    const bool bRead = ReadHdvSettings(settings, strCause, dwError);
     const DWORD dwAttributes = bRead ? GetFileAttributesW(settings.m_strSource) : INVALID_FILE_ATTRIBUTES;
     m_bUsable = dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
     if (bRead && !m_bUsable)
+    {
         strCause = L"Source " + settings.m_strSource + L" is not a folder";
+        dwError = dwAttributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : ERROR_SUCCESS;
+    }
     if (!m_bUsable)
-        AfxReportCause(kReportSource, strCause);
+        ReportCause(kReportSource, strCause, dwError);
     m_strSource = settings.m_strSource;
     m_chLetter = settings.m_chLetter;
     return m_bUsable ? 1 : 0;
@@ -55,25 +59,26 @@ int AcRcvPrt::ActivePOne()
     // start left) is used as it is: it is not ours to remove.
     if (m_chLetter ? DriveLeadsTo(m_chLetter, m_strSource) : LetterLeadingTo(m_strSource) != L'\0')
         return 1;
-    const wchar_t chLetter = m_chLetter ? m_chLetter : AfxFindDriveLetter(L'D', DriveIsFree);
+    const wchar_t chLetter = m_chLetter ? m_chLetter : FindDriveLetter(L'D', DriveIsFree);
     if (chLetter == L'\0')
     {
-        AfxReportCause(kReportSource, L"no drive letter from D to Z is free");
+        ReportCause(kReportSource, L"no drive letter from D to Z is free");
         return 0;
     }
     // Never take a letter that something else uses.
     if (!DriveIsFree(chLetter))
     {
-        AfxReportCause(kReportSource, L"drive " + Drive(chLetter) + L" is in use and does not lead to " + m_strSource);
+        ReportCause(kReportSource, L"drive " + Drive(chLetter) + L" is in use and does not lead to " + m_strSource);
         return 0;
     }
     const bool bDefined = SystemDriveMapper().Define(chLetter, m_strSource);
+    const DWORD dwError = bDefined ? ERROR_SUCCESS : GetLastError();
     if (!bDefined || !DriveSettlesOn(chLetter, m_strSource))
     {
         // A letter defined but not leading there is of no use to anybody.
         if (bDefined)
             SystemDriveMapper().Remove(chLetter);
-        AfxReportCause(kReportSource, L"drive " + Drive(chLetter) + L" could not be defined for " + m_strSource);
+        ReportCause(kReportSource, L"drive " + Drive(chLetter) + L" could not be defined for " + m_strSource, dwError);
         return 0;
     }
     g_chDefined = chLetter;
@@ -88,13 +93,13 @@ int AcRcvPrt::DisablePOne()
     const wchar_t chLetter = g_chDefined;
     if (!DriveSettlesOn(chLetter, m_strSource))
     {
-        AfxReportCause(kReportSource,
-                       L"drive " + Drive(chLetter) + L" no longer leads to " + m_strSource + L"; it is left as it is");
+        ReportCause(kReportSource,
+                    L"drive " + Drive(chLetter) + L" no longer leads to " + m_strSource + L"; it is left as it is");
         return 0;
     }
     if (!SystemDriveMapper().Remove(chLetter))
     {
-        AfxReportCause(kReportSource, L"drive " + Drive(chLetter) + L" could not be removed");
+        ReportCause(kReportSource, L"drive " + Drive(chLetter) + L" could not be removed", GetLastError());
         return 0;
     }
     g_chDefined = L'\0';

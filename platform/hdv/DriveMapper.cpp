@@ -2,6 +2,8 @@
 #include "DosDeviceMapper.h"
 #include "WineMountMapper.h"
 
+#include <FileQueries.h>
+
 namespace
 {
 bool RunsUnderWine()
@@ -23,7 +25,7 @@ bool DriveLeadsTo(wchar_t chLetter, const CString& strFolder)
 {
     CFolderIdentity root;
     CFolderIdentity target;
-    return AfxGetFolderIdentity(CString(chLetter) + L":\\", root) && AfxGetFolderIdentity(strFolder, target) &&
+    return GetFolderIdentity(CString(chLetter) + L":\\", root) && GetFolderIdentity(strFolder, target) &&
            root == target;
 }
 

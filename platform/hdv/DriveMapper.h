@@ -6,7 +6,8 @@ class IDriveMapper
 {
 public:
     virtual ~IDriveMapper() = default;
-    // chLetter: upper case, A to Z. True when the system took the request.
+    // chLetter: upper case, A to Z. True when the system took the request;
+    // when it did not, the refusal's error is the thread's last error.
     virtual bool Define(wchar_t chLetter, const CString& strFolder) = 0;
     virtual bool Remove(wchar_t chLetter) = 0;
 };

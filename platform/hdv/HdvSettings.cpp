@@ -1,6 +1,6 @@
 #include "HdvSettings.h"
 
-#include <AfxFiles.h>
+#include <FileQueries.h>
 #include <ProfileReader.h>
 
 namespace
@@ -12,22 +12,24 @@ CString OwnFolder()
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             reinterpret_cast<LPCWSTR>(&ReadHdvSettings), &hSelf))
         return CString();
-    return AfxGetModuleFolder(hSelf);
+    return GetModuleFolder(hSelf);
 }
 }
 
-bool ReadHdvSettings(CHdvSettings& settings, CString& strCause)
+bool ReadHdvSettings(CHdvSettings& settings, CString& strCause, DWORD& dwError)
 {
     const CString strFolder = OwnFolder();
     if (strFolder.IsEmpty())
     {
         strCause = L"the library's own folder is unknown";
+        dwError = GetLastError();
         return false;
     }
     const CString strIni = strFolder + L"\\Hdv.ini";
     if (GetFileAttributesW(strIni) == INVALID_FILE_ATTRIBUTES)
     {
         strCause = strIni + L" is missing";
+        dwError = GetLastError();
         return false;
     }
     settings.m_strSource = ReadProfileValue(strIni, L"FactoryVolume", L"Source");

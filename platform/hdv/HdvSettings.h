@@ -10,5 +10,6 @@ struct CHdvSettings
 };
 
 // False when Hdv.ini is missing, has no Source or a Letter that is not a
-// drive letter from D to Z; strCause then says which.
-bool ReadHdvSettings(CHdvSettings& settings, CString& strCause);
+// drive letter from D to Z; strCause then says which, and dwError holds the
+// error of the call that failed (ERROR_SUCCESS when none did).
+bool ReadHdvSettings(CHdvSettings& settings, CString& strCause, DWORD& dwError);

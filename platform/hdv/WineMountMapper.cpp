@@ -33,12 +33,8 @@ std::string UnixPath(const CString& strFolder)
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!getUnixFileName)
         return std::string();
-    char* pszUnixPath = getUnixFileName(strFolder);
-    if (!pszUnixPath)
-        return std::string();
-    std::string strPath(pszUnixPath);
-    HeapFree(GetProcessHeap(), 0, pszUnixPath);
-    return strPath;
+    const CProcessHeapMemory<char> unixPath(getUnixFileName(strFolder));
+    return unixPath ? std::string(unixPath.get()) : std::string();
 }
 
 bool SendDriveRequest(wchar_t chLetter, ULONG nType, const std::string& strUnixPath)
@@ -53,7 +49,10 @@ bool SendDriveRequest(wchar_t chLetter, ULONG nType, const std::string& strUnixP
     if (!strUnixPath.empty())
         request.insert(request.end(), strUnixPath.c_str(), strUnixPath.c_str() + strUnixPath.size() + 1);
     if (request.size() > USHRT_MAX)
+    {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return false;
+    }
     reinterpret_cast<mountmgr_unix_drive*>(request.data())->size = static_cast<ULONG>(request.size());
 
     const CFileHandle manager(CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,

@@ -25,6 +25,8 @@ bool SaveUtf16Text(const CString& strPath, const std::wstring& strText)
     if (WriteWhole(strAside, strText) &&
         MoveFileExW(strAside, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
+    const DWORD dwError = GetLastError();
     DeleteFileW(strAside);
+    SetLastError(dwError);
     return false;
 }

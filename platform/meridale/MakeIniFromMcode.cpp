@@ -1,13 +1,13 @@
 #include "Meridale.h"
 #include "ModelReader.h"
 
-#include <AfxReport.h>
+#include <CauseReport.h>
 
 namespace
 {
-BOOL Fail(const CString& strCause)
+BOOL Fail(const CString& strCause, DWORD dwError = ERROR_SUCCESS)
 {
-    AfxReportCause(L"Meridale", strCause);
+    ReportCause(L"Meridale", strCause, dwError);
     return FALSE;
 }
 }
@@ -17,9 +17,10 @@ MERIDALE_API BOOL MakeIniFromMcode(CString strIniPath, CString strModelPath)
     if (strIniPath.IsEmpty() || strModelPath.IsEmpty())
         return Fail(L"no model file was given");
     CUnicodeIniFile ini;
-    if (!ReadModelFile(strModelPath, ini))
-        return Fail(strModelPath + L" cannot be read as an XML model");
+    const HRESULT hr = ReadModelFile(strModelPath, ini);
+    if (hr != S_OK)
+        return Fail(strModelPath + L" cannot be read as an XML model", static_cast<DWORD>(hr));
     if (!ini.Save(strIniPath))
-        return Fail(strIniPath + L" cannot be written");
+        return Fail(strIniPath + L" cannot be written", GetLastError());
     return TRUE;
 }

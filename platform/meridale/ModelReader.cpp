@@ -72,19 +72,78 @@ CString ModuleId(IXmlReader* pReader)
     return strValue;
 }
 
-// Walks the document: Module elements under the root become sections, their
-// child elements keys; the text under a child, as the reader gives it, its value.
-bool ReadModules(IXmlReader* pReader, CUnicodeIniFile& ini)
+// Module elements under the root become sections, their child elements
+// keys; the text under a child, as the reader gives it, its value. Fed the
+// reader's element, text and end-element events in document order.
+class CModuleWalk
 {
-    int nPosition = 0;
-    CSectionNames sections;
-    bool bInModule = false;
-    bool bInChild = false;
-    CString strKey;
-    CString strValue;
+public:
+    CModuleWalk(IXmlReader* pReader, CUnicodeIniFile& ini) : m_pReader(pReader), m_ini(ini) {}
+
+    void OnElement();
+    void OnText();
+    void OnEndElement();
+
+private:
+    IXmlReader* m_pReader;
+    CUnicodeIniFile& m_ini;
+    CSectionNames m_sections;
+    int m_nPosition = 0;
+    bool m_bInModule = false;
+    bool m_bInChild = false;
+    CString m_strKey;
+    CString m_strValue;
     // Open elements, counted from the element events: wine's reader reports
     // end elements one level deeper than their start.
-    UINT nDepth = 0;
+    UINT m_nDepth = 0;
+};
+
+void CModuleWalk::OnElement()
+{
+    const UINT nLevel = m_nDepth;
+    const bool bEmpty = m_pReader->IsEmptyElement() != FALSE;
+    if (!bEmpty)
+        ++m_nDepth;
+    if (nLevel == 1)
+    {
+        m_bInModule = LocalName(m_pReader) == L"Module";
+        if (m_bInModule)
+            m_ini.AddSection(m_sections.Take(ModuleId(m_pReader), ++m_nPosition));
+        m_bInModule = m_bInModule && !bEmpty;
+    }
+    else if (nLevel == 2 && m_bInModule)
+    {
+        m_strKey = LocalName(m_pReader);
+        m_strValue.Empty();
+        m_bInChild = !bEmpty;
+        if (bEmpty)
+            m_ini.AddValue(m_strKey, m_strValue);
+    }
+}
+
+void CModuleWalk::OnText()
+{
+    LPCWSTR pszText = nullptr;
+    if (m_bInChild && SUCCEEDED(m_pReader->GetValue(&pszText, nullptr)))
+        m_strValue += pszText;
+}
+
+void CModuleWalk::OnEndElement()
+{
+    --m_nDepth;
+    if (m_nDepth == 2 && m_bInChild)
+    {
+        m_ini.AddValue(m_strKey, m_strValue);
+        m_bInChild = false;
+    }
+    else if (m_nDepth == 1)
+        m_bInModule = false;
+}
+
+// Walks the whole document; S_OK at its end, else what the reader returned.
+HRESULT ReadModules(IXmlReader* pReader, CUnicodeIniFile& ini)
+{
+    CModuleWalk walk(pReader, ini);
     XmlNodeType nodeType;
     HRESULT hr;
     while ((hr = pReader->Read(&nodeType)) == S_OK)
@@ -92,53 +151,21 @@ bool ReadModules(IXmlReader* pReader, CUnicodeIniFile& ini)
         switch (nodeType)
         {
         case XmlNodeType_Element:
-        {
-            const UINT nLevel = nDepth;
-            const bool bEmpty = pReader->IsEmptyElement() != FALSE;
-            if (!bEmpty)
-                ++nDepth;
-            if (nLevel == 1)
-            {
-                bInModule = LocalName(pReader) == L"Module";
-                if (bInModule)
-                    ini.AddSection(sections.Take(ModuleId(pReader), ++nPosition));
-                bInModule = bInModule && !bEmpty;
-            }
-            else if (nLevel == 2 && bInModule)
-            {
-                strKey = LocalName(pReader);
-                strValue.Empty();
-                bInChild = !bEmpty;
-                if (bEmpty)
-                    ini.AddValue(strKey, strValue);
-            }
+            walk.OnElement();
             break;
-        }
         case XmlNodeType_Text:
         case XmlNodeType_CDATA:
         case XmlNodeType_Whitespace:
-            if (bInChild)
-            {
-                LPCWSTR pszText = nullptr;
-                if (SUCCEEDED(pReader->GetValue(&pszText, nullptr)))
-                    strValue += pszText;
-            }
+            walk.OnText();
             break;
         case XmlNodeType_EndElement:
-            --nDepth;
-            if (nDepth == 2 && bInChild)
-            {
-                ini.AddValue(strKey, strValue);
-                bInChild = false;
-            }
-            else if (nDepth == 1)
-                bInModule = false;
+            walk.OnEndElement();
             break;
         default:
             break;
         }
     }
-    return hr == S_FALSE;
+    return hr == S_FALSE ? S_OK : hr;
 }
 }
 
@@ -146,23 +173,24 @@ bool ReadModules(IXmlReader* pReader, CUnicodeIniFile& ini)
 // more, and fails on models with a thousand long comments or with an
 // ISO-8859-1 declaration; Windows' XmlLite reads all of them. These are
 // faults of wine's reader, not of the model, and are not worked around.
-bool ReadModelFile(const CString& strModelPath, CUnicodeIniFile& ini)
+HRESULT ReadModelFile(const CString& strModelPath, CUnicodeIniFile& ini)
 {
     // mingw has no import library for xmllite.dll.
     CLibraryHandle xmllite(LoadLibraryW(L"xmllite.dll"));
     auto createReader = reinterpret_cast<CreateXmlReaderFn>(
         reinterpret_cast<void*>(xmllite ? GetProcAddress(xmllite.get(), "CreateXmlReader") : nullptr));
     if (!createReader)
-        return false;
+        return HRESULT_FROM_WIN32(GetLastError());
 
     CComPtr<IStream> stream;
-    if (FAILED(SHCreateStreamOnFileEx(strModelPath, STGM_READ | STGM_SHARE_DENY_WRITE, FILE_ATTRIBUTE_NORMAL, FALSE,
-                                      nullptr, stream.Receive())))
-        return false;
+    HRESULT hr = SHCreateStreamOnFileEx(strModelPath, STGM_READ | STGM_SHARE_DENY_WRITE, FILE_ATTRIBUTE_NORMAL, FALSE,
+                                        nullptr, stream.Receive());
     CComPtr<IXmlReader> reader;
-    if (FAILED(createReader(__uuidof(IXmlReader), reader.ReceiveVoid(), nullptr)) ||
-        FAILED(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit)) ||
-        FAILED(reader->SetInput(stream.Get())))
-        return false;
-    return ReadModules(reader.Get(), ini);
+    if (SUCCEEDED(hr))
+        hr = createReader(__uuidof(IXmlReader), reader.ReceiveVoid(), nullptr);
+    if (SUCCEEDED(hr))
+        hr = reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit);
+    if (SUCCEEDED(hr))
+        hr = reader->SetInput(stream.Get());
+    return SUCCEEDED(hr) ? ReadModules(reader.Get(), ini) : hr;
 }

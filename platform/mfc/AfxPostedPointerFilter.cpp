@@ -1,5 +1,6 @@
 #include "AfxPostedPointerFilter.h"
-#include "AfxReport.h"
+
+#include <CauseReport.h>
 
 namespace
 {
@@ -28,5 +29,5 @@ CPostedPointerFilter::CPostedPointerFilter()
     : m_hook(SetWindowsHookExW(WH_GETMESSAGE, &DropPostedPointers, nullptr, GetCurrentThreadId()))
 {
     if (!m_hook)
-        AfxReportCause(L"posted messages are not filtered, the hook was refused");
+        ReportCause(kProgramSource, L"posted messages are not filtered, the hook was refused", GetLastError());
 }

@@ -1,7 +1,7 @@
 // Unicode.exe "<temp.ini>" "<apps.ini>": writes apps.ini (UTF-16LE) holding
 // every section of temp.ini with its CustomerDescription.
 #include <AfxHandle.h>
-#include <AfxReport.h>
+#include <CauseReport.h>
 #include <ProfileFile.h>
 #include <UnicodeIniFile.h>
 
@@ -24,13 +24,14 @@ enum ExitCode
 // One line on standard error, which a windowless program still has when
 // its starter redirects it, and the same through OutputDebugStringW for a
 // starter that does not.
-int Fail(int nCode, const CString& strMessage)
+int Fail(int nCode, const CString& strMessage, DWORD dwError = ERROR_SUCCESS)
 {
-    AfxReportCause(kReportSource, strMessage);
-    const CString strLine = AfxCauseLine(kReportSource, strMessage) + L"\r\n";
-    const int nSize = WideCharToMultiByte(CP_UTF8, 0, strLine, strLine.GetLength(), nullptr, 0, nullptr, nullptr);
+    ReportCause(kReportSource, strMessage, dwError);
+    const std::wstring strLine = CauseLine(kReportSource, strMessage, dwError) + L"\r\n";
+    const int nLength = static_cast<int>(strLine.size());
+    const int nSize = WideCharToMultiByte(CP_UTF8, 0, strLine.c_str(), nLength, nullptr, 0, nullptr, nullptr);
     std::vector<char> bytes(static_cast<size_t>(nSize));
-    WideCharToMultiByte(CP_UTF8, 0, strLine, strLine.GetLength(), bytes.data(), nSize, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, strLine.c_str(), nLength, bytes.data(), nSize, nullptr, nullptr);
     HANDLE hError = GetStdHandle(STD_ERROR_HANDLE);
     DWORD cbWritten = 0;
     if (hError && hError != INVALID_HANDLE_VALUE)
@@ -38,7 +39,8 @@ int Fail(int nCode, const CString& strMessage)
     return nCode;
 }
 
-// The profile functions take a missing file for an empty one.
+// The profile functions take a missing file for an empty one. False with
+// the refusal's error as the thread's last error.
 bool CanRead(const CString& strPath)
 {
     return CFileHandle(CreateFileW(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -48,7 +50,7 @@ bool CanRead(const CString& strPath)
 int Convert(const CString& strTempIni, const CString& strAppsIni)
 {
     if (!CanRead(strTempIni))
-        return Fail(ExitUnreadable, CString(L"cannot read ") + strTempIni);
+        return Fail(ExitUnreadable, CString(L"cannot read ") + strTempIni, GetLastError());
     // temp.ini is read once, whatever its size.
     CProfileFile temp;
     temp.Load(strTempIni);
@@ -59,7 +61,7 @@ int Convert(const CString& strTempIni, const CString& strAppsIni)
         apps.AddValue(kDescriptionKey, temp.GetString(strName, kDescriptionKey));
     }
     if (!apps.Save(strAppsIni))
-        return Fail(ExitUnwritable, CString(L"cannot write ") + strAppsIni);
+        return Fail(ExitUnwritable, CString(L"cannot write ") + strAppsIni, GetLastError());
     return ExitOk;
 }
 }
@@ -69,7 +71,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     int nArgs = 0;
     const CLocalMemory<LPWSTR*> args(CommandLineToArgvW(GetCommandLineW(), &nArgs));
     if (!args)
-        return Fail(ExitUsage, L"cannot read the command line");
+        return Fail(ExitUsage, L"cannot read the command line", GetLastError());
     LPWSTR* argv = args.get();
     if (nArgs != 3 || argv[1][0] == L'\0' || argv[2][0] == L'\0')
         return Fail(ExitUsage, L"usage: Unicode.exe \"<temp.ini>\" \"<apps.ini>\"");

@@ -3,7 +3,7 @@
 // parameters (the command line after the program's own name), its current
 // folder, and which of modules.ini, temp.ini and apps.ini lie beside the
 // temp.ini it is given; copies that temp.ini to temp-seen.ini beside itself.
-#include <AfxFiles.h>
+#include <FileQueries.h>
 #include <AfxHandle.h>
 
 #include <string>
@@ -34,7 +34,7 @@ std::wstring Parameters()
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
-    const std::wstring here = AfxGetModuleFolder(nullptr).GetString();
+    const std::wstring here = GetModuleFolder(nullptr).GetString();
     wchar_t current[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, current);
 

@@ -1,5 +1,7 @@
 #include "TestFolders.h"
 
+#include <FileQueries.h>
+
 namespace
 {
 // The path without its last component. Paths here may be "\\?\" paths
@@ -12,7 +14,7 @@ CString ParentOf(const CString& path)
 
 CString BinFolder()
 {
-    return AfxGetModuleFolder(nullptr);
+    return GetModuleFolder(nullptr);
 }
 
 CString DistFolder()

@@ -34,7 +34,8 @@ public:
     // reads the file anew as the one before wrote it.
     void SetString(const CString& section, const CString& key, const CString& value);
     // Writes the whole file as UTF-16LE with a byte-order mark, beside the
-    // target and then moved into place. true on success. The file is written
+    // target and then moved into place. true on success; on failure the
+    // failed call's error is the thread's last error. The file is written
     // anew from what was read, as wine's profile functions write it: blank
     // lines go and blanks around '=' are dropped. Windows changes only the
     // lines it writes and keeps the rest of an existing file as it stands;

@@ -16,7 +16,8 @@ public:
     void AddValue(const CString& strKey, const CString& strValue);
 
     // Writes the file beside the target and moves it into place, so the
-    // target is either the old file or the whole new one. true on success.
+    // target is either the old file or the whole new one. true on success;
+    // on failure the failed call's error is the thread's last error.
     bool Save(const CString& strPath) const;
 
 private:

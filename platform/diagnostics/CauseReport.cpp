@@ -1,0 +1,33 @@
+#include "CauseReport.h"
+
+#include <cwchar>
+#include <iterator>
+
+std::wstring ErrorNote(DWORD dwError)
+{
+    wchar_t szCode[16];
+    swprintf(szCode, std::size(szCode), (dwError & 0x80000000u) ? L"0x%08lX" : L"%lu", dwError);
+    wchar_t szText[512];
+    DWORD nLength = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, dwError, 0,
+                                   szText, static_cast<DWORD>(std::size(szText)), nullptr);
+    // The system's texts end in a line break, which would end the line.
+    while (nLength > 0 && iswspace(szText[nLength - 1]))
+        --nLength;
+    std::wstring strNote = std::wstring(L"(error ") + szCode;
+    if (nLength > 0)
+        strNote += L": " + std::wstring(szText, nLength);
+    return strNote + L")";
+}
+
+std::wstring CauseLine(LPCWSTR pszSource, LPCWSTR pszCause, DWORD dwError)
+{
+    std::wstring strLine = std::wstring(pszSource) + L": " + pszCause;
+    if (dwError != ERROR_SUCCESS)
+        strLine += L" " + ErrorNote(dwError);
+    return strLine;
+}
+
+void ReportCause(LPCWSTR pszSource, LPCWSTR pszCause, DWORD dwError)
+{
+    OutputDebugStringW((CauseLine(pszSource, pszCause, dwError) + L"\n").c_str());
+}
