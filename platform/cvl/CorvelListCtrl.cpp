@@ -104,9 +104,9 @@ int CorvelListCtrl::FittingWidth(int nColumn, bool bUseHeader)
 
 LRESULT CorvelListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT lCueResult = 0;
-    if (OnCueOrTipMessage(message, wParam, lParam, &lCueResult))
-        return lCueResult;
+    LRESULT lHandled = 0;
+    if (OnFocusMessage(message, wParam, lParam, &lHandled) || OnTipMessage(message, wParam, lParam, &lHandled))
+        return lHandled;
     if (message == LVM_SETCOLUMNWIDTH)
     {
         // The list's own automatic widths leave margins fixed in pixels;
@@ -194,7 +194,7 @@ void CorvelListCtrl::DrawFocusFrame(HDC hdc, RECT rcFrame, COLORREF colour) cons
         FillRect(hdc, &side, brush.get());
 }
 
-bool CorvelListCtrl::OnCueOrTipMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+bool CorvelListCtrl::OnFocusMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     switch (message)
     {
@@ -224,6 +224,23 @@ bool CorvelListCtrl::OnCueOrTipMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         ShowFocusCues(false);
+        return false;
+    case WM_UPDATEUISTATE:
+        if ((HIWORD(wParam) & UISF_HIDEFOCUS) && (LOWORD(wParam) == UIS_SET || LOWORD(wParam) == UIS_CLEAR))
+            SetFocusHidden(LOWORD(wParam) == UIS_SET);
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool CorvelListCtrl::OnTipMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    switch (message)
+    {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
         m_tip.HideRowTip();
         m_tip.FollowPointer(message, wParam, lParam);
         return false;
@@ -239,10 +256,6 @@ bool CorvelListCtrl::OnCueOrTipMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_HSCROLL:
     case WM_CONTEXTMENU:
         m_tip.HideRowTip();
-        return false;
-    case WM_UPDATEUISTATE:
-        if ((HIWORD(wParam) & UISF_HIDEFOCUS) && (LOWORD(wParam) == UIS_SET || LOWORD(wParam) == UIS_CLEAR))
-            SetFocusHidden(LOWORD(wParam) == UIS_SET);
         return false;
     case WM_TIMER:
         return m_tip.OnTimer(wParam);

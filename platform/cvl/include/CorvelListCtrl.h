@@ -20,30 +20,33 @@ public:
     // keyboard cues' state and the tip for cells cut short.
     void Corvel();
 
+    // The row with the focus, -1 when none has it.
+    int FocusedItem() const;
+    // Whether the focus frame shows (the keyboard cues are on).
+    bool ShowsFocus() const { return !m_bFocusHidden; }
+    // The margin left and right of a cell's text, at the list's DPI.
+    int CellPadding() const;
+
 protected:
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    friend class CorvelCellTip;
-
     void UpdateRowHeight();
     // The width that shows every cell of the column whole, with the heading
     // too when bUseHeader; the last column then also fills the list.
     int FittingWidth(int nColumn, bool bUseHeader);
-    int CellPadding() const;
 
-    // The focus, the keyboard cues and the tip; true when the message was
-    // handled whole, with its result in *pResult.
-    bool OnCueOrTipMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    int FocusedItem() const;
+    // The keyboard focus and its cues, then the tip: each true when it
+    // handled the message whole, with its result in *pResult.
+    bool OnFocusMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    bool OnTipMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     void FocusFirstVisibleRow();
     // Shows (a key was pressed) or hides (the mouse was used) the focus
     // frame, for the whole dialog where the system keeps the cues.
     void ShowFocusCues(bool bShow);
     void SetFocusHidden(bool bHidden);
-    bool ShowsFocus() const { return !m_bFocusHidden; }
     void DrawFocusFrame(HDC hdc, RECT rcFrame, COLORREF colour) const;
 
     UINT m_nRowHeight = 0;
