@@ -31,18 +31,8 @@ CObserveApp::CObserveApp(LPCWSTR pszBaseName) : m_pszName(new (std::nothrow) wch
 
 CObserveApp::~CObserveApp()
 {
-    // Releases a watcher blocked in its wait before the handles it waits on close.
-    if (m_hStopEvent)
-    {
-        SetEvent(m_hStopEvent.get());
-        Sleep(0);
-        SetEvent(m_hStopEvent.get());
-    }
-    m_hMutexUser.reset();
-    m_hMutexAll.reset();
-    m_hShutdownUser.reset();
-    m_hShutdownAll.reset();
-    m_pszName.reset();
+    // The watcher ends before the handles it waits on are closed; the
+    // members then go.
     StopWatcher();
 }
 

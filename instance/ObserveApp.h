@@ -13,7 +13,7 @@ class CObserveApp
 public:
     // Creates or opens both shutdown events, named from pszBaseName.
     explicit CObserveApp(LPCWSTR pszBaseName);
-    // Releases the objects and stops the watcher (killed after 2000 ms).
+    // Stops the watcher (killed after 2000 ms), then releases the objects.
     virtual ~CObserveApp();
     CObserveApp(const CObserveApp&) = delete;
     CObserveApp& operator=(const CObserveApp&) = delete;
