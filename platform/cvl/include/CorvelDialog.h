@@ -1,7 +1,7 @@
 #pragma once
-// The two skinned dialog classes: CorvelDialog2 for main windows,
-// CorvelDialog for secondary boxes. They look and behave alike, so they
-// share one body.
+// The skinned dialog class, CorvelDialog2. The name CorvelDialog, which
+// secondary boxes use, is the same class: the skin draws and handles both
+// kinds of box alike.
 #include "AbstractDialog.h"
 
 class CorvelDialog2 : public AbstractDialog

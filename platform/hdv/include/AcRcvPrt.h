@@ -1,7 +1,8 @@
 #pragma once
 // The factory-volume library: makes the factory data volume reachable as a
-// drive letter. Each operation works on a fresh instance; the volume's state
-// lives in the system, not in the object.
+// drive letter. Each operation works on a fresh instance: which letter this
+// process defined, the one DisablePOne may remove, is kept by the library
+// itself while it stays loaded, not by the object.
 #include <afxwin.h>
 
 #ifdef HDV_BUILD
