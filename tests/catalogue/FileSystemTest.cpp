@@ -16,8 +16,6 @@ TEST(FileSystemTest, FileExistsForAnyEntryDirectoryExistsOnlyForDirectories)
     EXPECT_TRUE(DirectoryExists(folder.Path()));
     EXPECT_FALSE(DirectoryExists(file));
     EXPECT_FALSE(DirectoryExists(folder / L"missing"));
-
-    EXPECT_TRUE(FileExists(L"c:\\programdata\\Marbek Corporation"));
 }
 
 TEST(FileSystemTest, EnsureDataFolderCreatesOnlyTheLastComponent)

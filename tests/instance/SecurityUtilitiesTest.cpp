@@ -154,33 +154,6 @@ TEST(CreateOrOpen, NewObjectsCarryTheOpenDacl)
     ExpectObjectHasOpenDacl(event.get(), EVENT_ALL_ACCESS);
 }
 
-TEST(CreateOrOpen, ExistingMutexIsOpened)
-{
-    const std::wstring name = UniqueBaseName();
-    CKernelHandle first(CreateOrOpenMutex(TRUE, name.c_str()));
-    ASSERT_TRUE(first);
-    CKernelHandle second(CreateOrOpenMutex(FALSE, name.c_str()));
-    ASSERT_TRUE(second);
-    // One object: releasing it through the second handle ends this thread's
-    // ownership taken through the first.
-    EXPECT_TRUE(ReleaseMutex(second.get()));
-    EXPECT_FALSE(ReleaseMutex(first.get()));
-}
-
-TEST(CreateOrOpen, ExistingEventKeepsItsCreatorsModeAndState)
-{
-    const std::wstring name = UniqueBaseName();
-    CKernelHandle first(CreateOrOpenEvent(true, false, name.c_str()));
-    ASSERT_TRUE(first);
-    CKernelHandle second(CreateOrOpenEvent(false, true, name.c_str()));
-    ASSERT_TRUE(second);
-    EXPECT_EQ(WaitForSingleObject(second.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    ASSERT_TRUE(SetEvent(first.get()));
-    // Manual reset: a satisfied wait leaves it set.
-    EXPECT_EQ(WaitForSingleObject(second.get(), 0), WAIT_OBJECT_0);
-    EXPECT_EQ(WaitForSingleObject(second.get(), 0), WAIT_OBJECT_0);
-}
-
 TEST(CreateOrOpen, RefusedMutexIsOpenedForSynchronizeOnly)
 {
     const std::wstring name = UniqueBaseName();

@@ -85,13 +85,10 @@ TEST(ResourceModuleStrings, HoldEveryTextTheProgramUses)
         LPCWSTR text;
     } strings[] = {
         { IDS_ABOUTBOX, L"About Software Information" },
-        { IDS_APP_DESCRIPTION, L"Display the information about your factory installed software." },
         { IDS_COLUMN_SOFTWARE, L"Software" },
         { IDS_COLUMN_DESCRIPTION, L"Description" },
-        { IDS_FACTORY_SOFTWARE, L"Factory-installed Software" },
         { IDS_COPY, L"&Copy\tCtrl+C" },
         { IDS_MAIN_CAPTION, L"Software Information" },
-        { IDS_MODEL, L"Model" },
         { IDS_MISSING_DLL, L"Missing DLL.  Please reinstall the software." },
     };
     for (const auto& s : strings)
