@@ -33,6 +33,14 @@ function(si_add_gtest name)
   cmake_parse_arguments(T "MACHINE" "" "SOURCES;LIBS;ARGS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} test_support gmock gtest_main)
+  # One compilation for all of an executable's cases: a test file's names in
+  # its anonymous namespace must not clash with another file's of the same
+  # executable (shared ones live in tests/support). GCC takes the files the
+  # unity source includes for headers, and a test case's fixture from an
+  # anonymous namespace for a type that leaks out of one.
+  si_use_pch(pch_tests ${name})
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON)
+  target_compile_options(${name} PRIVATE -Wno-subobject-linkage)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     add_test(NAME ${name} COMMAND ${name} ${T_ARGS})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED testenv TIMEOUT 300)
