@@ -17,7 +17,6 @@
 
 namespace
 {
-const DWORD kTimeout = 20000;
 const wchar_t kName[] = L"Quenta Recovery Centre";
 const wchar_t kDescription[] = L"Restores the computer to the state it left the factory in";
 
@@ -72,7 +71,7 @@ protected:
         {
             CUserDpi userDpi(dpi);
             EXPECT_TRUE(userDpi.IsSet());
-            hDlg = program.WaitForWindow(L"Software Information", kTimeout);
+            hDlg = program.WaitForWindow(L"Software Information", kProgramTimeout);
         }
         EXPECT_NE(nullptr, hDlg);
         if (!hDlg)
@@ -87,7 +86,7 @@ protected:
         metrics.nameColumn = static_cast<int>(SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0));
         metrics.descriptionColumn = static_cast<int>(SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0));
         PostMessageW(hDlg, WM_CLOSE, 0, 0);
-        EXPECT_EQ(0u, program.WaitForExit(kTimeout));
+        EXPECT_EQ(0u, program.WaitForExit(kProgramTimeout));
         return metrics;
     }
 };
@@ -125,7 +124,7 @@ TEST_F(DpiScalingTest, RowsAndColumnsFitTheirTextAndGrowWithTheDpi)
 TEST_F(DpiScalingTest, ADpiChangeFromAnotherProgramLeavesTheDialogWhereItIs)
 {
     CProgramRunner program(DistFolder() + L"\\ZelSoftwareInfo.exe");
-    HWND hDlg = program.WaitForWindow(L"Software Information", kTimeout);
+    HWND hDlg = program.WaitForWindow(L"Software Information", kProgramTimeout);
     ASSERT_NE(nullptr, hDlg);
     RECT before;
     GetWindowRect(hDlg, &before);
@@ -137,11 +136,11 @@ TEST_F(DpiScalingTest, ADpiChangeFromAnotherProgramLeavesTheDialogWhereItIs)
 
     // The About box shows once every message posted before it has been handled.
     PostMessageW(hDlg, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return program.VisibleWindows().size() == 2; }, kTimeout));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return program.VisibleWindows().size() == 2; }, kProgramTimeout));
     RECT after;
     GetWindowRect(hDlg, &after);
     EXPECT_TRUE(EqualRect(&before, &after));
     for (HWND hWnd : program.VisibleWindows())
         PostMessageW(hWnd, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, program.WaitForExit(kTimeout));
+    EXPECT_EQ(0u, program.WaitForExit(kProgramTimeout));
 }

@@ -21,8 +21,7 @@
 
 namespace
 {
-const DWORD kTimeout = 60000;
-const wchar_t kCaption[] = L"Software Information";
+const DWORD kFirstStartTimeout = 60000;
 const wchar_t kLetter = L'F';
 
 class FirstRunTest : public ::testing::Test
@@ -63,7 +62,7 @@ public:
         {
             for (HWND hWnd : program.VisibleWindows())
             {
-                if (WindowText(hWnd) == kCaption)
+                if (WindowText(hWnd) == kMainCaption)
                     hDlg = hWnd;
                 else if (std::find(others.begin(), others.end(), hWnd) == others.end())
                 {
@@ -92,7 +91,7 @@ public:
     CTempFolder m_program;
     CTempFolder m_volume;
     int m_otherWindows = 0;
-    DWORD m_timeout = kTimeout;
+    DWORD m_timeout = kFirstStartTimeout;
 };
 
 // 300 products whose names take far more than 2,048 characters in all.
@@ -324,7 +323,7 @@ TEST_F(FirstStartFaultTest, AToolThatNeverEndsHoldsTheDialogBackForAMinuteOnly)
     ModelOfTwo();
     ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\HangingTool.exe", m_program / L"Unicode.exe"));
     const CKernelHandle release(CreateEventW(nullptr, TRUE, FALSE, L"SoftwareInfoTest-ReleaseTool"));
-    m_timeout = 2 * kTimeout;
+    m_timeout = 2 * kFirstStartTimeout;
 
     EXPECT_EQ(0, RowsShown());
     EXPECT_TRUE(PathExists(Data(L"temp.ini"))) << "left to the tool";
@@ -333,9 +332,9 @@ TEST_F(FirstStartFaultTest, AToolThatNeverEndsHoldsTheDialogBackForAMinuteOnly)
     SetEvent(release.get());
     // Its file can be replaced once the released tool has ended.
     ASSERT_TRUE(PumpMessagesUntil(
-        [&] { return CopyFileTo(BinFolder() + L"\\Unicode.exe", m_program / L"Unicode.exe"); }, kTimeout))
+        [&] { return CopyFileTo(BinFolder() + L"\\Unicode.exe", m_program / L"Unicode.exe"); }, kFirstStartTimeout))
         << "the tool has ended";
-    m_timeout = kTimeout;
+    m_timeout = kFirstStartTimeout;
     EXPECT_EQ(2, RowsShown());
     EXPECT_FALSE(PathExists(Data(L"temp.ini")));
 }

@@ -12,8 +12,6 @@
 
 namespace
 {
-const DWORD kTimeout = 20000;
-const wchar_t kCaption[] = L"Software Information";
 const wchar_t kUserEvent[] = L"MarbekSystemInfoGUI-Shutdown-User";
 const wchar_t kAllEvent[] = L"Global\\MarbekSystemInfoGUI-Shutdown-All";
 const wchar_t kAdministratorRequired[] = L"\u7BA1\u7406\u8005\u6A29\u9650\u304C\u5FC5\u8981\u3067\u3059";
@@ -27,7 +25,7 @@ CString Program()
 class InstanceControlTest : public RunningProgramTest
 {
 protected:
-    void StartFirstInstance() { StartProgram(Program(), kCaption); }
+    void StartFirstInstance() { StartProgram(Program(), kMainCaption); }
 
     bool FirstEnds() { return m_first->WaitForExit(10000) == 0; }
 };
@@ -45,7 +43,7 @@ TEST_F(InstanceControlTest, SecondStartBringsTheFirstToTheFrontAndOpensNoDialog)
     ASSERT_EQ(cover.Handle(), GetForegroundWindow());
 
     CProgramRunner second(Program());
-    EXPECT_EQ(0u, second.WaitForExit(kTimeout));
+    EXPECT_EQ(0u, second.WaitForExit(kProgramTimeout));
     // The first instance's thread takes the foreground when it gets to it.
     EXPECT_TRUE(PumpMessagesUntil([&] { return GetForegroundWindow() == m_hFirst; }));
     EXPECT_TRUE(IsWindow(m_hFirst));
@@ -61,11 +59,11 @@ TEST_F(InstanceControlTest, EitherSwitchClosesTheRunningInstanceAndAnOpenAboutBo
         SCOPED_TRACE(args);
         StartFirstInstance();
         PostMessageW(m_hFirst, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-        PumpMessagesUntil([&] { return m_first->VisibleWindows().size() >= 2; }, kTimeout);
+        PumpMessagesUntil([&] { return m_first->VisibleWindows().size() >= 2; }, kProgramTimeout);
         ASSERT_EQ(2u, m_first->VisibleWindows().size()) << "the About box is open";
 
         CProgramRunner halt(Program(), args);
-        EXPECT_EQ(0u, halt.WaitForExit(kTimeout));
+        EXPECT_EQ(0u, halt.WaitForExit(kProgramTimeout));
         EXPECT_TRUE(FirstEnds());
     }
 }
@@ -101,10 +99,10 @@ TEST_F(InstanceControlTest, HaltEndsTheInstanceWhateverLoopItRuns)
                                   ? reinterpret_cast<WPARAM>(GetDlgItem(m_hFirst, IDC_SOFTWARE_LIST))
                                   : loop.wParam;
         PostMessageW(m_hFirst, loop.message, wParam, loop.lParam);
-        ASSERT_TRUE(PumpMessagesUntil([&] { return (GuiThreadOf(m_hFirst).flags & loop.flag) != 0; }, kTimeout));
+        ASSERT_TRUE(PumpMessagesUntil([&] { return (GuiThreadOf(m_hFirst).flags & loop.flag) != 0; }, kProgramTimeout));
 
         CProgramRunner halt(Program(), L"/halt");
-        EXPECT_EQ(0u, halt.WaitForExit(kTimeout));
+        EXPECT_EQ(0u, halt.WaitForExit(kProgramTimeout));
         EXPECT_TRUE(FirstEnds());
         m_first.reset();
     }
@@ -130,7 +128,7 @@ TEST_F(InstanceControlTest, BothSwitchesSignalOnlyTheSessionEvent)
     ASSERT_NE(nullptr, all);
 
     CProgramRunner both(Program(), L"/haltAll /halt");
-    EXPECT_EQ(0u, both.WaitForExit(kTimeout));
+    EXPECT_EQ(0u, both.WaitForExit(kProgramTimeout));
     EXPECT_TRUE(FirstEnds());
     EXPECT_TRUE(EventIsSet(user.get()));
     EXPECT_FALSE(EventIsSet(all.get()));
@@ -142,10 +140,10 @@ TEST_F(InstanceControlTest, BareWordIsNoSwitch)
     const CKernelHandle user(OpenEventW(SYNCHRONIZE, FALSE, kUserEvent));
     ASSERT_NE(nullptr, user);
     CProgramRunner bare(Program(), L"halt");
-    EXPECT_EQ(0u, bare.WaitForExit(kTimeout));
+    EXPECT_EQ(0u, bare.WaitForExit(kProgramTimeout));
     EXPECT_FALSE(EventIsSet(user.get())) << "nothing asks the first to close";
     EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
-    EXPECT_EQ(1u, VisibleWindowsOf(m_first->ProcessId(), kCaption).size());
+    EXPECT_EQ(1u, VisibleWindowsOf(m_first->ProcessId(), kMainCaption).size());
 }
 
 TEST(InstanceControlAlone, SwitchesWithNothingRunningExitAtOnceAndLeaveNoObject)
@@ -153,7 +151,7 @@ TEST(InstanceControlAlone, SwitchesWithNothingRunningExitAtOnceAndLeaveNoObject)
     for (const wchar_t* args : { L"/halt", L"-haltAll" })
     {
         CProgramRunner program(Program(), args);
-        EXPECT_EQ(0u, program.WaitForExit(kTimeout)) << args;
+        EXPECT_EQ(0u, program.WaitForExit(kProgramTimeout)) << args;
         EXPECT_EQ(nullptr, CKernelHandle(OpenEventW(SYNCHRONIZE, FALSE, kUserEvent))) << args;
         EXPECT_EQ(nullptr, CKernelHandle(OpenEventW(SYNCHRONIZE, FALSE, kAllEvent))) << args;
     }
@@ -171,7 +169,7 @@ TEST_F(InstanceControlTest, HaltAllWithoutAdministratorRightsShowsTheMessageAndS
     {
         CProgramRunner haltAll(Program(), L"/haltAll", CString(), token.get());
         ASSERT_TRUE(haltAll.Started());
-        HWND hBox = haltAll.WaitForWindow(L"ZelSoftwareInfo", kTimeout);
+        HWND hBox = haltAll.WaitForWindow(L"ZelSoftwareInfo", kProgramTimeout);
         ASSERT_NE(nullptr, hBox);
         EXPECT_STREQ(kAdministratorRequired, MessageBoxText(hBox));
         // An icon (the box's icon handles belong to the other process, so
@@ -183,7 +181,7 @@ TEST_F(InstanceControlTest, HaltAllWithoutAdministratorRightsShowsTheMessageAndS
         EXPECT_NE(nullptr, GetDlgItem(hBox, IDOK));
         EXPECT_EQ(nullptr, GetDlgItem(hBox, IDCANCEL));
         PostMessageW(hBox, WM_COMMAND, IDOK, 0);
-        EXPECT_EQ(0u, haltAll.WaitForExit(kTimeout));
+        EXPECT_EQ(0u, haltAll.WaitForExit(kProgramTimeout));
     }
     EXPECT_FALSE(EventIsSet(user.get()));
     EXPECT_FALSE(EventIsSet(all.get()));

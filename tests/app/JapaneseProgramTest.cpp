@@ -13,7 +13,6 @@
 
 namespace
 {
-const DWORD kTimeout = 20000;
 
 // A program folder with the Japanese module as its resource module, and the
 // program running from it with its dialog on screen.
@@ -48,7 +47,7 @@ TEST_F(JapaneseProgramTest, SecondStartFindsTheRunningDialogByItsJapaneseCaption
     ASSERT_EQ(cover.Handle(), GetForegroundWindow());
 
     CProgramRunner second(Program(), CString(), m_folder.Path());
-    EXPECT_EQ(0u, second.WaitForExit(kTimeout));
+    EXPECT_EQ(0u, second.WaitForExit(kProgramTimeout));
     // The first instance's thread takes the foreground when it gets to it.
     EXPECT_TRUE(PumpMessagesUntil([&] { return GetForegroundWindow() == m_hFirst; }));
     EXPECT_EQ(STILL_ACTIVE, m_first->WaitForExit(0));
@@ -61,5 +60,5 @@ TEST_F(JapaneseProgramTest, CtrlCCopiesTheListUnderItsJapaneseHeadings)
     SetForegroundWindow(m_hFirst);
     PressCtrlC();
     EXPECT_STREQ(CString(kJapaneseSoftwareHeading) + L"\t" + kJapaneseDescriptionHeading + L"\r\n",
-                 WaitForClipboardText(kTimeout));
+                 WaitForClipboardText(kProgramTimeout));
 }

@@ -22,7 +22,6 @@
 
 namespace
 {
-const DWORD kTimeout = 20000;
 
 class KeyboardTest : public ::testing::Test
 {
@@ -38,7 +37,7 @@ protected:
         if (!m_program)
             return;
         PostMessageW(m_hDlg, WM_CLOSE, 0, 0);
-        EXPECT_EQ(0u, m_program->WaitForExit(kTimeout));
+        EXPECT_EQ(0u, m_program->WaitForExit(kProgramTimeout));
         m_program.reset();
     }
 
@@ -60,7 +59,7 @@ protected:
         EXPECT_TRUE(WriteAnsiIni(DataFolder() + L"\\apps.ini", ini));
         CUserDpi userDpi(dpi);
         m_program = std::make_unique<CProgramRunner>(folder + L"\\ZelSoftwareInfo.exe");
-        m_hDlg = m_program->WaitForWindow(caption, kTimeout);
+        m_hDlg = m_program->WaitForWindow(caption, kProgramTimeout);
         m_hList = GetDlgItem(m_hDlg, IDC_SOFTWARE_LIST);
         SetForegroundWindow(m_hDlg);
         EXPECT_TRUE(PumpMessagesUntil([&] { return m_hDlg && GetForegroundWindow() == m_hDlg; }));
@@ -129,10 +128,10 @@ TEST_F(KeyboardTest, TabReachesTheListAtItsFirstVisibleRowShiftF10OpensTheMenuBe
     EXPECT_EQ(FocusedRowOnScreen().left, menu.left);
     EXPECT_EQ(FocusedRowOnScreen().bottom, menu.top);
     ASSERT_TRUE(PressKeys(m_hDlg, L"c"));
-    EXPECT_STREQ(copied, WaitForClipboardText(kTimeout));
+    EXPECT_STREQ(copied, WaitForClipboardText(kProgramTimeout));
     // As a user closes it after the menu.
     ASSERT_TRUE(PressKeys(m_hDlg, L"alt+F4"));
-    EXPECT_EQ(0u, m_program->WaitForExit(kTimeout));
+    EXPECT_EQ(0u, m_program->WaitForExit(kProgramTimeout));
     m_program.reset();
 }
 
@@ -252,7 +251,7 @@ TEST_F(KeyboardTest, AboutBoxFromTheSystemMenuShowsItsWholeNoticeAtEveryScaleInB
             ASSERT_TRUE(PressKeys(m_hDlg, L"alt+space"));
             ASSERT_TRUE(PumpMessagesUntil([&] { return (GuiThreadOf(m_hDlg).flags & GUI_INMENUMODE) != 0; }));
             ASSERT_TRUE(PressKeys(m_hDlg, L"Up Return"));
-            HWND hBox = m_program->WaitForWindow(language.aboutCaption, kTimeout);
+            HWND hBox = m_program->WaitForWindow(language.aboutCaption, kProgramTimeout);
             ASSERT_NE(nullptr, hBox) << dpi << " DPI";
             // The notice is the box's last left-aligned text.
             HWND hNotice = nullptr;

@@ -7,7 +7,6 @@
 namespace
 {
 const DWORD kStartTimeout = 20000;
-const wchar_t kCaption[] = L"Software Information";
 
 CString ProgramIn(const CString& folder)
 {
@@ -42,7 +41,7 @@ TEST(Startup, WithoutAUsableResourceModuleShowsOnlyTheMissingDllBox)
         ASSERT_NE(nullptr, hBox);
         EXPECT_STREQ(L"Missing DLL.  Please reinstall the software.", MessageBoxText(hBox));
         EXPECT_EQ(1u, program.VisibleWindows().size());
-        EXPECT_EQ(nullptr, program.WaitForWindow(kCaption, 0));
+        EXPECT_EQ(nullptr, program.WaitForWindow(kMainCaption, 0));
 
         PostMessageW(hBox, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(0u, program.WaitForExit(10000));
@@ -53,7 +52,7 @@ TEST(Startup, ShowsTheMainDialogAndEndsWhenItCloses)
 {
     CProgramRunner program(ProgramIn(DistFolder()));
     ASSERT_TRUE(program.Started());
-    HWND hDlg = program.WaitForWindow(kCaption, kStartTimeout);
+    HWND hDlg = program.WaitForWindow(kMainCaption, kStartTimeout);
     ASSERT_NE(nullptr, hDlg);
     PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(0u, program.WaitForExit(10000));
@@ -72,7 +71,7 @@ TEST(Startup, NeverRunsCodeFromAResourceModuleFoundOnTheSearchPath)
     ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\PlantedResourceModule.dll", folder / L"SoftInfoRes.dll"));
     {
         CProgramRunner program(ProgramIn(folder.Path()), CString(), folder.Path());
-        HWND hDlg = program.WaitForWindow(kCaption, kStartTimeout);
+        HWND hDlg = program.WaitForWindow(kMainCaption, kStartTimeout);
         ASSERT_NE(nullptr, hDlg) << "the planted module's resources still serve";
         PostMessageW(hDlg, WM_CLOSE, 0, 0);
         EXPECT_EQ(0u, program.WaitForExit(10000));

@@ -5,6 +5,11 @@
 #include <memory>
 #include <vector>
 
+// How long a test waits for the program's window, or for it to end.
+const DWORD kProgramTimeout = 20000;
+// The main dialog's caption in the English resource module.
+const wchar_t kMainCaption[] = L"Software Information";
+
 class CProgramRunner
 {
 public:
