@@ -2,6 +2,8 @@
 #include "CutAndTrimmedValue.h"
 #include "SectionNameArray.h"
 
+#include <CauseReport.h>
+#include <NoLinkFile.h>
 #include <ProfileKeyValues.h>
 
 const LPCWSTR kCustomerLabelKey = L"CustomerLabel";
@@ -12,7 +14,13 @@ CCatalogue ReadCatalogue(const CString& strPath)
     // Of the file only the names and descriptions are kept, however large
     // it is.
     CProfileKeyValues descriptions;
-    descriptions.Load(strPath, kCustomerDescriptionKey, kCatalogueValueBuffer);
+    if (!descriptions.Load(strPath, kCustomerDescriptionKey, kCatalogueValueBuffer))
+    {
+        // A link, a device or a pipe in its place is not read at all.
+        const DWORD dwError = GetLastError();
+        if (!IsNotFoundError(dwError))
+            ReportCause(kProgramSource, L"cannot read " + strPath, dwError);
+    }
     CSectionNameArray names;
     for (const CString& name : descriptions.SectionNames())
         names.Add(name);

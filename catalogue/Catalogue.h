@@ -22,5 +22,6 @@ using CCatalogue = std::vector<CProduct>;
 // with its CustomerDescription (cut to 1,023 characters and trimmed),
 // products without a description left out, sorted by name without regard
 // to case, names that compare equal in file order. A missing file gives
-// an empty catalogue.
+// an empty catalogue; so does one that is no ordinary file, or a link
+// (NoLinkFile.h), after a cause line.
 CCatalogue ReadCatalogue(const CString& strPath);

@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "CutAndTrimmedValue.h"
+#include "DataFolderSecurity.h"
 #include "FactoryDiscovery.h"
 #include "FactoryVolumeActivation.h"
 #include "FileSystem.h"
@@ -9,6 +10,7 @@
 #include <AfxHandle.h>
 #include <CauseReport.h>
 #include <Meridale.h>
+#include <NoLinkFile.h>
 #include <ProfileFile.h>
 
 #include <shellapi.h>
@@ -37,16 +39,22 @@ bool MakeModulesIniFromFactoryVolume(const CString& strModulesIni)
         ReportCause(kProgramSource, L"Meridale.dll wrote no " + strModulesIni);
     return true;
 }
+
+void RemoveIntermediate(const CString& strPath)
+{
+    if (!RemoveFile(strPath))
+        ReportCause(kProgramSource, strPath + L" cannot be removed", GetLastError());
+}
 }
 
 void PrepareCatalogue(const CatalogueLocations& locations)
 {
     EnsureDataFolder(locations.m_strDataFolder);
-    if (FileExists(locations.m_strAppsIni))
+    if (FileExists(locations.m_strAppsIni) || !SecureDataFolder(locations.m_strDataFolder))
         return;
     // One left by an interrupted start would reach the tool in place of a
     // conversion that writes nothing.
-    if (FileExists(locations.m_strTempIni) && !DeleteFileW(locations.m_strTempIni))
+    if (!RemoveFile(locations.m_strTempIni))
     {
         ReportCause(kProgramSource, L"a leftover " + locations.m_strTempIni + L" cannot be removed", GetLastError());
         return;
@@ -54,10 +62,10 @@ void PrepareCatalogue(const CatalogueLocations& locations)
     if (!MakeModulesIniFromFactoryVolume(locations.m_strModulesIni))
         return;
     ConvertModulesToTemp(locations.m_strModulesIni, locations.m_strTempIni);
-    DeleteFileW(locations.m_strModulesIni);
+    RemoveIntermediate(locations.m_strModulesIni);
     // A tool that still runs keeps its temp.ini; the next start removes it.
     if (!RunUnicodeToolLeftRunning(locations.m_strTempIni, locations.m_strAppsIni, locations.m_strExeFolder))
-        DeleteFileW(locations.m_strTempIni);
+        RemoveIntermediate(locations.m_strTempIni);
 }
 
 void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
@@ -68,7 +76,9 @@ void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
     // converted, since apps.ini is kept for good and a module left out here
     // would never be listed.
     CProfileFile modules;
-    modules.Load(strModulesIni);
+    // Missing when Meridale.dll wrote none, which it has said.
+    if (!modules.Load(strModulesIni) && !IsNotFoundError(GetLastError()))
+        ReportCause(kProgramSource, L"cannot read " + strModulesIni, GetLastError());
     CProfileFile temp;
     bool bChanged = false;
     for (const CString& name : modules.SectionNames())

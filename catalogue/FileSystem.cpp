@@ -1,6 +1,8 @@
 #include "FileSystem.h"
+#include "DataFolderSecurity.h"
 
 #include <AfxHandle.h>
+#include <CauseReport.h>
 
 namespace
 {
@@ -25,6 +27,14 @@ bool DirectoryExists(CString strPath)
 
 void EnsureDataFolder(CString strFolder)
 {
-    if (!DirectoryExists(strFolder))
-        CreateDirectoryW(strFolder, nullptr);
+    if (DirectoryExists(strFolder))
+        return;
+    const CLocalMemory<PSECURITY_DESCRIPTOR> descriptor = BuildDataFolderDescriptor();
+    if (!descriptor)
+    {
+        ReportCause(kProgramSource, strFolder + L" is not made: its permissions cannot be built", GetLastError());
+        return;
+    }
+    SECURITY_ATTRIBUTES security = { sizeof(security), descriptor.get(), FALSE };
+    CreateDirectoryW(strFolder, &security);
 }

@@ -8,6 +8,7 @@ bool FileExists(CString strPath);
 // True when a directory exists at the path.
 bool DirectoryExists(CString strPath);
 
-// Creates the folder when it is not an existing directory. Parent folders are
-// not created; a failure leaves the folder missing and is not reported.
+// Creates the folder when it is not an existing directory, with the data
+// folder's permissions (BuildDataFolderDescriptor). Parent folders are not
+// created; a failure leaves the folder missing and is not reported.
 void EnsureDataFolder(CString strFolder);

@@ -34,12 +34,15 @@ bool GetFolderIdentity(const CString& folder, CFolderIdentity& identity)
 CString GetFinalPath(const CString& path)
 {
     const CFileHandle file(OpenToQuery(path));
-    if (!file)
-        return CString();
+    return file ? GetFinalPathOf(file.get()) : CString();
+}
+
+CString GetFinalPathOf(HANDLE hFile)
+{
     // Too small a buffer gives the size it needs, with its terminating NUL.
     std::vector<wchar_t> buffer(MAX_PATH);
     DWORD nLength;
-    while ((nLength = GetFinalPathNameByHandleW(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()),
+    while ((nLength = GetFinalPathNameByHandleW(hFile, buffer.data(), static_cast<DWORD>(buffer.size()),
                                                 FILE_NAME_NORMALIZED | VOLUME_NAME_DOS)) >= buffer.size())
         buffer.resize(nLength);
     return CString(buffer.data(), static_cast<int>(nLength));

@@ -3,15 +3,7 @@
 #include "WineMountMapper.h"
 
 #include <FileQueries.h>
-
-namespace
-{
-bool RunsUnderWine()
-{
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-}
+#include <RunningSystem.h>
 
 IDriveMapper& SystemDriveMapper()
 {

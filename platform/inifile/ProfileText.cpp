@@ -1,5 +1,6 @@
 #include "ProfileText.h"
 #include <AfxHandle.h>
+#include <NoLinkFile.h>
 
 #include <algorithm>
 #include <string>
@@ -183,19 +184,22 @@ void CProfileTextDecoder::Decode(size_t cbBytes)
 
 bool ReadProfileLines(const CString& strPath, const CProfileLineHandler& onLine)
 {
-    CFileHandle file(CreateFileW(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    ULONGLONG cbLeft = 0;
+    const CFileHandle file(OpenFileToRead(strPath, cbLeft));
     if (!file)
         return false;
     CProfileTextDecoder decoder(onLine);
     std::vector<char> piece(kProfilePieceBytes);
-    for (;;)
+    // Never past the size it had when opened, whatever is added meanwhile.
+    while (cbLeft > 0)
     {
         DWORD cbRead = 0;
-        if (!ReadFile(file.get(), piece.data(), static_cast<DWORD>(piece.size()), &cbRead, nullptr))
+        const DWORD cbWanted = static_cast<DWORD>(std::min<ULONGLONG>(cbLeft, piece.size()));
+        if (!ReadFile(file.get(), piece.data(), cbWanted, &cbRead, nullptr))
             return false;
         if (cbRead == 0)
             break;
+        cbLeft -= cbRead;
         decoder.Add(piece.data(), cbRead);
     }
     decoder.Finish();

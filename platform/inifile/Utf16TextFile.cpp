@@ -1,11 +1,16 @@
 #include "Utf16TextFile.h"
-#include <AfxHandle.h>
+
+#include <NoLinkFile.h>
 
 namespace
 {
 bool WriteWhole(const CString& strPath, const std::wstring& strText)
 {
-    CFileHandle file(CreateFileW(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // A leftover of an interrupted write goes first; the file is then made
+    // anew, so that no name planted there is written through.
+    if (!RemoveFile(strPath))
+        return false;
+    CFileHandle file(CreateNewFile(strPath));
     if (!file)
         return false;
     const wchar_t chBom = 0xFEFF;
@@ -22,11 +27,10 @@ bool WriteWhole(const CString& strPath, const std::wstring& strText)
 bool SaveUtf16Text(const CString& strPath, const std::wstring& strText)
 {
     const CString strAside = strPath + L".new";
-    if (WriteWhole(strAside, strText) &&
-        MoveFileExW(strAside, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (WriteWhole(strAside, strText) && ReplaceWithFile(strAside, strPath))
         return true;
     const DWORD dwError = GetLastError();
-    DeleteFileW(strAside);
+    RemoveFile(strAside);
     SetLastError(dwError);
     return false;
 }

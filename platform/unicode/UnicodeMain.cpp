@@ -39,21 +39,14 @@ int Fail(int nCode, const CString& strMessage, DWORD dwError = ERROR_SUCCESS)
     return nCode;
 }
 
-// The profile functions take a missing file for an empty one. False with
-// the refusal's error as the thread's last error.
-bool CanRead(const CString& strPath)
-{
-    return CFileHandle(CreateFileW(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr)) != nullptr;
-}
-
 int Convert(const CString& strTempIni, const CString& strAppsIni)
 {
-    if (!CanRead(strTempIni))
-        return Fail(ExitUnreadable, CString(L"cannot read ") + strTempIni, GetLastError());
-    // temp.ini is read once, whatever its size.
+    // temp.ini is read once, whatever its size, and only as an ordinary
+    // file: the profile functions would take a missing one for an empty one,
+    // and follow a link.
     CProfileFile temp;
-    temp.Load(strTempIni);
+    if (!temp.Load(strTempIni))
+        return Fail(ExitUnreadable, CString(L"cannot read ") + strTempIni, GetLastError());
     CUnicodeIniFile apps;
     for (const CString& strName : temp.SectionNames())
     {

@@ -19,6 +19,8 @@ bool GetFolderIdentity(const CString& folder, CFolderIdentity& identity);
 // "\\?\" path with a drive letter; empty when it cannot be opened or has
 // no such path.
 CString GetFinalPath(const CString& path);
+// The same for an open file or folder.
+CString GetFinalPathOf(HANDLE hFile);
 
 // The first drive letter from chFirst to Z that passes test; NUL when none does.
 template <typename Test> wchar_t FindDriveLetter(wchar_t chFirst, Test test)

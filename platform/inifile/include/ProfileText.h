@@ -15,6 +15,8 @@ using CProfileLineHandler = std::function<void(std::wstring_view line)>;
 // LF or CR). The text is UTF-8 after a UTF-8 byte-order mark, UTF-16 after a
 // UTF-16 one of either byte order, and otherwise in the ANSI code page. The
 // file is read a piece at a time: only a piece of it and the line being
-// handed over stand in memory, whatever its size. false when the file
-// cannot be read, or not to its end.
+// handed over stand in memory, whatever its size. Only an ordinary disk
+// file is read, never through a link (NoLinkFile.h), and never past the size
+// it had when opened. false when the file cannot be read, or not to its end,
+// with the cause as the thread's last error.
 bool ReadProfileLines(const CString& strPath, const CProfileLineHandler& onLine);

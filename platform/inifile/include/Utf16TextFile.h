@@ -5,6 +5,7 @@
 #include <string>
 
 // Writes the text beside the target and moves it into place, so the target
-// is either the old file or the whole new one. true on success; on failure
+// is either the old file or the whole new one; never through a link
+// (NoLinkFile.h). true on success; on failure
 // the failed call's error is the thread's last error.
 bool SaveUtf16Text(const CString& strPath, const std::wstring& strText);

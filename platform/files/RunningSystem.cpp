@@ -1,0 +1,6 @@
+#include "RunningSystem.h"
+
+bool RunsUnderWine()
+{
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Files opened, created, replaced and removed only where their names say:
+// never through a link. The program runs elevated and its data folder lies
+// where a standard user may have planted names (a junction, a symbolic
+// link, a host link under wine); nothing is read, written or deleted
+// through one. A name leads where it says when its file is no reparse point
+// and the handle's final path is the name's own full path; under wine a
+// host link to a file is no reparse point, but its final path is the
+// target's.
+//
+// Every function here fails with the thread's last error set:
+// kErrorLeadsElsewhere for a name that leads elsewhere,
+// ERROR_BAD_FILE_TYPE for something that is no ordinary disk file (a
+// device, a pipe), otherwise the failed call's own error.
+#include <AfxHandle.h>
+#include <AfxString.h>
+
+// ERROR_STOPPED_ON_SYMLINK, which mingw's headers do not have.
+const DWORD kErrorLeadsElsewhere = 681;
+
+// Whether an error says that nothing is at the name (or its folder).
+bool IsNotFoundError(DWORD dwError);
+// An existing ordinary disk file, opened to read; cbSize: its size then,
+// the most that may be read from it. Empty on failure.
+CFileHandle OpenFileToRead(const CString& strPath, ULONGLONG& cbSize);
+// A new file at a name where nothing is, opened to write (CREATE_NEW: a
+// name planted in the meantime is not followed either). Empty on failure.
+CFileHandle CreateNewFile(const CString& strPath);
+// Removes the file at the name; true when no file is there afterwards. A
+// link, or a folder, at the name is left as it is.
+bool RemoveFile(const CString& strPath);
+// Moves the file strFrom to strTo, replacing the file there; a link at
+// strTo is neither replaced nor followed.
+bool ReplaceWithFile(const CString& strFrom, const CString& strTo);
