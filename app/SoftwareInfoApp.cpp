@@ -1,4 +1,5 @@
 #include "SoftwareInfoApp.h"
+#include "ProcessHardening.h"
 #include "ResourceModule.h"
 #include "SoftwareInfoCommandLine.h"
 
@@ -23,6 +24,7 @@ CSoftwareInfoApp::CSoftwareInfoApp() : m_guard(kBaseName)
 
 BOOL CSoftwareInfoApp::InitInstance()
 {
+    HardenProcess();
     InitCommonControls();
     CWinApp::InitInstance();
 

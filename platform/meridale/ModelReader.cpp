@@ -175,8 +175,9 @@ HRESULT ReadModules(IXmlReader* pReader, CUnicodeIniFile& ini)
 // faults of wine's reader, not of the model, and are not worked around.
 HRESULT ReadModelFile(const CString& strModelPath, CUnicodeIniFile& ini)
 {
-    // mingw has no import library for xmllite.dll.
-    CLibraryHandle xmllite(LoadLibraryW(L"xmllite.dll"));
+    // mingw has no import library for xmllite.dll; the system's own, never
+    // one beside the program.
+    CLibraryHandle xmllite(LoadLibraryExW(L"xmllite.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
     auto createReader = reinterpret_cast<CreateXmlReaderFn>(
         reinterpret_cast<void*>(xmllite ? GetProcAddress(xmllite.get(), "CreateXmlReader") : nullptr));
     if (!createReader)
