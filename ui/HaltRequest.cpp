@@ -2,20 +2,12 @@
 
 namespace
 {
-bool IsOwnedBy(HWND hWnd, HWND hOwner)
-{
-    for (HWND hAbove = GetWindow(hWnd, GW_OWNER); hAbove; hAbove = GetWindow(hAbove, GW_OWNER))
-        if (hAbove == hOwner)
-            return true;
-    return false;
-}
-
 // A message box is a dialog too: EndDialog ends its loop as it ends the
 // About box's.
-BOOL CALLBACK EndOwnedDialog(HWND hWnd, LPARAM lParam)
+BOOL CALLBACK EndOtherDialog(HWND hWnd, LPARAM lParam)
 {
-    if (GetClassLongPtrW(hWnd, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(WC_DIALOG) &&
-        IsOwnedBy(hWnd, reinterpret_cast<HWND>(lParam)))
+    if (hWnd != reinterpret_cast<HWND>(lParam) &&
+        GetClassLongPtrW(hWnd, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(WC_DIALOG))
         EndDialog(hWnd, IDCANCEL);
     return TRUE;
 }
@@ -60,6 +52,6 @@ void CHaltRequest::CarryOut(HWND hDlg)
     }
     // Each loop ends when control comes back to it: the innermost first,
     // then the main dialog's own.
-    EnumThreadWindows(GetCurrentThreadId(), &EndOwnedDialog, reinterpret_cast<LPARAM>(hDlg));
+    EnumThreadWindows(GetCurrentThreadId(), &EndOtherDialog, reinterpret_cast<LPARAM>(hDlg));
     EndDialog(hDlg, IDCANCEL);
 }

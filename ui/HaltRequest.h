@@ -25,7 +25,9 @@ public:
     bool IsRaised() const;
 
     // On hDlg's thread: ends an open menu, the move or size loop and every
-    // dialog hDlg owns (the About box, a message box), then hDlg itself.
+    // other dialog of the thread (the About box, a message box, the shell's
+    // report of a tool it could not start, which has no owner), then hDlg
+    // itself.
     static void CarryOut(HWND hDlg);
 
 private:
