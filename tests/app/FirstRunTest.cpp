@@ -4,6 +4,7 @@
 #include <DebugOutputMonitor.h>
 #include <DialogDriver.h>
 #include <FactoryVolume.h>
+#include <HostCommand.h>
 #include <ModelFiles.h>
 #include <ProfileFiles.h>
 #include <ProgramRunner.h>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -149,6 +151,20 @@ TEST_F(FirstRunTest, WithoutUnicodeExeTheIntermediatesAreStillRemoved)
     EXPECT_EQ(0, m_otherWindows) << "nothing was started that could fail";
     EXPECT_FALSE(PathExists(Data(L"apps.ini")));
     ExpectNoIntermediates();
+}
+
+TEST_F(FirstRunTest, AHaltEndsTheProgramWhileTheShellReportsAUnicodeExeThatIsNoProgram)
+{
+    WriteModel({ { "Photo Studio", "Edit photos." } });
+    ASSERT_TRUE(WriteFileBytes(m_program / L"Unicode.exe", "no program", 10));
+    CProgramRunner program(m_program / L"ZelSoftwareInfo.exe", CString(), m_program.Path());
+    // The shell's report comes before the dialog, which the first start holds back.
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !program.VisibleWindows().empty(); }, kFirstStartTimeout));
+    ASSERT_TRUE(VisibleWindowsOf(program.ProcessId(), kMainCaption).empty());
+
+    CProgramRunner halt(m_program / L"ZelSoftwareInfo.exe", L"/halt", m_program.Path());
+    EXPECT_EQ(0u, halt.WaitForExit(kProgramTimeout));
+    EXPECT_EQ(0u, program.WaitForExit(kProgramTimeout));
 }
 
 TEST_F(FirstRunTest, AMalformedModelFileGivesAnEmptyList)
@@ -338,4 +354,62 @@ TEST_F(FirstStartFaultTest, AToolThatNeverEndsHoldsTheDialogBackForAMinuteOnly)
     EXPECT_EQ(2, RowsShown());
     EXPECT_FALSE(PathExists(Data(L"temp.ini")));
 }
+}
+
+namespace
+{
+// Every file of a folder with its bytes.
+std::map<std::wstring, std::string> FolderContent(const CString& folder)
+{
+    std::map<std::wstring, std::string> content;
+    WIN32_FIND_DATAW data;
+    if (const CFindHandle find{ FindFirstFileW(folder + L"\\*", &data) })
+        do
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                content[data.cFileName] = ReadFileBytes(folder + L"\\" + data.cFileName);
+        while (FindNextFileW(find.get(), &data));
+    return content;
+}
+}
+
+// What a standard user may have prepared below ProgramData before an
+// administrator's first start, with host links standing in for junctions and
+// symbolic links: the program follows none of them, changes nothing on
+// their other side, and shows an empty list.
+TEST_F(FirstRunTest, NoLinkInTheDataFolderIsFollowed)
+{
+    WriteModel({ { "Photo Studio", "Edit photos." } });
+    const struct
+    {
+        LPCWSTR name;   // the link in the data folder; empty: the folder itself
+        LPCWSTR target; // in the other folder, or on the host
+        bool hostTarget;
+    } rows[] = {
+        { L"", L"", false },
+        { L"temp.ini", L"other.ini", false },
+        { L"modules.ini", L"other.ini", false },
+        { L"apps.ini", L"other.ini", false },
+        { L"apps.ini", L"/dev/zero", true },
+    };
+    for (const auto& row : rows)
+    {
+        CTempFolder elsewhere;
+        for (LPCWSTR name : { L"other.ini", L"modules.ini", L"temp.ini" })
+            ASSERT_TRUE(WriteAnsiIni(elsewhere / name, L"[Planted]\r\nCustomerDescription=Not ours.\r\n"));
+        const auto before = FolderContent(elsewhere.Path());
+        ASSERT_TRUE(RemoveOnHost(DataFolder()));
+        if (!*row.name)
+            ASSERT_TRUE(MakeHostLink(DataFolder(), elsewhere.Path()));
+        else
+        {
+            ASSERT_TRUE(CreateDirectoryW(DataFolder(), nullptr));
+            ASSERT_TRUE(MakeHostLink(Data(row.name), row.hostTarget ? CString(row.target) : elsewhere / row.target,
+                                     row.hostTarget));
+        }
+
+        EXPECT_EQ(0, RowsShown()) << row.name << " -> " << row.target;
+        EXPECT_TRUE(before == FolderContent(elsewhere.Path())) << row.name << " -> " << row.target;
+        // The link goes, never what it leads to.
+        ASSERT_TRUE(RemoveOnHost(DataFolder()));
+    }
 }
