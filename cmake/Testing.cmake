@@ -6,6 +6,10 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# Quick to build rather than fast, as the tests (cmake/PrecompiledHeaders.cmake).
+foreach(target gtest gtest_main gmock gmock_main)
+  target_compile_options(${target} PRIVATE -O1)
+endforeach()
 
 set(SI_TESTENV_DIR ${CMAKE_BINARY_DIR}/testenv)
 # Every test executable starts through this wrapper, which brings up the
