@@ -1,4 +1,5 @@
 #include "TestFolders.h"
+#include "DialogDriver.h"
 
 #include <FileQueries.h>
 
@@ -95,6 +96,17 @@ CTempFolder::~CTempFolder()
 
 bool RemoveTree(const CString& folder)
 {
+    // Wine tells which drive a path is on by the drive roots' inode numbers,
+    // from a list each process reads again at most once a second. A folder
+    // that was a drive's root until a moment ago, removed now, could leave
+    // its inode to a folder made next, which would then pass for that
+    // drive's root in this process (its files' final paths on that drive).
+    // It goes once this process sees it at its own path.
+    const CString ownPath = folder.Left(4) == L"\\\\?\\" ? folder : L"\\\\?\\" + folder;
+    PumpMessagesUntil([&] {
+        const CString finalPath = GetFinalPath(folder);
+        return finalPath.IsEmpty() || finalPath.CompareNoCase(ownPath) == 0;
+    });
     WIN32_FIND_DATAW data;
     if (const CFindHandle find{ FindFirstFileW(folder + L"\\*", &data) })
     {
