@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <cstddef>
+#include <cstdio>
 #include <iterator>
 
 CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments, const CString& folder, HANDLE hToken,
@@ -28,7 +29,12 @@ CProgramRunner::CProgramRunner(const CString& exePath, const CString& arguments,
                                  : CreateProcessW(exePath, buffer.data(), nullptr, nullptr, bInherit, 0, nullptr,
                                                   pszFolder, &si, &process);
     if (!bStarted)
+    {
+        // Said where the test's output shows it: WaitForExit then only
+        // answers STILL_ACTIVE.
+        fwprintf(stderr, L"CreateProcessW(%ls) failed with error %lu\n", exePath.GetString(), GetLastError());
         return;
+    }
     const CKernelHandle thread(process.hThread);
     m_process.reset(process.hProcess);
     m_processId = process.dwProcessId;
