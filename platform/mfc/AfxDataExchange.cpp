@@ -1,7 +1,5 @@
 #include "AfxDataExchange.h"
 
-#include <vector>
-
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {
     if (!rControl.m_hWnd)
@@ -16,7 +14,5 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
         ::SetWindowTextW(hCtl, value);
         return;
     }
-    std::vector<wchar_t> text(static_cast<size_t>(::GetWindowTextLengthW(hCtl)) + 1);
-    int nLength = ::GetWindowTextW(hCtl, text.data(), static_cast<int>(text.size()));
-    value = CString(text.data(), nLength);
+    AfxGetWindowText(hCtl, value);
 }

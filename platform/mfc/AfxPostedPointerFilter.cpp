@@ -6,7 +6,8 @@ namespace
 {
 bool IsSentOnlyWithPointer(UINT message)
 {
-    return message == WM_NOTIFY || message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_DPICHANGED;
+    return message == WM_NOTIFY || message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_DPICHANGED ||
+           message == WM_SETTINGCHANGE || message == WM_GETMINMAXINFO;
 }
 
 LRESULT CALLBACK DropPostedPointers(int nCode, WPARAM wParam, LPARAM lParam)

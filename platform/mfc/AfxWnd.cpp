@@ -3,6 +3,7 @@
 #include "AfxMenu.h"
 
 #include <unordered_map>
+#include <vector>
 
 namespace
 {
@@ -71,6 +72,13 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
+}
+
+void AfxGetWindowText(HWND hWnd, CString& rString)
+{
+    std::vector<wchar_t> text(static_cast<size_t>(::GetWindowTextLengthW(hWnd)) + 1);
+    const int nLength = ::GetWindowTextW(hWnd, text.data(), static_cast<int>(text.size()));
+    rString = CString(text.data(), nLength);
 }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)

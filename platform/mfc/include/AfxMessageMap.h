@@ -92,6 +92,16 @@ constexpr UINT AfxMsgMapValue(UINT nValue)
 #define ON_WM_ERASEBKGND()                                                                                             \
     AFX_MSG_ENTRY(WM_ERASEBKGND, 0, 0, *pResult = pThis->OnEraseBkgnd(reinterpret_cast<HDC>(wParam)))
 #define ON_WM_SYSCOLORCHANGE() AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, 0, 0, pThis->OnSysColorChange())
+#define ON_WM_SIZE()                                                                                                   \
+    AFX_MSG_ENTRY(                                                                                                     \
+        WM_SIZE, 0, 0,                                                                                                 \
+        pThis->OnSize(AfxUIntParam(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))))
+#define ON_WM_GETMINMAXINFO()                                                                                          \
+    AFX_MSG_ENTRY(WM_GETMINMAXINFO, 0, 0, pThis->OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)))
+#define ON_WM_NCHITTEST()                                                                                              \
+    AFX_MSG_ENTRY(WM_NCHITTEST, 0, 0,                                                                                  \
+                  *pResult = pThis->OnNcHitTest(                                                                       \
+                      POINT{ static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)) }))
 #define ON_WM_SETTINGCHANGE()                                                                                          \
     AFX_MSG_ENTRY(WM_SETTINGCHANGE, 0, 0,                                                                              \
                   pThis->OnSettingChange(AfxUIntParam(wParam), reinterpret_cast<LPCWSTR>(lParam)))

@@ -8,6 +8,9 @@
 class CDataExchange;
 class CMenu;
 
+// The text of any window, as CWnd::GetWindowText reads it.
+void AfxGetWindowText(HWND hWnd, CString& rString);
+
 class CWnd
 {
 public:
@@ -30,6 +33,7 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+    void GetWindowText(CString& rString) const { AfxGetWindowText(m_hWnd, rString); }
     void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessageW(m_hWnd, WM_SETREDRAW, static_cast<WPARAM>(bRedraw), 0); }
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
