@@ -5,6 +5,9 @@ namespace
 {
 // The accent band's height at 96 DPI.
 const int kAccentHeight = 3;
+// The size grip's dots at 96 DPI: their size and their distance apart.
+const int kGripDot = 2;
+const int kGripPitch = 4;
 
 BOOL CALLBACK ForwardSysColorChange(HWND hChild, LPARAM)
 {
@@ -23,28 +26,73 @@ ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR()
 ON_WM_SYSCOLORCHANGE()
 ON_WM_SETTINGCHANGE()
+ON_WM_NCHITTEST()
 END_MESSAGE_MAP()
 
 BOOL AbstractDialog::OnInitDialog()
 {
-    if (!m_faceBrush)
-        m_faceBrush.reset(CreateSolidBrush(CorvelCurrentColours().face));
+    CorvelReadAppMode();
+    m_faceBrush.reset(CreateSolidBrush(CorvelCurrentColours().face));
+    CorvelThemeFrame(m_hWnd);
     return CDialog::OnInitDialog();
+}
+
+RECT AbstractDialog::SizeGripRect() const
+{
+    RECT rc = {};
+    if (!(GetWindowLongW(m_hWnd, GWL_STYLE) & WS_THICKFRAME) || IsZoomed(m_hWnd))
+        return rc;
+    // As large as the corner between two scroll bars, at the window's DPI.
+    GetClientRect(&rc);
+    const int nDpi = static_cast<int>(CorvelWindowDpi(m_hWnd));
+    const int nSystemDpi = static_cast<int>(CorvelSystemDpi());
+    rc.left = rc.right - MulDiv(GetSystemMetrics(SM_CXVSCROLL), nDpi, nSystemDpi);
+    rc.top = rc.bottom - MulDiv(GetSystemMetrics(SM_CYHSCROLL), nDpi, nSystemDpi);
+    return rc;
 }
 
 void AbstractDialog::OnPaint()
 {
     CPaintDC dc(this);
+    const CorvelColours colours = CorvelCurrentColours();
+    const UINT nDpi = CorvelWindowDpi(m_hWnd);
     RECT rc;
     GetClientRect(&rc);
-    rc.bottom = rc.top + CorvelScale(kAccentHeight, CorvelWindowDpi(m_hWnd));
-    CBrushHandle accent(CreateSolidBrush(CorvelCurrentColours().accent));
+    rc.bottom = rc.top + CorvelScale(kAccentHeight, nDpi);
+    CBrushHandle accent(CreateSolidBrush(colours.accent));
     FillRect(dc, &rc, accent.get());
+
+    // Six dots in a triangle, pointing into the corner.
+    const RECT rcGrip = SizeGripRect();
+    if (IsRectEmpty(&rcGrip))
+        return;
+    const int nDot = CorvelScale(kGripDot, nDpi);
+    const int nPitch = CorvelScale(kGripPitch, nDpi);
+    CBrushHandle dots(CreateSolidBrush(colours.frame));
+    for (int nRow = 0; nRow < 3; ++nRow)
+    {
+        for (int nColumn = 2 - nRow; nColumn < 3; ++nColumn)
+        {
+            const int x = rcGrip.right - (3 - nColumn) * nPitch;
+            const int y = rcGrip.bottom - (3 - nRow) * nPitch;
+            const RECT rcDot = { x, y, x + nDot, y + nDot };
+            FillRect(dc, &rcDot, dots.get());
+        }
+    }
+}
+
+LRESULT AbstractDialog::OnNcHitTest(POINT point)
+{
+    const LRESULT lHit = Default();
+    const RECT rcGrip = SizeGripRect();
+    ScreenToClient(m_hWnd, &point);
+    return lHit == HTCLIENT && PtInRect(&rcGrip, point) ? HTBOTTOMRIGHT : lHit;
 }
 
 void AbstractDialog::OnColoursChanged()
 {
     m_faceBrush.reset(CreateSolidBrush(CorvelCurrentColours().face));
+    CorvelThemeFrame(m_hWnd);
     // Common controls take the new colours only when told.
     EnumChildWindows(m_hWnd, &ForwardSysColorChange, 0);
     RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -76,9 +124,13 @@ void AbstractDialog::OnSysColorChange()
     Default();
 }
 
-void AbstractDialog::OnSettingChange(UINT uFlags, LPCWSTR)
+void AbstractDialog::OnSettingChange(UINT uFlags, LPCWSTR lpszSection)
 {
-    if (uFlags == SPI_SETHIGHCONTRAST)
+    // The app mode's change comes with the section "ImmersiveColorSet".
+    const bool bAppMode = lpszSection && lstrcmpW(lpszSection, L"ImmersiveColorSet") == 0;
+    if (bAppMode)
+        CorvelReadAppMode();
+    if (bAppMode || uFlags == SPI_SETHIGHCONTRAST)
         OnColoursChanged();
     Default();
 }

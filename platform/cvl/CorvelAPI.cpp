@@ -5,6 +5,9 @@
 namespace
 {
 bool g_bLuna = true;
+bool g_bDarkAppMode = false;
+// Once a window has been dark, going back to light must be told too.
+bool g_bEverDark = false;
 
 // Wine 8 always answers off here and cannot switch the theme on.
 bool IsHighContrastOn()
@@ -15,7 +18,30 @@ bool IsHighContrastOn()
            (highContrast.dwFlags & HCF_HIGHCONTRASTON);
 }
 
+// Whether the skin is dark now: the flat skin in the dark app mode, with no
+// high-contrast theme on.
+bool IsDark()
+{
+    return !g_bLuna && g_bDarkAppMode && !IsHighContrastOn();
+}
+
+// A function that not every Windows version has, bound at run time.
+template <typename Fn> Fn BoundFunction(HMODULE hModule, LPCSTR pszName)
+{
+    return hModule ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(hModule, pszName))) : nullptr;
+}
+
+CLibraryHandle LoadSystemLibrary(LPCWSTR pszName)
+{
+    return CLibraryHandle(LoadLibraryExW(pszName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+}
+
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using DwmSetWindowAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+
+// Windows 10 20H1 and later; earlier builds ignore it.
+const DWORD kUseImmersiveDarkMode = 20;
 }
 
 bool CorvelAPI::EnableLuna(bool bEnable)
@@ -23,6 +49,50 @@ bool CorvelAPI::EnableLuna(bool bEnable)
     bool bPrevious = g_bLuna;
     g_bLuna = bEnable;
     return bPrevious;
+}
+
+CorvelColours CorvelSchemeColours(CorvelScheme scheme)
+{
+    if (scheme == CorvelScheme::Dark)
+    {
+        return { RGB(32, 32, 32),
+                 RGB(76, 194, 255),
+                 RGB(240, 240, 240),
+                 RGB(40, 40, 40),
+                 RGB(48, 48, 48),
+                 RGB(0, 84, 153),
+                 RGB(255, 255, 255),
+                 RGB(96, 205, 255),
+                 RGB(128, 128, 128),
+                 RGB(44, 44, 44),
+                 RGB(240, 240, 240),
+                 RGB(56, 56, 56),
+                 RGB(240, 240, 240),
+                 RGB(150, 150, 150),
+                 RGB(43, 43, 43),
+                 RGB(240, 240, 240),
+                 true };
+    }
+    // The accent as focus frame: 6.1:1 against the rows, 5.6:1 against the
+    // alternate rows. The system draws the heading, the buttons, the group
+    // frame and the tip.
+    return { RGB(246, 248, 251),
+             RGB(0, 99, 177),
+             RGB(33, 37, 41),
+             RGB(255, 255, 255),
+             RGB(241, 245, 250),
+             RGB(204, 228, 247),
+             RGB(16, 24, 32),
+             RGB(0, 99, 177),
+             GetSysColor(COLOR_BTNSHADOW),
+             GetSysColor(COLOR_BTNFACE),
+             GetSysColor(COLOR_BTNTEXT),
+             GetSysColor(COLOR_BTNFACE),
+             GetSysColor(COLOR_BTNTEXT),
+             GetSysColor(COLOR_WINDOWFRAME),
+             GetSysColor(COLOR_INFOBK),
+             GetSysColor(COLOR_INFOTEXT),
+             false };
 }
 
 CorvelColours CorvelCurrentColours()
@@ -33,14 +103,60 @@ CorvelColours CorvelCurrentColours()
     {
         // The focus frame as the system draws its own focus in high
         // contrast: in the text colour, on the window colour of the rows.
-        return { GetSysColor(COLOR_BTNFACE),       GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_WINDOWTEXT),
-                 GetSysColor(COLOR_WINDOW),        GetSysColor(COLOR_WINDOW),    GetSysColor(COLOR_HIGHLIGHT),
-                 GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_WINDOWTEXT) };
+        return { GetSysColor(COLOR_BTNFACE),
+                 GetSysColor(COLOR_HIGHLIGHT),
+                 GetSysColor(COLOR_WINDOWTEXT),
+                 GetSysColor(COLOR_WINDOW),
+                 GetSysColor(COLOR_WINDOW),
+                 GetSysColor(COLOR_HIGHLIGHT),
+                 GetSysColor(COLOR_HIGHLIGHTTEXT),
+                 GetSysColor(COLOR_WINDOWTEXT),
+                 GetSysColor(COLOR_BTNSHADOW),
+                 GetSysColor(COLOR_BTNFACE),
+                 GetSysColor(COLOR_BTNTEXT),
+                 GetSysColor(COLOR_BTNFACE),
+                 GetSysColor(COLOR_BTNTEXT),
+                 GetSysColor(COLOR_WINDOWFRAME),
+                 GetSysColor(COLOR_INFOBK),
+                 GetSysColor(COLOR_INFOTEXT),
+                 false };
     }
-    // The accent as focus frame: 6.1:1 against the rows, 5.6:1 against the
-    // alternate rows.
-    return { RGB(246, 248, 251), RGB(0, 99, 177),    RGB(33, 37, 41), RGB(255, 255, 255),
-             RGB(241, 245, 250), RGB(204, 228, 247), RGB(16, 24, 32), RGB(0, 99, 177) };
+    return CorvelSchemeColours(g_bDarkAppMode ? CorvelScheme::Dark : CorvelScheme::Light);
+}
+
+void CorvelReadAppMode()
+{
+    // Missing (before Windows 10 1809, or never set): light.
+    DWORD dwLight = 1;
+    DWORD cbData = sizeof(dwLight);
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                     L"AppsUseLightTheme", RRF_RT_REG_DWORD, nullptr, &dwLight, &cbData) != ERROR_SUCCESS)
+        dwLight = 1;
+    g_bDarkAppMode = dwLight == 0;
+    g_bEverDark = g_bEverDark || IsDark();
+}
+
+void CorvelThemeFrame(HWND hWnd)
+{
+    // A light window needs nothing; dwmapi is loaded only once one is dark.
+    if (!g_bEverDark)
+        return;
+    static const CLibraryHandle dwmapi = LoadSystemLibrary(L"dwmapi.dll");
+    static const auto setAttribute = BoundFunction<DwmSetWindowAttributeFn>(dwmapi.get(), "DwmSetWindowAttribute");
+    const BOOL bDark = IsDark();
+    if (setAttribute)
+        setAttribute(hWnd, kUseImmersiveDarkMode, &bDark, sizeof(bDark));
+}
+
+void CorvelThemeScrollBars(HWND hWnd)
+{
+    if (!g_bEverDark)
+        return;
+    static const CLibraryHandle uxtheme = LoadSystemLibrary(L"uxtheme.dll");
+    static const auto setWindowTheme = BoundFunction<SetWindowThemeFn>(uxtheme.get(), "SetWindowTheme");
+    // Without a name the window goes back to the theme's own look.
+    if (setWindowTheme)
+        setWindowTheme(hWnd, IsDark() ? L"DarkMode_Explorer" : nullptr, nullptr);
 }
 
 UINT CorvelSystemDpi()
@@ -52,8 +168,8 @@ UINT CorvelSystemDpi()
 UINT CorvelWindowDpi(HWND hWnd)
 {
     // Bound at run time: the program also runs where user32 lacks it.
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto getDpiForWindow =
+        BoundFunction<GetDpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     if (getDpiForWindow)
     {
         if (const UINT nDpi = getDpiForWindow(hWnd))

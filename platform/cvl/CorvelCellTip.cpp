@@ -1,4 +1,5 @@
 #include "CorvelCellTip.h"
+#include "CorvelAPI.h"
 #include "CorvelListCtrl.h"
 
 #include <CauseReport.h>
@@ -43,6 +44,14 @@ void CorvelCellTip::Create()
         tool.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(m_tip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+}
+
+void CorvelCellTip::ApplyColours(const CorvelColours& colours)
+{
+    if (!m_tip)
+        return;
+    SendMessageW(m_tip.get(), TTM_SETTIPBKCOLOR, colours.tip, 0);
+    SendMessageW(m_tip.get(), TTM_SETTIPTEXTCOLOR, colours.tipText, 0);
 }
 
 void CorvelCellTip::Destroy()

@@ -1,5 +1,6 @@
 #include "CorvelListCtrl.h"
 #include "CorvelAPI.h"
+#include "CorvelDrawing.h"
 
 #include <algorithm>
 
@@ -48,6 +49,22 @@ void CorvelListCtrl::Corvel()
     UpdateRowHeight();
     m_bFocusHidden = (SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS) != 0;
     m_tip.Create();
+    ApplyColours();
+}
+
+void CorvelListCtrl::ApplyColours()
+{
+    // Below the last row the list shows its own background.
+    const CorvelColours colours = CorvelCurrentColours();
+    SendMessage(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(colours.row));
+    m_tip.ApplyColours(colours);
+    CorvelThemeScrollBars(m_hWnd);
+    CorvelThemeScrollBars(Header());
+}
+
+HWND CorvelListCtrl::Header() const
+{
+    return reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
 }
 
 int CorvelListCtrl::CellPadding() const
@@ -88,18 +105,17 @@ int CorvelListCtrl::FittingWidth(int nColumn, bool bUseHeader)
             nText = std::max(nText, TextWidth(dc, GetItemText(nItem, nColumn)));
     }
 
-    int nWidth = nText + 2 * CellPadding();
-    const int nColumns = GetColumnCount();
-    if (bUseHeader && nColumn == nColumns - 1)
-    {
-        RECT rcClient;
-        GetClientRect(&rcClient);
-        int nRest = rcClient.right - rcClient.left;
-        for (int nOther = 0; nOther < nColumn; ++nOther)
-            nRest -= GetColumnWidth(nOther);
-        nWidth = std::max(nWidth, nRest);
-    }
-    return nWidth;
+    return nText + 2 * CellPadding();
+}
+
+int CorvelListCtrl::RestOfList(int nColumn) const
+{
+    RECT rcClient;
+    GetClientRect(&rcClient);
+    int nRest = rcClient.right - rcClient.left;
+    for (int nOther = 0; nOther < nColumn; ++nOther)
+        nRest -= GetColumnWidth(nOther);
+    return nRest;
 }
 
 LRESULT CorvelListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -115,14 +131,105 @@ LRESULT CorvelListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (cx == LVSCW_AUTOSIZE || cx == LVSCW_AUTOSIZE_USEHEADER)
         {
             const int nColumn = static_cast<int>(wParam);
-            lParam = MAKELPARAM(FittingWidth(nColumn, cx == LVSCW_AUTOSIZE_USEHEADER), 0);
+            int nWidth = FittingWidth(nColumn, cx == LVSCW_AUTOSIZE_USEHEADER);
+            // The heading's rule: the last column also fills the list, now
+            // and whenever the list's size changes.
+            if (cx == LVSCW_AUTOSIZE_USEHEADER && nColumn == GetColumnCount() - 1)
+            {
+                m_nLastColumnFit = nWidth;
+                nWidth = std::max(nWidth, RestOfList(nColumn));
+            }
+            lParam = MAKELPARAM(nWidth, 0);
         }
     }
+    if (message == WM_NOTIFY && DrawsHeading(reinterpret_cast<NMHDR*>(lParam), &lHandled))
+        return lHandled;
     const LRESULT lResult = CListCtrl::WindowProc(message, wParam, lParam);
-    // A new font (the dialog scaled to another DPI) brings new row heights.
-    if (message == WM_SETFONT)
+    switch (message)
+    {
+    case WM_SETFONT:
+        // A new font (the dialog scaled to another DPI) brings new row heights.
         UpdateRowHeight();
+        break;
+    case WM_SIZE:
+        FillWithLastColumn();
+        break;
+    case WM_SYSCOLORCHANGE:
+        ApplyColours();
+        break;
+    default:
+        break;
+    }
     return lResult;
+}
+
+void CorvelListCtrl::FillWithLastColumn()
+{
+    const int nLast = GetColumnCount() - 1;
+    if (m_nLastColumnFit <= 0 || nLast < 0)
+        return;
+    const int nWidth = std::max(m_nLastColumnFit, RestOfList(nLast));
+    if (nWidth != GetColumnWidth(nLast))
+        CListCtrl::WindowProc(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nLast), MAKELPARAM(nWidth, 0));
+}
+
+bool CorvelListCtrl::DrawsHeading(const NMHDR* pNMHDR, LRESULT* pResult)
+{
+    if (pNMHDR->code != NM_CUSTOMDRAW || pNMHDR->hwndFrom != Header())
+        return false;
+    const CorvelColours colours = CorvelCurrentColours();
+    if (!colours.bDrawsControls)
+        return false;
+    const NMCUSTOMDRAW* pDraw = reinterpret_cast<const NMCUSTOMDRAW*>(pNMHDR);
+    switch (pDraw->dwDrawStage)
+    {
+    case CDDS_PREPAINT:
+        *pResult = CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+        return true;
+    case CDDS_ITEMPREPAINT:
+    {
+        const int nColumn = static_cast<int>(pDraw->dwItemSpec);
+        DrawHeadingCell(pDraw->hdc, pDraw->rc, GetColumnHeading(nColumn), colours);
+        *pResult = CDRF_SKIPDEFAULT;
+        return true;
+    }
+    case CDDS_POSTPAINT:
+    {
+        // Right of the last column, where the heading has no item.
+        RECT rcRest;
+        ::GetClientRect(Header(), &rcRest);
+        RECT rcLast = {};
+        const int nCount = static_cast<int>(::SendMessageW(Header(), HDM_GETITEMCOUNT, 0, 0));
+        if (nCount > 0)
+            ::SendMessageW(Header(), HDM_GETITEMRECT, static_cast<WPARAM>(nCount - 1),
+                           reinterpret_cast<LPARAM>(&rcLast));
+        rcRest.left = rcLast.right;
+        if (rcRest.right > rcRest.left)
+            DrawHeadingCell(pDraw->hdc, rcRest, CString(), colours);
+        *pResult = CDRF_DODEFAULT;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void CorvelListCtrl::DrawHeadingCell(HDC hdc, RECT rc, const CString& text, const CorvelColours& colours) const
+{
+    CBrushHandle fill(CreateSolidBrush(colours.heading));
+    FillRect(hdc, &rc, fill.get());
+    // A line under the heading and one between columns.
+    const int nLine = CorvelScale(1, CorvelWindowDpi(m_hWnd));
+    CBrushHandle line(CreateSolidBrush(colours.frame));
+    const RECT rcBottom = { rc.left, rc.bottom - nLine, rc.right, rc.bottom };
+    const RECT rcRight = { rc.right - nLine, rc.top, rc.right, rc.bottom };
+    FillRect(hdc, &rcBottom, line.get());
+    FillRect(hdc, &rcRight, line.get());
+    // Lined up with the cells' text.
+    rc.left += CellPadding();
+    rc.right -= CellPadding();
+    CorvelDrawText(Header(), hdc, text, rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS,
+                   colours.headingText);
 }
 
 void CorvelListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
@@ -181,17 +288,8 @@ void CorvelListCtrl::DrawFocusFrame(HDC hdc, RECT rcFrame, COLORREF colour) cons
     SystemParametersInfoW(SPI_GETFOCUSBORDERWIDTH, 0, &nWidth, 0);
     SystemParametersInfoW(SPI_GETFOCUSBORDERHEIGHT, 0, &nHeight, 0);
     const UINT nDpi = CorvelWindowDpi(m_hWnd);
-    const int cx = CorvelScale(static_cast<int>(nWidth), nDpi);
-    const int cy = CorvelScale(static_cast<int>(nHeight), nDpi);
-    const RECT sides[] = {
-        { rcFrame.left, rcFrame.top, rcFrame.right, rcFrame.top + cy },
-        { rcFrame.left, rcFrame.bottom - cy, rcFrame.right, rcFrame.bottom },
-        { rcFrame.left, rcFrame.top, rcFrame.left + cx, rcFrame.bottom },
-        { rcFrame.right - cx, rcFrame.top, rcFrame.right, rcFrame.bottom },
-    };
-    CBrushHandle brush(CreateSolidBrush(colour));
-    for (const RECT& side : sides)
-        FillRect(hdc, &side, brush.get());
+    CorvelFrameRect(hdc, rcFrame, CorvelScale(static_cast<int>(nWidth), nDpi),
+                    CorvelScale(static_cast<int>(nHeight), nDpi), colour);
 }
 
 bool CorvelListCtrl::OnFocusMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -1,8 +1,9 @@
 #pragma once
 // AbstractDialog: the common base of the skinned dialogs. It paints the
 // dialog's face and gives its static controls and buttons the skin's colours,
-// and follows the system's colours when they change (a high-contrast theme
-// switched on or off).
+// and follows the system's colours and the user's app mode (light or dark)
+// when they change, title bar included. A dialog with a sizing border shows
+// a size grip in its bottom-right corner.
 #include <afxwin.h>
 
 class AbstractDialog : public CDialog
@@ -19,6 +20,11 @@ protected:
     HBRUSH OnCtlColor(HDC hDC, HWND hWnd, UINT nCtlColor);
     void OnSysColorChange();
     void OnSettingChange(UINT uFlags, LPCWSTR lpszSection);
+    LRESULT OnNcHitTest(POINT point);
+
+    // The size grip's place in client coordinates; empty when the dialog
+    // has none (no sizing border, or maximised).
+    RECT SizeGripRect() const;
 
     DECLARE_MESSAGE_MAP()
 

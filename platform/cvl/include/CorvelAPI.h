@@ -1,5 +1,5 @@
 #pragma once
-// The skinned-control library's switches, its colour scheme and its scale.
+// The skinned-control library's switches, its colour schemes and its scale.
 #include <windows.h>
 
 class CorvelAPI
@@ -10,7 +10,7 @@ public:
     static bool EnableLuna(bool bEnable);
 };
 
-// Colours of the current scheme.
+// Colours of a scheme: each element's, and the text on it.
 struct CorvelColours
 {
     COLORREF face;   // dialog background
@@ -22,11 +22,39 @@ struct CorvelColours
     COLORREF selectionText;
     // The keyboard focus frame: at least 3:1 against both row colours.
     COLORREF focus;
+    // The group frame's line and the size grip's dots, on the face.
+    COLORREF frame;
+    COLORREF heading;
+    COLORREF headingText;
+    COLORREF button;
+    COLORREF buttonText;
+    // The buttons' border; the default button's is the accent.
+    COLORREF buttonBorder;
+    COLORREF tip;
+    COLORREF tipText;
+    // Whether the skin draws the heading, the buttons and the group frame
+    // itself; otherwise the system does, in its own colours.
+    bool bDrawsControls;
 };
 
+enum class CorvelScheme
+{
+    Light,
+    Dark,
+};
+
+// The flat skin's colours in the scheme.
+CorvelColours CorvelSchemeColours(CorvelScheme scheme);
 // The system's colours while Luna is on or a high-contrast theme is, the
-// flat skin's otherwise.
+// flat skin's in the app mode last read otherwise.
 CorvelColours CorvelCurrentColours();
+// Reads the user's app mode (light or dark) anew.
+void CorvelReadAppMode();
+
+// The window's title bar and scroll bars in the current scheme, where the
+// system can draw them dark.
+void CorvelThemeFrame(HWND hWnd);
+void CorvelThemeScrollBars(HWND hWnd);
 
 // The system DPI: that of the primary monitor when the user signed in.
 UINT CorvelSystemDpi();

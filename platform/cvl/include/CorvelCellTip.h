@@ -8,6 +8,7 @@
 #include <afxwin.h>
 
 class CorvelListCtrl;
+struct CorvelColours;
 
 class CorvelCellTip
 {
@@ -17,6 +18,8 @@ public:
     // Creates the tooltip window for the bound list.
     void Create();
     void Destroy();
+    // The tip's background and text in the scheme's colours.
+    void ApplyColours(const CorvelColours& colours);
     // A mouse message of the list: the tip follows the cell under the pointer.
     void FollowPointer(UINT message, WPARAM wParam, LPARAM lParam);
     // The focused row was reached from the keyboard: its tip shows after the pause.

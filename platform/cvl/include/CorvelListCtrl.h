@@ -3,10 +3,13 @@
 // column's text in its cell (the item text in column 0, the sub-items in
 // the others), banded rows, the skin's selection colour and the focus
 // frame. Row height, cell margins and the columns' automatic widths follow
-// the list's font and DPI. Reached with the keyboard, the first visible
+// the list's font and DPI; the last column, sized by the heading's rule,
+// also fills the list as its size changes. In the dark scheme the skin draws
+// the heading too, and the list's background follows the scheme. Reached with the keyboard, the first visible
 // row takes the focus; the focus frame follows the keyboard cues (hidden
 // after a click until a key is pressed), and cells cut short show their
 // whole text in a tip (CorvelCellTip).
+#include "CorvelAPI.h"
 #include "CorvelCellTip.h"
 
 #include <afxwin.h>
@@ -34,9 +37,19 @@ protected:
 
 private:
     void UpdateRowHeight();
+    // The scheme's background, tip colours and scroll bars.
+    void ApplyColours();
+    HWND Header() const;
     // The width that shows every cell of the column whole, with the heading
-    // too when bUseHeader; the last column then also fills the list.
+    // too when bUseHeader.
     int FittingWidth(int nColumn, bool bUseHeader);
+    // The list's width less the columns left of the column.
+    int RestOfList(int nColumn) const;
+    void FillWithLastColumn();
+    // The heading's custom drawing while the skin draws the controls; true
+    // when it handled the notification, with its result in *pResult.
+    bool DrawsHeading(const NMHDR* pNMHDR, LRESULT* pResult);
+    void DrawHeadingCell(HDC hdc, RECT rc, const CString& text, const CorvelColours& colours) const;
 
     // The keyboard focus and its cues, then the tip: each true when it
     // handled the message whole, with its result in *pResult.
@@ -50,6 +63,8 @@ private:
     void DrawFocusFrame(HDC hdc, RECT rcFrame, COLORREF colour) const;
 
     UINT m_nRowHeight = 0;
+    // The last column's fitted width, once the heading's rule sized it.
+    int m_nLastColumnFit = 0;
     bool m_bFocusHidden = false;
     CorvelCellTip m_tip;
 };
