@@ -1,5 +1,6 @@
 #pragma once
-// Reads an extended dialog template (DLGTEMPLATEEX) back from a module.
+// An extended dialog template (DLGTEMPLATEEX) read from a module: the
+// dialog's and its controls' styles, texts and places in dialog units.
 #include <afxwin.h>
 
 #include <vector>

@@ -4,8 +4,9 @@
 
 #include <Catalogue.h>
 #include <CatalogueLocations.h>
-#include <CorvelAPI.h>
 #include <CataloguePreparation.h>
+#include <CauseReport.h>
+#include <CorvelAPI.h>
 #include <resource.h>
 
 #include <windowsx.h>
@@ -45,6 +46,19 @@ POINT KeyboardMenuPoint(const CListCtrl& list)
     ClientToScreen(list.m_hWnd, &point);
     return point;
 }
+
+// How each control follows the client area as it grows past the layout.
+struct CAnchor
+{
+    int m_nID;
+    bool m_bGrows; // larger by the growth; otherwise moved by it
+};
+
+const CAnchor kAnchors[] = {
+    { IDC_SOFTWARE_GROUP, true },
+    { IDC_SOFTWARE_LIST, true },
+    { IDOK, false },
+};
 }
 
 CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent, CHaltRequest* pHalt)
@@ -80,6 +94,9 @@ ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
 ON_MESSAGE(WM_CLOSE, OnClose)
 ON_COMMAND(IDM_COPY, OnCopy)
 ON_MESSAGE(CHaltRequest::kMessage, OnHalt)
+ON_WM_SIZE()
+ON_WM_GETMINMAXINFO()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 BOOL CSoftwareInfoDialog::OnInitDialog()
@@ -92,6 +109,12 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
         return TRUE;
     }
     AbstractDialog::OnInitDialog();
+    // The places the dialog's layout gives its controls, for resizing at
+    // any DPI.
+    m_template = ReadDialogTemplate(AfxFindResourceHandle(MAKEINTRESOURCEW(IDD_SOFTWAREINFO_DIALOG), RT_DIALOG),
+                                    IDD_SOFTWAREINFO_DIALOG);
+    if (!m_template.valid)
+        ReportCause(kProgramSource, L"the main dialog cannot be resized, its template cannot be read");
 
     if (CMenu* pSysMenu = GetSystemMenu(FALSE))
     {
@@ -129,6 +152,86 @@ void CSoftwareInfoDialog::SizeColumns()
 {
     for (int nColumn = 0; nColumn < static_cast<int>(ARRAYSIZE(kColumns)); ++nColumn)
         m_list.SetColumnWidth(nColumn, LVSCW_AUTOSIZE_USEHEADER);
+}
+
+SIZE CSoftwareInfoDialog::LayoutSize() const
+{
+    RECT rc = { 0, 0, m_template.cx, m_template.cy };
+    MapDialogRect(m_hWnd, &rc);
+    return { rc.right, rc.bottom };
+}
+
+void CSoftwareInfoDialog::Layout(int cx, int cy)
+{
+    if (!m_template.valid || !m_list.m_hWnd)
+        return;
+    const SIZE layout = LayoutSize();
+    const int dx = std::max(0, cx - static_cast<int>(layout.cx));
+    const int dy = std::max(0, cy - static_cast<int>(layout.cy));
+    HDWP hDefer = BeginDeferWindowPos(static_cast<int>(ARRAYSIZE(kAnchors)));
+    for (const CAnchor& anchor : kAnchors)
+    {
+        const auto item = std::find_if(m_template.items.begin(), m_template.items.end(),
+                                       [&](const DialogItem& candidate) { return candidate.id == anchor.m_nID; });
+        if (item == m_template.items.end())
+            continue;
+        RECT rc = { item->x, item->y, item->x + item->cx, item->y + item->cy };
+        MapDialogRect(m_hWnd, &rc);
+        if (anchor.m_bGrows)
+        {
+            rc.right += dx;
+            rc.bottom += dy;
+        }
+        else
+            OffsetRect(&rc, dx, dy);
+        if (hDefer)
+            hDefer = DeferWindowPos(hDefer, GetDlgItem(m_hWnd, anchor.m_nID), nullptr, rc.left, rc.top,
+                                    rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (hDefer)
+        EndDeferWindowPos(hDefer);
+    // The face, the size grip and the group frame, which draws no
+    // background of its own, are drawn anew; the list and OK draw their own.
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+    InvalidateRect(m_group.m_hWnd, nullptr, FALSE);
+}
+
+void CSoftwareInfoDialog::OnSize(UINT nType, int cx, int cy)
+{
+    Default();
+    if (nType != SIZE_MINIMIZED)
+        Layout(cx, cy);
+}
+
+void CSoftwareInfoDialog::OnGetMinMaxInfo(MINMAXINFO* pInfo)
+{
+    Default();
+    if (!m_template.valid)
+        return;
+    // No smaller than the layout: the client size plus the frame's.
+    RECT rcWindow, rcClient;
+    GetWindowRect(m_hWnd, &rcWindow);
+    GetClientRect(&rcClient);
+    const SIZE layout = LayoutSize();
+    pInfo->ptMinTrackSize.x = layout.cx + (rcWindow.right - rcWindow.left) - rcClient.right;
+    pInfo->ptMinTrackSize.y = layout.cy + (rcWindow.bottom - rcWindow.top) - rcClient.bottom;
+}
+
+BOOL CSoftwareInfoDialog::OnEraseBkgnd(HDC hDC)
+{
+    // The list and OK paint every pixel of their own: left out, they do not
+    // flash in the face's colour while the dialog is resized.
+    const int nSaved = SaveDC(hDC);
+    for (HWND hChild : { m_list.m_hWnd, m_btnOK.m_hWnd })
+    {
+        RECT rc;
+        GetWindowRect(hChild, &rc);
+        MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        ExcludeClipRect(hDC, rc.left, rc.top, rc.right, rc.bottom);
+    }
+    const BOOL bErased = AbstractDialog::OnEraseBkgnd(hDC);
+    RestoreDC(hDC, nSaved);
+    return bErased;
 }
 
 void CSoftwareInfoDialog::SetWindowIcons(UINT nDpi)

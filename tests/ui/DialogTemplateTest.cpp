@@ -42,7 +42,8 @@ TEST(ResourceModuleTemplates, MainDialogMatchesItsLayout)
     ASSERT_TRUE(LoadResourceModule());
     DialogTemplate dlg = ReadDialogTemplate(AfxGetResourceHandle(), IDD_SOFTWAREINFO_DIALOG);
     ASSERT_TRUE(dlg.valid);
-    EXPECT_EQ(0x90C800C0u, dlg.style);
+    // A sizing border and a maximise box beside the modal frame.
+    EXPECT_EQ(0x90CD00C0u, dlg.style);
     EXPECT_EQ(static_cast<DWORD>(WS_EX_APPWINDOW), dlg.exStyle);
     EXPECT_EQ(0, dlg.x);
     EXPECT_EQ(0, dlg.y);
