@@ -175,8 +175,11 @@ void CSoftwareInfoDialog::Layout(int cx, int cy)
                                        [&](const DialogItem& candidate) { return candidate.id == anchor.m_nID; });
         if (item == m_template.items.end())
             continue;
-        RECT rc = { item->x, item->y, item->x + item->cx, item->y + item->cy };
+        // Place and size each mapped on its own, as the dialog manager does.
+        RECT rc = { item->x, item->y, item->cx, item->cy };
         MapDialogRect(m_hWnd, &rc);
+        rc.right += rc.left;
+        rc.bottom += rc.top;
         if (anchor.m_bGrows)
         {
             rc.right += dx;

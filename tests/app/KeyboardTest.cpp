@@ -1,6 +1,7 @@
 // The built program driven with real key presses on the tests' display, as
 // a keyboard user drives it.
 #include <Clipboard.h>
+#include <Contrast.h>
 #include <DialogDriver.h>
 #include <DialogTemplate.h>
 #include <DisplayKeyboard.h>
@@ -17,7 +18,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace
@@ -147,20 +147,6 @@ TEST_F(KeyboardTest, CloseEndsTheMenuModeThatF10Started)
 
 namespace
 {
-// WCAG 2 contrast ratio of two colours.
-double Contrast(COLORREF a, COLORREF b)
-{
-    auto luminance = [](COLORREF c) {
-        auto channel = [](BYTE v) {
-            const double s = v / 255.0;
-            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(GetRValue(c)) + 0.7152 * channel(GetGValue(c)) + 0.0722 * channel(GetBValue(c));
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The focus frame of a row, from its visible bounds on the screen: where
 // it starts (wine draws owner-drawn rows two pixels right of the bounds it
 // reports), how many of the pixels within the thickness along its edges
