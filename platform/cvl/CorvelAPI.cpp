@@ -53,75 +53,70 @@ bool CorvelAPI::EnableLuna(bool bEnable)
 
 CorvelColours CorvelSchemeColours(CorvelScheme scheme)
 {
+    CorvelColours colours = {};
     if (scheme == CorvelScheme::Dark)
     {
-        return { RGB(32, 32, 32),
-                 RGB(76, 194, 255),
-                 RGB(240, 240, 240),
-                 RGB(40, 40, 40),
-                 RGB(48, 48, 48),
-                 RGB(0, 84, 153),
-                 RGB(255, 255, 255),
-                 RGB(96, 205, 255),
-                 RGB(128, 128, 128),
-                 RGB(44, 44, 44),
-                 RGB(240, 240, 240),
-                 RGB(56, 56, 56),
-                 RGB(240, 240, 240),
-                 RGB(150, 150, 150),
-                 RGB(43, 43, 43),
-                 RGB(240, 240, 240),
-                 true };
+        colours.face = RGB(32, 32, 32);
+        colours.accent = RGB(76, 194, 255);
+        colours.text = RGB(240, 240, 240);
+        colours.row = RGB(40, 40, 40);
+        colours.alternateRow = RGB(48, 48, 48);
+        colours.selection = RGB(0, 84, 153);
+        colours.selectionText = RGB(255, 255, 255);
+        colours.focus = RGB(96, 205, 255);
+        colours.frame = RGB(128, 128, 128);
+        colours.heading = RGB(44, 44, 44);
+        colours.headingText = colours.text;
+        colours.button = RGB(56, 56, 56);
+        colours.buttonText = colours.text;
+        colours.buttonBorder = RGB(150, 150, 150);
+        colours.tip = RGB(43, 43, 43);
+        colours.tipText = colours.text;
+        colours.bDrawsControls = true;
+        return colours;
     }
-    // The accent as focus frame: 6.1:1 against the rows, 5.6:1 against the
-    // alternate rows. The system draws the heading, the buttons, the group
-    // frame and the tip.
-    return { RGB(246, 248, 251),
-             RGB(0, 99, 177),
-             RGB(33, 37, 41),
-             RGB(255, 255, 255),
-             RGB(241, 245, 250),
-             RGB(204, 228, 247),
-             RGB(16, 24, 32),
-             RGB(0, 99, 177),
-             GetSysColor(COLOR_BTNSHADOW),
-             GetSysColor(COLOR_BTNFACE),
-             GetSysColor(COLOR_BTNTEXT),
-             GetSysColor(COLOR_BTNFACE),
-             GetSysColor(COLOR_BTNTEXT),
-             GetSysColor(COLOR_WINDOWFRAME),
-             GetSysColor(COLOR_INFOBK),
-             GetSysColor(COLOR_INFOTEXT),
-             false };
+    colours.face = RGB(246, 248, 251);
+    colours.accent = RGB(0, 99, 177);
+    colours.text = RGB(33, 37, 41);
+    colours.row = RGB(255, 255, 255);
+    colours.alternateRow = RGB(241, 245, 250);
+    colours.selection = RGB(204, 228, 247);
+    colours.selectionText = RGB(16, 24, 32);
+    colours.focus = colours.accent;
+    colours.frame = RGB(118, 118, 118);
+    // The system draws the heading, the buttons, the group frame's line and
+    // the tip, in its own colours.
+    colours.heading = GetSysColor(COLOR_BTNFACE);
+    colours.headingText = GetSysColor(COLOR_BTNTEXT);
+    colours.button = GetSysColor(COLOR_BTNFACE);
+    colours.buttonText = GetSysColor(COLOR_BTNTEXT);
+    colours.buttonBorder = GetSysColor(COLOR_WINDOWFRAME);
+    colours.tip = GetSysColor(COLOR_INFOBK);
+    colours.tipText = GetSysColor(COLOR_INFOTEXT);
+    colours.bDrawsControls = false;
+    return colours;
 }
 
 CorvelColours CorvelCurrentColours()
 {
     // Asked each time: a high-contrast theme can be switched on while the
     // program runs.
-    if (g_bLuna || IsHighContrastOn())
-    {
-        // The focus frame as the system draws its own focus in high
-        // contrast: in the text colour, on the window colour of the rows.
-        return { GetSysColor(COLOR_BTNFACE),
-                 GetSysColor(COLOR_HIGHLIGHT),
-                 GetSysColor(COLOR_WINDOWTEXT),
-                 GetSysColor(COLOR_WINDOW),
-                 GetSysColor(COLOR_WINDOW),
-                 GetSysColor(COLOR_HIGHLIGHT),
-                 GetSysColor(COLOR_HIGHLIGHTTEXT),
-                 GetSysColor(COLOR_WINDOWTEXT),
-                 GetSysColor(COLOR_BTNSHADOW),
-                 GetSysColor(COLOR_BTNFACE),
-                 GetSysColor(COLOR_BTNTEXT),
-                 GetSysColor(COLOR_BTNFACE),
-                 GetSysColor(COLOR_BTNTEXT),
-                 GetSysColor(COLOR_WINDOWFRAME),
-                 GetSysColor(COLOR_INFOBK),
-                 GetSysColor(COLOR_INFOTEXT),
-                 false };
-    }
-    return CorvelSchemeColours(g_bDarkAppMode ? CorvelScheme::Dark : CorvelScheme::Light);
+    if (!g_bLuna && !IsHighContrastOn())
+        return CorvelSchemeColours(g_bDarkAppMode ? CorvelScheme::Dark : CorvelScheme::Light);
+    // The system's colours throughout; the focus frame as the system draws
+    // its own focus in high contrast: in the text colour, on the window
+    // colour of the rows.
+    CorvelColours colours = CorvelSchemeColours(CorvelScheme::Light);
+    colours.face = GetSysColor(COLOR_BTNFACE);
+    colours.accent = GetSysColor(COLOR_HIGHLIGHT);
+    colours.text = GetSysColor(COLOR_WINDOWTEXT);
+    colours.row = GetSysColor(COLOR_WINDOW);
+    colours.alternateRow = colours.row;
+    colours.selection = GetSysColor(COLOR_HIGHLIGHT);
+    colours.selectionText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    colours.focus = colours.text;
+    colours.frame = GetSysColor(COLOR_BTNTEXT);
+    return colours;
 }
 
 void CorvelReadAppMode()
