@@ -240,6 +240,26 @@ TEST_F(MainDialogTest, SystemColourChangeRepaintsTheFaceInTheNewScheme)
     CorvelAPI::EnableLuna(bLuna);
 }
 
+TEST_F(MainDialogTest, TheSizeGripSizesFromTheCornerUnlessMaximised)
+{
+    CSoftwareInfoDialog dlg;
+    RunDialog(dlg, [](HWND hDlg) {
+        auto hitAt = [&](int fromRight, int fromBottom) {
+            RECT client;
+            GetClientRect(hDlg, &client);
+            POINT point = { client.right - 1 - fromRight, client.bottom - 1 - fromBottom };
+            ClientToScreen(hDlg, &point);
+            return SendMessageW(hDlg, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+        };
+        const int grip = GetSystemMetrics(SM_CXVSCROLL);
+        EXPECT_EQ(HTBOTTOMRIGHT, hitAt(0, 0));
+        EXPECT_EQ(HTBOTTOMRIGHT, hitAt(grip - 1, 0));
+        EXPECT_EQ(HTCLIENT, hitAt(grip, 0));
+        ShowWindow(hDlg, SW_MAXIMIZE);
+        EXPECT_EQ(HTCLIENT, hitAt(0, 0));
+    });
+}
+
 TEST_F(MainDialogTest, OwnerDrawnRowsShowTheirText)
 {
     CSoftwareInfoDialog dlg;
