@@ -10,6 +10,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace
 {
 class MainDialogTest : public ::testing::Test
@@ -202,12 +204,24 @@ TEST_F(MainDialogTest, MovedToAMonitorOfDoubleScaleTakesItsPlaceAndIconsForIt)
         GetWindowRect(hDlg, &rc);
         RECT suggested = { rc.left + 10, rc.top + 20, rc.left + 10 + 2 * (rc.right - rc.left),
                            rc.top + 20 + 2 * (rc.bottom - rc.top) };
+        // OK's distance to the client area's bottom-right corner.
+        auto okFromCorner = [&] {
+            RECT client, ok;
+            GetClientRect(hDlg, &client);
+            GetWindowRect(GetDlgItem(hDlg, IDOK), &ok);
+            MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&ok), 2);
+            return std::make_pair(client.right - ok.right, client.bottom - ok.bottom);
+        };
+        const auto before = okFromCorner();
         const UINT dpi = 2 * USER_DEFAULT_SCREEN_DPI;
         // What Windows sends after the dialog manager has scaled the layout;
         // wine itself never moves a window to another scale.
         SendMessageW(hDlg, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
         GetWindowRect(hDlg, &rc);
         EXPECT_TRUE(EqualRect(&suggested, &rc));
+        // Wine keeps the font: the layout stays, and the room it gains goes
+        // to the list.
+        EXPECT_EQ(before, okFromCorner());
         EXPECT_EQ(2 * GetSystemMetrics(SM_CXICON), IconWidth(WindowIcon(hDlg, ICON_BIG)));
         EXPECT_EQ(2 * GetSystemMetrics(SM_CXSMICON), IconWidth(WindowIcon(hDlg, ICON_SMALL)));
     });
