@@ -2,29 +2,31 @@
 
 namespace
 {
+// Reads the template's fields in order; past its end every field reads as
+// zero, and Ok() says so.
 class Reader
 {
 public:
-    Reader(const BYTE* p, const BYTE* end) : m_p(p), m_end(end) {}
+    Reader(const BYTE* pData, size_t nSize) : m_pData(pData), m_nSize(nSize) {}
     template <typename T> T Read()
     {
         T value = {};
-        if (m_p + sizeof(T) <= m_end)
-            memcpy(&value, m_p, sizeof(T));
-        m_p += sizeof(T);
+        if (m_nOffset <= m_nSize && sizeof(T) <= m_nSize - m_nOffset)
+            memcpy(&value, m_pData + m_nOffset, sizeof(T));
+        m_nOffset += sizeof(T);
         return value;
     }
     CString ReadString()
     {
         CString text;
-        for (WCHAR ch; (ch = Read<WCHAR>()) != 0 && m_p <= m_end;)
+        for (WCHAR ch; (ch = Read<WCHAR>()) != 0 && Ok();)
             text += ch;
         return text;
     }
     // A string, or 0xFFFF followed by an ordinal, or 0 for none.
     CString ReadNameOrOrdinal()
     {
-        WORD first = Read<WORD>();
+        const WORD first = Read<WORD>();
         if (first == 0)
             return CString();
         if (first == 0xFFFF)
@@ -33,16 +35,17 @@ public:
             wsprintfW(ordinal, L"#%u", Read<WORD>());
             return ordinal;
         }
-        m_p -= sizeof(WORD);
+        m_nOffset -= sizeof(WORD);
         return ReadString();
     }
-    void AlignToDword(const BYTE* base) { m_p = base + ((m_p - base + 3) & ~static_cast<ptrdiff_t>(3)); }
-    void Skip(size_t n) { m_p += n; }
-    bool Ok() const { return m_p <= m_end; }
+    void AlignToDword() { m_nOffset = (m_nOffset + 3) & ~static_cast<size_t>(3); }
+    void Skip(size_t n) { m_nOffset += n; }
+    bool Ok() const { return m_nOffset <= m_nSize; }
 
 private:
-    const BYTE* m_p;
-    const BYTE* m_end;
+    const BYTE* m_pData;
+    size_t m_nSize;
+    size_t m_nOffset = 0;
 };
 
 CString ControlClass(CString name)
@@ -68,7 +71,7 @@ DialogTemplate ReadDialogTemplate(HINSTANCE hModule, UINT id)
     const BYTE* base = hData ? static_cast<const BYTE*>(LockResource(hData)) : nullptr;
     if (!base)
         return result;
-    Reader r(base, base + SizeofResource(hModule, hRes));
+    Reader r(base, SizeofResource(hModule, hRes));
     if (r.Read<WORD>() != 1 || r.Read<WORD>() != 0xFFFF)
         return result; // not an extended template
     r.Read<DWORD>();   // help ID
@@ -92,7 +95,7 @@ DialogTemplate ReadDialogTemplate(HINSTANCE hModule, UINT id)
     }
     for (WORD i = 0; i < count; ++i)
     {
-        r.AlignToDword(base);
+        r.AlignToDword();
         DialogItem item;
         r.Read<DWORD>(); // help ID
         item.exStyle = r.Read<DWORD>();
