@@ -25,6 +25,13 @@ function(si_add_testenv fixture dir)
   set_tests_properties(${fixture}.down PROPERTIES FIXTURES_CLEANUP ${fixture})
 endfunction()
 si_add_testenv(testenv ${SI_TESTENV_DIR})
+# The tests that use the machine (drive letters among what they make and
+# remove) run in a prefix of their own: a wine process keeps the drives'
+# root folders it last read for up to a second, and a folder another test
+# process makes meanwhile may take a removed root's inode, its files then
+# passing for that drive's.
+set(SI_MACHINE_TESTENV_DIR ${CMAKE_BINARY_DIR}/testenv-machine)
+si_add_testenv(testenv-machine ${SI_MACHINE_TESTENV_DIR})
 
 # si_add_gtest(<name> [MACHINE] SOURCES ... LIBS ... [ARGS ...]): one test
 # executable, run whole as one test in the test environment, with ARGS on its
@@ -46,11 +53,15 @@ function(si_add_gtest name)
   set_target_properties(${name} PROPERTIES UNITY_BUILD ON)
   target_compile_options(${name} PRIVATE -Wno-subobject-linkage)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-    add_test(NAME ${name} COMMAND ${name} ${T_ARGS})
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED testenv TIMEOUT 300)
     if(T_MACHINE)
-      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK testenv-machine)
+      add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-run ${SI_MACHINE_TESTENV_DIR}
+        $<TARGET_FILE:${name}> ${T_ARGS})
+      set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED testenv-machine TIMEOUT 300
+        RESOURCE_LOCK testenv-machine)
       set_property(GLOBAL APPEND PROPERTY SI_MACHINE_TESTS ${name})
+    else()
+      add_test(NAME ${name} COMMAND ${name} ${T_ARGS})
+      set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED testenv TIMEOUT 300)
     endif()
   endif()
 endfunction()
