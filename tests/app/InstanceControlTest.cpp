@@ -103,7 +103,10 @@ TEST_F(InstanceControlTest, HaltEndsTheInstanceWhateverLoopItRuns)
 
         CProgramRunner halt(Program(), L"/halt");
         EXPECT_EQ(0u, halt.WaitForExit(kProgramTimeout));
-        EXPECT_TRUE(FirstEnds());
+        // Where the instance's thread stands when it did not end.
+        const GUITHREADINFO state = GuiThreadOf(m_hFirst);
+        EXPECT_TRUE(FirstEnds()) << "GUI thread flags " << std::hex << state.flags << ", menu owner "
+                                 << state.hwndMenuOwner << ", active " << state.hwndActive;
         m_first.reset();
     }
 }
