@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -146,52 +147,30 @@ RECT PlaceOf(HWND hDlg, int id)
     return rc;
 }
 
-struct DialogShape
+// What the rule keeps as the dialog grows: where the group frame and the
+// list start and their distances to the client area's bottom-right corner,
+// OK's size and distances to it, and the Software column's width.
+std::vector<LONG> KeptPlaces(HWND hDlg)
 {
-    SIZE window, client;
-    RECT group, list, ok;
-    int software, description, listWidth;
-};
+    RECT client;
+    GetClientRect(hDlg, &client);
+    std::vector<LONG> kept;
+    for (int id : { IDC_SOFTWARE_GROUP, IDC_SOFTWARE_LIST, IDOK })
+    {
+        const RECT rc = PlaceOf(hDlg, id);
+        const bool bMoves = id == IDOK;
+        kept.insert(kept.end(), { bMoves ? rc.right - rc.left : rc.left, bMoves ? rc.bottom - rc.top : rc.top,
+                                  client.right - rc.right, client.bottom - rc.bottom });
+    }
+    kept.push_back(static_cast<LONG>(SendMessageW(GetDlgItem(hDlg, IDC_SOFTWARE_LIST), LVM_GETCOLUMNWIDTH, 0, 0)));
+    return kept;
+}
 
-DialogShape ReadShape(HWND hDlg)
+SIZE WindowSize(HWND hWnd)
 {
-    DialogShape shape = {};
     RECT rc;
-    GetWindowRect(hDlg, &rc);
-    shape.window = { rc.right - rc.left, rc.bottom - rc.top };
-    GetClientRect(hDlg, &rc);
-    shape.client = { rc.right, rc.bottom };
-    shape.group = PlaceOf(hDlg, IDC_SOFTWARE_GROUP);
-    shape.list = PlaceOf(hDlg, IDC_SOFTWARE_LIST);
-    shape.ok = PlaceOf(hDlg, IDOK);
-    HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
-    shape.software = static_cast<int>(SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0));
-    shape.description = static_cast<int>(SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0));
-    GetClientRect(hList, &rc);
-    shape.listWidth = rc.right;
-    return shape;
-}
-
-testing::AssertionResult SameRect(const RECT& expected, const RECT& actual)
-{
-    if (EqualRect(&expected, &actual))
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "expected (" << expected.left << ", " << expected.top << ", "
-                                       << expected.right << ", " << expected.bottom << "), is (" << actual.left << ", "
-                                       << actual.top << ", " << actual.right << ", " << actual.bottom << ")";
-}
-
-RECT Grown(RECT rc, int dx, int dy)
-{
-    rc.right += dx;
-    rc.bottom += dy;
-    return rc;
-}
-
-RECT Moved(RECT rc, int dx, int dy)
-{
-    OffsetRect(&rc, dx, dy);
-    return rc;
+    GetWindowRect(hWnd, &rc);
+    return { rc.right - rc.left, rc.bottom - rc.top };
 }
 }
 
@@ -211,25 +190,26 @@ TEST_F(CurrentDesktopTest, AsTheDialogGrowsTheListTakesTheRoomAndOKKeepsToTheCor
     for (UINT dpi : { 96u, 192u })
     {
         ASSERT_NE(nullptr, Start(dpi)) << dpi << " DPI";
-        const DialogShape layout = ReadShape(m_hDlg);
+        const SIZE layout = WindowSize(m_hDlg);
+        const std::vector<LONG> kept = KeptPlaces(m_hDlg);
+        HWND hList = GetDlgItem(m_hDlg, IDC_SOFTWARE_LIST);
+        const LRESULT fitted = SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0);
         for (const auto& size : sizes)
         {
             const int dx = MulDiv(size.dx, static_cast<int>(dpi), 96);
             const int dy = MulDiv(size.dy, static_cast<int>(dpi), 96);
-            SetWindowPos(m_hDlg, nullptr, 0, 0, layout.window.cx + dx, layout.window.cy + dy,
+            SetWindowPos(m_hDlg, nullptr, 0, 0, layout.cx + dx, layout.cy + dy,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            const DialogShape shape = ReadShape(m_hDlg);
-            const int gx = std::max(0, dx), gy = std::max(0, dy);
             SCOPED_TRACE(testing::Message() << dpi << " DPI, " << size.what);
-            EXPECT_EQ(layout.window.cx + gx, shape.window.cx);
-            EXPECT_EQ(layout.window.cy + gy, shape.window.cy);
-            EXPECT_EQ(layout.client.cx + gx, shape.client.cx);
-            EXPECT_TRUE(SameRect(Grown(layout.group, gx, gy), shape.group));
-            EXPECT_TRUE(SameRect(Grown(layout.list, gx, gy), shape.list));
-            EXPECT_TRUE(SameRect(Moved(layout.ok, gx, gy), shape.ok));
-            EXPECT_EQ(layout.software, shape.software);
+            const SIZE window = WindowSize(m_hDlg);
+            EXPECT_EQ(layout.cx + std::max(0, dx), window.cx);
+            EXPECT_EQ(layout.cy + std::max(0, dy), window.cy);
+            EXPECT_EQ(kept, KeptPlaces(m_hDlg));
             // Its fitted width, or the rest of the list when that is more.
-            EXPECT_EQ(std::max(layout.description, shape.listWidth - shape.software), shape.description);
+            RECT rcList;
+            GetClientRect(hList, &rcList);
+            EXPECT_EQ(std::max<LRESULT>(fitted, rcList.right - SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0)),
+                      SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0));
         }
         PostMessageW(m_hDlg, WM_CLOSE, 0, 0);
         EXPECT_EQ(0u, m_program->WaitForExit(kProgramTimeout));
