@@ -68,6 +68,12 @@ void PrepareCatalogue(const CatalogueLocations& locations)
         RemoveIntermediate(locations.m_strTempIni);
 }
 
+CCatalogue ObtainCatalogue(const CatalogueLocations& locations)
+{
+    PrepareCatalogue(locations);
+    return ReadCatalogue(locations.m_strAppsIni);
+}
+
 void ConvertModulesToTemp(CString strModulesIni, CString strTempIni)
 {
     // Each file is read once and temp.ini written once: the profile

@@ -1,6 +1,7 @@
 #pragma once
 // The first-run preparation: builds apps.ini from the factory model file
 // when it is missing.
+#include "Catalogue.h"
 #include "CatalogueLocations.h"
 
 // Creates the data folder when missing and, when apps.ini is missing, runs
@@ -9,6 +10,10 @@
 // caller nothing (each failing step leaves its cause through
 // OutputDebugStringW); the caller loads apps.ini either way.
 void PrepareCatalogue(const CatalogueLocations& locations);
+
+// What a start lists: the products of apps.ini, which a first start builds
+// when it is missing (PrepareCatalogue).
+CCatalogue ObtainCatalogue(const CatalogueLocations& locations);
 
 // Writes temp.ini afresh from modules.ini: one section per distinct
 // non-empty CustomerLabel (trimmed), holding its trimmed

@@ -2,7 +2,6 @@
 #include "AboutBox.h"
 #include "ListCopy.h"
 
-#include <Catalogue.h>
 #include <CatalogueLocations.h>
 #include <CataloguePreparation.h>
 #include <CauseReport.h>
@@ -140,9 +139,7 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
         m_list.InsertColumn(nColumn, heading, LVCFMT_LEFT, CorvelScale(100, nDpi), nColumn);
     }
 
-    CatalogueLocations locations = GetCatalogueLocations();
-    PrepareCatalogue(locations);
-    LoadCatalogue(locations.m_strAppsIni);
+    LoadCatalogue(ObtainCatalogue(GetCatalogueLocations()));
 
     SizeColumns();
     return TRUE;
@@ -369,9 +366,8 @@ void CSoftwareInfoDialog::OnListItemChanged(NMHDR*, LRESULT* pResult)
     *pResult = 0;
 }
 
-void CSoftwareInfoDialog::LoadCatalogue(CString strAppsIni)
+void CSoftwareInfoDialog::LoadCatalogue(const CCatalogue& catalogue)
 {
-    const CCatalogue catalogue = ReadCatalogue(strAppsIni);
     // The list makes room for every row at once and takes each at its end,
     // already in order; it redraws once at the end, not for every row.
     m_list.SetRedraw(FALSE);

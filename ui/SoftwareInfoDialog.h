@@ -9,6 +9,7 @@
 #include "DialogTemplate.h"
 #include "HaltRequest.h"
 
+#include <Catalogue.h>
 #include <CorvelControls.h>
 #include <CorvelDialog.h>
 #include <CorvelListCtrl.h>
@@ -20,10 +21,9 @@ public:
     explicit CSoftwareInfoDialog(CWnd* pParent = nullptr, CHaltRequest* pHalt = nullptr);
     ~CSoftwareInfoDialog() override;
 
-    // Adds a row for every product of the catalogue file that has a
-    // description, after the rows already there, in the catalogue's order
-    // (by name without regard to case).
-    void LoadCatalogue(CString strAppsIni);
+    // Adds a row for every product, after the rows already there, in the
+    // catalogue's order (by name without regard to case).
+    void LoadCatalogue(const CCatalogue& catalogue);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
