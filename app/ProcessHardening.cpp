@@ -1,5 +1,6 @@
 #include "ProcessHardening.h"
 
+#include <AfxBinding.h>
 #include <CauseReport.h>
 
 #include <windows.h>
@@ -8,11 +9,6 @@ namespace
 {
 using SetProcessMitigationPolicyFn = BOOL(WINAPI*)(PROCESS_MITIGATION_POLICY, PVOID, SIZE_T);
 using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-
-template <typename Fn> Fn Kernel32Function(LPCSTR pszName)
-{
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), pszName)));
-}
 
 // A system without the policy (RedirectionGuard came with Windows 11 22H2)
 // takes it for an invalid parameter.
@@ -26,16 +22,25 @@ bool IsUnknownPolicy(DWORD dwError)
 void HardenProcess()
 {
     // Windows 7 has this only with its update KB2533623.
-    if (const auto setDefaultDllDirectories = Kernel32Function<SetDefaultDllDirectoriesFn>("SetDefaultDllDirectories"))
+    if (const auto setDefaultDllDirectories =
+            BoundLoadedFunction<SetDefaultDllDirectoriesFn>(L"kernel32.dll", "SetDefaultDllDirectories"))
     {
-        if (!setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32))
-            ReportCause(kProgramSource, L"DLLs are not limited to System32 and the program's folder", GetLastError());
+        // Not the program's folder: it may be a copy in a standard user's
+        // hands. What the program loads from there, it loads by full path
+        // once it has judged the folder.
+        if (!setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32))
+            ReportCause(kProgramSource, L"DLLs are not limited to System32", GetLastError());
     }
-    if (const auto setPolicy = Kernel32Function<SetProcessMitigationPolicyFn>("SetProcessMitigationPolicy"))
+    if (const auto setPolicy =
+            BoundLoadedFunction<SetProcessMitigationPolicyFn>(L"kernel32.dll", "SetProcessMitigationPolicy"))
     {
         PROCESS_MITIGATION_REDIRECTION_TRUST_POLICY policy = {};
         policy.EnforceRedirectionTrust = 1;
-        if (!setPolicy(ProcessRedirectionTrustPolicy, &policy, sizeof(policy)) && !IsUnknownPolicy(GetLastError()))
-            ReportCause(kProgramSource, L"RedirectionGuard was refused", GetLastError());
+        if (!setPolicy(ProcessRedirectionTrustPolicy, &policy, sizeof(policy)))
+        {
+            const DWORD dwError = GetLastError();
+            if (!IsUnknownPolicy(dwError))
+                ReportCause(kProgramSource, L"RedirectionGuard was refused", dwError);
+        }
     }
 }

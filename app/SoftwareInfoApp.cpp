@@ -3,12 +3,11 @@
 #include "ResourceModule.h"
 #include "SoftwareInfoCommandLine.h"
 
+#include <AfxBinding.h>
 #include <CorvelAPI.h>
 #include <SecurityUtilities.h>
 #include <SoftwareInfoDialog.h>
 #include <resource.h>
-
-#include <commctrl.h>
 
 namespace
 {
@@ -25,7 +24,12 @@ CSoftwareInfoApp::CSoftwareInfoApp() : m_guard(kBaseName)
 BOOL CSoftwareInfoApp::InitInstance()
 {
     HardenProcess();
-    InitCommonControls();
+    // The system's own: comctl32.dll is no known DLL, and as an import it
+    // would be taken from the program's folder before any of its code ran.
+    // Its window classes stay with the application object.
+    m_commonControls = LoadSystemLibrary(L"comctl32.dll");
+    if (const auto initCommonControls = BoundFunction<void(WINAPI*)()>(m_commonControls.get(), "InitCommonControls"))
+        initCommonControls();
     CWinApp::InitInstance();
 
     if (!LoadResourceModule())

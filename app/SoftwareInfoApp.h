@@ -23,6 +23,8 @@ protected:
     // start-up goes on to the main dialog.
     bool RunInstanceControl();
 
+    // The common controls' library, whose window classes the dialogs use.
+    CLibraryHandle m_commonControls;
     // Before the guard, which may raise it as soon as its watcher runs.
     CHaltRequest m_halt;
     CObserveApp m_guard;

@@ -1,6 +1,7 @@
 #include "Catalogue.h"
 #include "CutAndTrimmedValue.h"
 #include "SectionNameArray.h"
+#include "TrustedFolders.h"
 
 #include <CauseReport.h>
 #include <NoLinkFile.h>
@@ -9,17 +10,28 @@
 const LPCWSTR kCustomerLabelKey = L"CustomerLabel";
 const LPCWSTR kCustomerDescriptionKey = L"CustomerDescription";
 
-CCatalogue ReadCatalogue(const CString& strPath)
+CCatalogue ReadCatalogue(const CFileInFolder& file)
 {
+    // A link, a device or a pipe in its place is not read at all, nor a
+    // file that someone else than the trusted owns.
+    ULONGLONG cbSize = 0;
+    const CFileHandle opened(OpenFileToRead(file, cbSize));
+    if (!opened)
+    {
+        const DWORD dwError = GetLastError();
+        if (!IsNotFoundError(dwError))
+            ReportCause(kProgramSource, L"cannot read " + file.Path(), dwError);
+        return CCatalogue();
+    }
+    if (!IsTrustedFile(opened.get(), file.Path()))
+        return CCatalogue();
     // Of the file only the names and descriptions are kept, however large
     // it is.
     CProfileKeyValues descriptions;
-    if (!descriptions.Load(strPath, kCustomerDescriptionKey, kCatalogueValueBuffer))
+    if (!descriptions.Read(opened.get(), cbSize, kCustomerDescriptionKey, kCatalogueValueBuffer))
     {
-        // A link, a device or a pipe in its place is not read at all.
         const DWORD dwError = GetLastError();
-        if (!IsNotFoundError(dwError))
-            ReportCause(kProgramSource, L"cannot read " + strPath, dwError);
+        ReportCause(kProgramSource, L"cannot read " + file.Path(), dwError);
     }
     CSectionNameArray names;
     for (const CString& name : descriptions.SectionNames())

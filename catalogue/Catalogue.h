@@ -1,6 +1,7 @@
 #pragma once
 // The software catalogue as data: the products of a catalogue file in
 // display order.
+#include <NoLinkFolder.h>
 #include <afxwin.h>
 
 #include <vector>
@@ -23,5 +24,6 @@ using CCatalogue = std::vector<CProduct>;
 // products without a description left out, sorted by name without regard
 // to case, names that compare equal in file order. A missing file gives
 // an empty catalogue; so does one that is no ordinary file, or a link
-// (NoLinkFile.h), after a cause line.
-CCatalogue ReadCatalogue(const CString& strPath);
+// (NoLinkFile.h), or one that someone else than the trusted owns
+// (IsTrustedFile), after a cause line.
+CCatalogue ReadCatalogue(const CFileInFolder& file);

@@ -4,25 +4,33 @@
 #include "Catalogue.h"
 #include "CatalogueLocations.h"
 
-// Creates the data folder when missing and, when apps.ini is missing, runs
-// the whole pipeline: factory volume, model file, modules.ini, temp.ini (a
-// leftover from an interrupted start removed first), Unicode.exe. Tells the
-// caller nothing (each failing step leaves its cause through
-// OutputDebugStringW); the caller loads apps.ini either way.
-void PrepareCatalogue(const CatalogueLocations& locations);
+#include <NoLinkFolder.h>
 
-// What a start lists: the products of apps.ini, which a first start builds
-// when it is missing (PrepareCatalogue).
+// When apps.ini is missing from the data folder (open and judged trusted:
+// CDataFolder), runs the whole pipeline: the program's folder judged and
+// its libraries loaded, factory volume, model file, modules.ini, temp.ini
+// (a leftover from an interrupted start removed first), Unicode.exe. Every
+// file of the data folder is used by that folder's handle. Tells the caller
+// nothing (each failing step leaves its cause through OutputDebugStringW);
+// the caller reads apps.ini either way.
+void PrepareCatalogue(const CNoLinkFolder& dataFolder, const CatalogueLocations& locations);
+
+// What a start lists: the data folder made when missing and judged, then
+// the products of its apps.ini, which a first start builds when it is
+// missing (PrepareCatalogue). An untrusted data folder gives an empty
+// catalogue, after a cause line.
 CCatalogue ObtainCatalogue(const CatalogueLocations& locations);
 
 // Writes temp.ini afresh from modules.ini: one section per distinct
 // non-empty CustomerLabel (trimmed), holding its trimmed
 // CustomerDescription; a later item with the same label replaces the
 // earlier description. Writes nothing when no item has a label.
-void ConvertModulesToTemp(CString strModulesIni, CString strTempIni);
+void ConvertModulesToTemp(const CFileInFolder& modulesIni, const CFileInFolder& tempIni);
 
-// Runs Unicode.exe by its full path in the executable folder, hidden, on the
-// two quoted paths and waits for it to end, for a minute at most. Nothing is
-// started when it is not a file there. True only when the tool still runs
-// after that minute: temp.ini is then its own.
-bool RunUnicodeToolLeftRunning(CString strTempIni, CString strAppsIni, CString strExeFolder);
+// Runs Unicode.exe by its full path in the program's folder (open and
+// judged trusted), hidden, through the machine's class of programs, on the
+// two quoted paths and waits for it to end, for a minute at most. Nothing
+// is started when it is not an ordinary file there. True only when the
+// tool still runs after that minute: temp.ini is then its own.
+bool RunUnicodeToolLeftRunning(const CNoLinkFolder& programFolder, const CFileInFolder& tempIni,
+                               const CFileInFolder& appsIni);

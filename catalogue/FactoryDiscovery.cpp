@@ -1,5 +1,6 @@
 #include "FactoryDiscovery.h"
 #include "FileSystem.h"
+#include "TrustedFolders.h"
 
 #include <AcRcvPrt.h>
 #include <AfxHandle.h>
@@ -96,13 +97,62 @@ bool DeactivateFactoryVolume()
     });
 }
 
-CString FindFactoryDriveLetter()
+namespace
 {
-    const wchar_t chLetter =
-        FindDriveLetter(L'D', [](wchar_t chCandidate) { return DirectoryExists(CString(chCandidate) + L":\\idf"); });
+CString IdfFolder(wchar_t chLetter)
+{
+    return CString(chLetter) + L":\\idf";
+}
+
+bool HasIdfFolder(wchar_t chLetter)
+{
+    return DirectoryExists(IdfFolder(chLetter));
+}
+
+// The drive's idf folder, opened and judged: trusted, or on a volume that
+// keeps no security when bAppeared (a volume made reachable just now, which
+// no user could reach before). Empty after a cause line otherwise.
+std::unique_ptr<CNoLinkFolder> OpenIdfFolder(wchar_t chLetter, bool bAppeared)
+{
+    auto pIdf = std::make_unique<CNoLinkFolder>(IdfFolder(chLetter));
+    const EFolderTrust alsoTaken = bAppeared ? EFolderTrust::Unsecured : EFolderTrust::Trusted;
+    const EFolderTrust trust =
+        JudgeFolder(*pIdf, ESecured::Folder, L"no model is taken from it", { EFolderTrust::Trusted, alsoTaken });
+    return trust == EFolderTrust::Trusted || trust == alsoTaken ? std::move(pIdf) : nullptr;
+}
+
+// A drive that a user can bring along, or that another machine serves.
+bool IsFixedDrive(wchar_t chLetter)
+{
+    const wchar_t szRoot[] = { chLetter, L':', L'\\', L'\0' };
+    return GetDriveTypeW(szRoot) == DRIVE_FIXED;
+}
+}
+
+CString FindFactoryDriveLetter(DWORD dwAppeared, std::unique_ptr<CNoLinkFolder>& pIdf)
+{
+    pIdf.reset();
+    if (dwAppeared)
+    {
+        const wchar_t chLetter = FindDriveLetter(L'A', [dwAppeared](wchar_t chCandidate) {
+            return (dwAppeared & (1u << (chCandidate - L'A'))) && HasIdfFolder(chCandidate);
+        });
+        if (chLetter == L'\0')
+        {
+            ReportCause(kProgramSource, L"no drive the factory volume was made reachable as has an idf folder");
+            return CString();
+        }
+        pIdf = OpenIdfFolder(chLetter, true);
+        return CString(chLetter);
+    }
+    const wchar_t chLetter = FindDriveLetter(L'D', [&pIdf](wchar_t chCandidate) {
+        return IsFixedDrive(chCandidate) && HasIdfFolder(chCandidate) && (pIdf = OpenIdfFolder(chCandidate, false));
+    });
     if (chLetter != L'\0')
         return CString(chLetter);
-    ReportCause(kProgramSource, L"no drive from D to Z has an idf folder; C:\\idf is searched");
+    ReportCause(kProgramSource, L"no fixed drive from D to Z has a trusted idf folder; C:\\idf is searched");
+    if (HasIdfFolder(L'C'))
+        pIdf = OpenIdfFolder(L'C', false);
     return CString(L"C");
 }
 

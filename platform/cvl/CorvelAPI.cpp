@@ -1,6 +1,6 @@
 #include "CorvelAPI.h"
 
-#include <AfxHandle.h>
+#include <AfxBinding.h>
 
 namespace
 {
@@ -23,17 +23,6 @@ bool IsHighContrastOn()
 bool IsDark()
 {
     return !g_bLuna && g_bDarkAppMode && !IsHighContrastOn();
-}
-
-// A function that not every Windows version has, bound at run time.
-template <typename Fn> Fn BoundFunction(HMODULE hModule, LPCSTR pszName)
-{
-    return hModule ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(hModule, pszName))) : nullptr;
-}
-
-CLibraryHandle LoadSystemLibrary(LPCWSTR pszName)
-{
-    return CLibraryHandle(LoadLibraryExW(pszName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
 }
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -163,8 +152,7 @@ UINT CorvelSystemDpi()
 UINT CorvelWindowDpi(HWND hWnd)
 {
     // Bound at run time: the program also runs where user32 lacks it.
-    static const auto getDpiForWindow =
-        BoundFunction<GetDpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    static const auto getDpiForWindow = BoundLoadedFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
     if (getDpiForWindow)
     {
         if (const UINT nDpi = getDpiForWindow(hWnd))

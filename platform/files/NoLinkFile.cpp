@@ -1,49 +1,51 @@
 #include "NoLinkFile.h"
-#include "FileQueries.h"
+#include "RelativeOpen.h"
 
+#include <cstddef>
+#include <cstring>
 #include <vector>
 
 namespace
 {
-// The full path in the form GetFinalPathNameByHandleW gives.
-CString FullPath(const CString& strPath)
+const ULONG kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// The name opened as it stands in its open folder; never a folder, never
+// a name with a folder of its own in it.
+CFileHandle OpenInFolder(const CFileInFolder& file, ACCESS_MASK access, ULONG nDisposition)
 {
-    std::vector<wchar_t> buffer(MAX_PATH);
-    DWORD nLength;
-    while ((nLength = GetFullPathNameW(strPath, static_cast<DWORD>(buffer.size()), buffer.data(), nullptr)) >=
-           buffer.size())
-        buffer.resize(nLength);
-    const CString strFull(buffer.data(), static_cast<int>(nLength));
-    return strFull.Left(4) == L"\\\\?\\" ? strFull : L"\\\\?\\" + strFull;
+    if (!file.Folder().IsOpen())
+    {
+        SetLastError(file.Folder().Error());
+        return CFileHandle();
+    }
+    if (file.Name().IsEmpty() || file.Name().Find(L"\\") >= 0 || file.Name().Find(L"/") >= 0)
+    {
+        SetLastError(ERROR_INVALID_NAME);
+        return CFileHandle();
+    }
+    return OpenRelative(file.Folder().Handle(), file.Name(), access | FILE_READ_ATTRIBUTES, kShareAll, nDisposition,
+                        FILE_NON_DIRECTORY_FILE);
 }
 
 // Whether the open file is where its name says, and (bOrdinary) an ordinary
 // disk file; false with the last error set when not.
-bool IsWhereItSays(HANDLE hFile, const CString& strPath, bool bOrdinary)
+bool IsWhereItSays(HANDLE hFile, const CFileInFolder& file, bool bOrdinary)
 {
     BY_HANDLE_FILE_INFORMATION info;
-    if (!GetFileInformationByHandle(hFile, &info))
+    if (!LeadsWhereItSays(hFile, JoinedPath(file.Folder().FinalPath(), file.Name()), info))
         return false;
-    if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ||
-        GetFinalPathOf(hFile).CompareNoCase(FullPath(strPath)))
-    {
-        SetLastError(kErrorLeadsElsewhere);
-        return false;
-    }
-    if (bOrdinary && (GetFileType(hFile) != FILE_TYPE_DISK || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)))
+    if (bOrdinary && GetFileType(hFile) != FILE_TYPE_DISK)
     {
         SetLastError(ERROR_BAD_FILE_TYPE);
         return false;
     }
     return true;
 }
+}
 
-// The name opened as it stands: a reparse point is opened itself, not
-// followed; a folder is not opened at all.
-CFileHandle OpenAsItStands(const CString& strPath, DWORD dwAccess, DWORD dwDisposition)
+bool IsNotFoundError(DWORD dwError)
 {
-    return CFileHandle(CreateFileW(strPath, dwAccess, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   dwDisposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    return dwError == ERROR_FILE_NOT_FOUND || dwError == ERROR_PATH_NOT_FOUND;
 }
 
 bool DeleteOpenFile(HANDLE hFile)
@@ -52,51 +54,65 @@ bool DeleteOpenFile(HANDLE hFile)
     return SetFileInformationByHandle(hFile, FileDispositionInfo, &disposition, sizeof(disposition)) != FALSE;
 }
 
-}
-
-bool IsNotFoundError(DWORD dwError)
+CFileHandle OpenFileToRead(const CFileInFolder& file, ULONGLONG& cbSize)
 {
-    return dwError == ERROR_FILE_NOT_FOUND || dwError == ERROR_PATH_NOT_FOUND;
-}
-
-CFileHandle OpenFileToRead(const CString& strPath, ULONGLONG& cbSize)
-{
-    CFileHandle file(OpenAsItStands(strPath, GENERIC_READ, OPEN_EXISTING));
+    CFileHandle opened(OpenInFolder(file, GENERIC_READ, FILE_OPEN));
     LARGE_INTEGER size = {};
-    if (!file || !IsWhereItSays(file.get(), strPath, true) || !GetFileSizeEx(file.get(), &size))
+    if (!opened || !IsWhereItSays(opened.get(), file, true) || !GetFileSizeEx(opened.get(), &size))
         return CFileHandle();
     cbSize = static_cast<ULONGLONG>(size.QuadPart);
-    return file;
+    return opened;
 }
 
-CFileHandle CreateNewFile(const CString& strPath)
+CFileHandle CreateNewFile(const CFileInFolder& file)
 {
-    CFileHandle file(OpenAsItStands(strPath, GENERIC_WRITE | DELETE, CREATE_NEW));
-    if (!file || IsWhereItSays(file.get(), strPath, true))
-        return file;
-    // Made through a link in a folder of the path: it goes again.
+    CFileHandle created(OpenInFolder(file, GENERIC_WRITE | DELETE, FILE_CREATE));
+    if (!created || IsWhereItSays(created.get(), file, true))
+        return created;
+    // Made through a link: it goes again.
     const DWORD dwError = GetLastError();
-    DeleteOpenFile(file.get());
+    DeleteOpenFile(created.get());
     SetLastError(dwError);
     return CFileHandle();
 }
 
-bool RemoveFile(const CString& strPath)
+bool RemoveFile(const CFileInFolder& file)
 {
-    const CFileHandle file(OpenAsItStands(strPath, DELETE | FILE_READ_ATTRIBUTES, OPEN_EXISTING));
-    if (!file)
+    const CFileHandle opened(OpenInFolder(file, DELETE, FILE_OPEN));
+    if (!opened)
         return IsNotFoundError(GetLastError());
-    return IsWhereItSays(file.get(), strPath, false) && DeleteOpenFile(file.get());
+    return IsWhereItSays(opened.get(), file, false) && DeleteOpenFile(opened.get());
 }
 
-bool ReplaceWithFile(const CString& strFrom, const CString& strTo)
+bool RenameOpenFile(HANDLE hFile, const CFileInFolder& target)
 {
     {
-        const CFileHandle target(OpenAsItStands(strTo, FILE_READ_ATTRIBUTES, OPEN_EXISTING));
-        if (!target && !IsNotFoundError(GetLastError()))
+        const CFileHandle existing(OpenInFolder(target, 0, FILE_OPEN));
+        if (!existing && !IsNotFoundError(GetLastError()))
             return false;
-        if (target && !IsWhereItSays(target.get(), strTo, false))
+        if (existing && !IsWhereItSays(existing.get(), target, false))
             return false;
     }
-    return MoveFileExW(strFrom, strTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    // By the file's handle and the folder's, never by a path looked up
+    // again. Wine 8's SetFileInformationByHandle makes the new name a whole
+    // DOS path and then refuses it beside a root folder (error 87); the
+    // system call takes it as Windows does. Under wine the rename still
+    // looks the file's old path up as the host sees it: once its folder has
+    // been exchanged for a link, it fails rather than move anything there.
+    const size_t cbName = static_cast<size_t>(target.Name().GetLength()) * sizeof(wchar_t);
+    std::vector<BYTE> buffer(offsetof(FILE_RENAME_INFORMATION, FileName) + cbName + sizeof(wchar_t));
+    FILE_RENAME_INFORMATION* pRename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer.data());
+    pRename->ReplaceIfExists = TRUE;
+    pRename->RootDirectory = target.Folder().Handle();
+    pRename->FileNameLength = static_cast<ULONG>(cbName);
+    memcpy(pRename->FileName, target.Name().GetString(), cbName);
+    IO_STATUS_BLOCK status = {};
+    const NTSTATUS nStatus =
+        NtSetInformationFile(hFile, &status, pRename, static_cast<ULONG>(buffer.size()), FileRenameInformation);
+    if (nStatus < 0)
+    {
+        SetLastError(RtlNtStatusToDosError(nStatus));
+        return false;
+    }
+    return true;
 }

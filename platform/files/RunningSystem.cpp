@@ -1,6 +1,8 @@
 #include "RunningSystem.h"
 
+#include <AfxBinding.h>
+
 bool RunsUnderWine()
 {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return BoundLoadedFunction<FARPROC>(L"ntdll.dll", "wine_get_version") != nullptr;
 }

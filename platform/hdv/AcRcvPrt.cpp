@@ -38,11 +38,12 @@ int AcRcvPrt::Initialize()
     DWORD dwError = ERROR_SUCCESS;
     const bool bRead = ReadHdvSettings(settings, strCause, dwError);
     const DWORD dwAttributes = bRead ? GetFileAttributesW(settings.m_strSource) : INVALID_FILE_ATTRIBUTES;
+    const DWORD dwAttributesError = GetLastError();
     m_bUsable = dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
     if (bRead && !m_bUsable)
     {
+        dwError = dwAttributes == INVALID_FILE_ATTRIBUTES ? dwAttributesError : ERROR_SUCCESS;
         strCause = L"Source " + settings.m_strSource + L" is not a folder";
-        dwError = dwAttributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : ERROR_SUCCESS;
     }
     if (!m_bUsable)
         ReportCause(kReportSource, strCause, dwError);
@@ -99,7 +100,8 @@ int AcRcvPrt::DisablePOne()
     }
     if (!SystemDriveMapper().Remove(chLetter))
     {
-        ReportCause(kReportSource, L"drive " + Drive(chLetter) + L" could not be removed", GetLastError());
+        const DWORD dwError = GetLastError();
+        ReportCause(kReportSource, L"drive " + Drive(chLetter) + L" could not be removed", dwError);
         return 0;
     }
     g_chDefined = L'\0';

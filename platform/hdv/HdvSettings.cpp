@@ -21,15 +21,15 @@ bool ReadHdvSettings(CHdvSettings& settings, CString& strCause, DWORD& dwError)
     const CString strFolder = OwnFolder();
     if (strFolder.IsEmpty())
     {
-        strCause = L"the library's own folder is unknown";
         dwError = GetLastError();
+        strCause = L"the library's own folder is unknown";
         return false;
     }
     const CString strIni = strFolder + L"\\Hdv.ini";
     if (GetFileAttributesW(strIni) == INVALID_FILE_ATTRIBUTES)
     {
-        strCause = strIni + L" is missing";
         dwError = GetLastError();
+        strCause = strIni + L" is missing";
         return false;
     }
     settings.m_strSource = ReadProfileValue(strIni, L"FactoryVolume", L"Source");

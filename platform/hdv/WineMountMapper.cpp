@@ -1,6 +1,6 @@
 #include "WineMountMapper.h"
 
-#include <AfxHandle.h>
+#include <AfxBinding.h>
 #include <winioctl.h>
 
 #include <vector>
@@ -29,8 +29,7 @@ using WineGetUnixFileNameFn = char*(CDECL*)(LPCWSTR);
 // The Unix path wine gives the folder; empty when there is none.
 std::string UnixPath(const CString& strFolder)
 {
-    auto getUnixFileName = reinterpret_cast<WineGetUnixFileNameFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    const auto getUnixFileName = BoundLoadedFunction<WineGetUnixFileNameFn>(L"kernel32.dll", "wine_get_unix_file_name");
     if (!getUnixFileName)
         return std::string();
     const CProcessHeapMemory<char> unixPath(getUnixFileName(strFolder));

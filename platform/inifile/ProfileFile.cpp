@@ -11,10 +11,10 @@ std::wstring Trimmed(const CString& text)
 }
 }
 
-bool CProfileFile::Load(const CString& strPath)
+bool CProfileFile::Load(const CFileInFolder& file)
 {
     Clear();
-    if (ReadProfileLines(strPath, [this](std::wstring_view line) { AddLine(line); }))
+    if (ReadProfileLines(file, [this](std::wstring_view line) { AddLine(line); }))
         return true;
     Clear();
     return false;
@@ -163,7 +163,7 @@ void CProfileFile::ReadBackAsSaved()
     }
 }
 
-bool CProfileFile::Save(const CString& strPath) const
+bool CProfileFile::Save(const CFileInFolder& file) const
 {
     std::wstring strText;
     for (const CSection& section : m_sections)
@@ -178,5 +178,5 @@ bool CProfileFile::Save(const CString& strPath) const
             strText += L"\r\n";
         }
     }
-    return SaveUtf16Text(strPath, strText);
+    return SaveUtf16Text(file, strText);
 }

@@ -2,7 +2,18 @@
 #include "ProfileSyntax.h"
 #include "ProfileText.h"
 
-bool CProfileKeyValues::Load(const CString& strPath, const CString& strKey, size_t cchBuffer)
+bool CProfileKeyValues::Load(const CFileInFolder& file, const CString& strKey, size_t cchBuffer)
+{
+    ULONGLONG cbSize = 0;
+    const CFileHandle opened(OpenFileToRead(file, cbSize));
+    if (opened)
+        return Read(opened.get(), cbSize, strKey, cchBuffer);
+    m_names.clear();
+    m_values.clear();
+    return false;
+}
+
+bool CProfileKeyValues::Read(HANDLE hFile, ULONGLONG cbSize, const CString& strKey, size_t cchBuffer)
 {
     m_key = TrimmedProfileText(ProfileView(strKey));
     m_cchBuffer = cchBuffer;
@@ -12,7 +23,7 @@ bool CProfileKeyValues::Load(const CString& strPath, const CString& strKey, size
     // name reaches.
     m_currentSection.clear();
     m_bLooking = m_values.emplace(m_currentSection, CString()).second;
-    if (ReadProfileLines(strPath, [this](std::wstring_view line) { AddLine(line); }))
+    if (ReadProfileLines(hFile, cbSize, [this](std::wstring_view line) { AddLine(line); }))
         return true;
     m_names.clear();
     m_values.clear();

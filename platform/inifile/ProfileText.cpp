@@ -182,12 +182,15 @@ void CProfileTextDecoder::Decode(size_t cbBytes)
 }
 }
 
-bool ReadProfileLines(const CString& strPath, const CProfileLineHandler& onLine)
+bool ReadProfileLines(const CFileInFolder& file, const CProfileLineHandler& onLine)
 {
-    ULONGLONG cbLeft = 0;
-    const CFileHandle file(OpenFileToRead(strPath, cbLeft));
-    if (!file)
-        return false;
+    ULONGLONG cbSize = 0;
+    const CFileHandle opened(OpenFileToRead(file, cbSize));
+    return opened && ReadProfileLines(opened.get(), cbSize, onLine);
+}
+
+bool ReadProfileLines(HANDLE hFile, ULONGLONG cbLeft, const CProfileLineHandler& onLine)
+{
     CProfileTextDecoder decoder(onLine);
     std::vector<char> piece(kProfilePieceBytes);
     // Never past the size it had when opened, whatever is added meanwhile.
@@ -195,7 +198,7 @@ bool ReadProfileLines(const CString& strPath, const CProfileLineHandler& onLine)
     {
         DWORD cbRead = 0;
         const DWORD cbWanted = static_cast<DWORD>(std::min<ULONGLONG>(cbLeft, piece.size()));
-        if (!ReadFile(file.get(), piece.data(), cbWanted, &cbRead, nullptr))
+        if (!ReadFile(hFile, piece.data(), cbWanted, &cbRead, nullptr))
             return false;
         if (cbRead == 0)
             break;

@@ -45,7 +45,7 @@ void CUnicodeIniFile::AddValue(const CString& strKey, const CString& strValue)
     m_text += L"\r\n";
 }
 
-bool CUnicodeIniFile::Save(const CString& strPath) const
+bool CUnicodeIniFile::Save(const CFileInFolder& file) const
 {
-    return SaveUtf16Text(strPath, m_text);
+    return SaveUtf16Text(file, m_text);
 }

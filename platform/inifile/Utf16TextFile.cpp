@@ -1,36 +1,31 @@
 #include "Utf16TextFile.h"
 
-#include <NoLinkFile.h>
-
 namespace
 {
-bool WriteWhole(const CString& strPath, const std::wstring& strText)
+bool WriteAll(HANDLE hFile, const void* pData, DWORD cbSize)
+{
+    DWORD cbWritten = 0;
+    return !cbSize || (WriteFile(hFile, pData, cbSize, &cbWritten, nullptr) && cbWritten == cbSize);
+}
+}
+
+bool SaveUtf16Text(const CFileInFolder& file, const std::wstring& strText)
 {
     // A leftover of an interrupted write goes first; the file is then made
     // anew, so that no name planted there is written through.
-    if (!RemoveFile(strPath))
+    const CFileInFolder aside = file.Sibling(file.Name() + L".new");
+    if (!RemoveFile(aside))
         return false;
-    CFileHandle file(CreateNewFile(strPath));
-    if (!file)
+    CFileHandle written(CreateNewFile(aside));
+    if (!written)
         return false;
     const wchar_t chBom = 0xFEFF;
-    DWORD cbWritten = 0;
-    if (!WriteFile(file.get(), &chBom, sizeof(chBom), &cbWritten, nullptr) || cbWritten != sizeof(chBom))
-        return false;
-    const DWORD cbSize = static_cast<DWORD>(strText.size() * sizeof(wchar_t));
-    if (cbSize && (!WriteFile(file.get(), strText.data(), cbSize, &cbWritten, nullptr) || cbWritten != cbSize))
-        return false;
-    return FlushFileBuffers(file.get()) && CloseHandle(file.release());
-}
-}
-
-bool SaveUtf16Text(const CString& strPath, const std::wstring& strText)
-{
-    const CString strAside = strPath + L".new";
-    if (WriteWhole(strAside, strText) && ReplaceWithFile(strAside, strPath))
-        return true;
+    if (WriteAll(written.get(), &chBom, sizeof(chBom)) &&
+        WriteAll(written.get(), strText.data(), static_cast<DWORD>(strText.size() * sizeof(wchar_t))) &&
+        FlushFileBuffers(written.get()) && RenameOpenFile(written.get(), file))
+        return CloseHandle(written.release()) != FALSE;
     const DWORD dwError = GetLastError();
-    RemoveFile(strAside);
+    DeleteOpenFile(written.get());
     SetLastError(dwError);
     return false;
 }

@@ -21,6 +21,9 @@ MERIDALE_API BOOL MakeIniFromMcode(CString strIniPath, CString strModelPath)
     if (hr != S_OK)
         return Fail(strModelPath + L" cannot be read as an XML model", static_cast<DWORD>(hr));
     if (!ini.Save(strIniPath))
-        return Fail(strIniPath + L" cannot be written", GetLastError());
+    {
+        const DWORD dwError = GetLastError();
+        return Fail(strIniPath + L" cannot be written", dwError);
+    }
     return TRUE;
 }

@@ -1,6 +1,6 @@
 #include "ModelReader.h"
 
-#include <AfxHandle.h>
+#include <AfxBinding.h>
 #include <ProfileSyntax.h>
 #include <objidl.h>
 #include <shlwapi.h>
@@ -177,9 +177,8 @@ HRESULT ReadModelFile(const CString& strModelPath, CUnicodeIniFile& ini)
 {
     // mingw has no import library for xmllite.dll; the system's own, never
     // one beside the program.
-    CLibraryHandle xmllite(LoadLibraryExW(L"xmllite.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
-    auto createReader = reinterpret_cast<CreateXmlReaderFn>(
-        reinterpret_cast<void*>(xmllite ? GetProcAddress(xmllite.get(), "CreateXmlReader") : nullptr));
+    const CLibraryHandle xmllite = LoadSystemLibrary(L"xmllite.dll");
+    const auto createReader = BoundFunction<CreateXmlReaderFn>(xmllite.get(), "CreateXmlReader");
     if (!createReader)
         return HRESULT_FROM_WIN32(GetLastError());
 

@@ -46,7 +46,10 @@ int Convert(const CString& strTempIni, const CString& strAppsIni)
     // and follow a link.
     CProfileFile temp;
     if (!temp.Load(strTempIni))
-        return Fail(ExitUnreadable, CString(L"cannot read ") + strTempIni, GetLastError());
+    {
+        const DWORD dwError = GetLastError();
+        return Fail(ExitUnreadable, CString(L"cannot read ") + strTempIni, dwError);
+    }
     CUnicodeIniFile apps;
     for (const CString& strName : temp.SectionNames())
     {
@@ -54,7 +57,10 @@ int Convert(const CString& strTempIni, const CString& strAppsIni)
         apps.AddValue(kDescriptionKey, temp.GetString(strName, kDescriptionKey));
     }
     if (!apps.Save(strAppsIni))
-        return Fail(ExitUnwritable, CString(L"cannot write ") + strAppsIni, GetLastError());
+    {
+        const DWORD dwError = GetLastError();
+        return Fail(ExitUnwritable, CString(L"cannot write ") + strAppsIni, dwError);
+    }
     return ExitOk;
 }
 }

@@ -1,5 +1,6 @@
 #include "CataloguePreparation.h"
 #include "FactoryDiscovery.h"
+#include "TrustedFolders.h"
 
 #include "FactoryVolume.h"
 #include "ModelFiles.h"
@@ -122,26 +123,39 @@ TEST_F(ConvertModulesToTempTest, WithoutModulesIniNoTempIniIsMade)
     EXPECT_FALSE(PathExists(m_temp));
 }
 
-// A program folder whose Unicode.exe is the probe that records how it was started.
+// The program folder of this process, whose Unicode.exe is the probe that
+// records how it was started; what the probe leaves goes with the object.
 class CProbedProgramFolder
 {
 public:
-    CProbedProgramFolder() { CopyFileTo(BinFolder() + L"\\UnicodeToolProbe.exe", m_folder / L"Unicode.exe"); }
-    const CString& Path() const { return m_folder.Path(); }
-    CString operator/(LPCWSTR name) const { return m_folder / name; }
-    bool ToolRan() const { return PathExists(m_folder / L"run.txt"); }
-    std::vector<CString> Record() const { return ProbeRecord(m_folder.Path()); }
+    CProbedProgramFolder() : m_folder(InProcessProgramFolder())
+    {
+        Clear();
+        CopyFileTo(BinFolder() + L"\\UnicodeToolProbe.exe", m_folder + L"\\Unicode.exe");
+    }
+    ~CProbedProgramFolder() { Clear(); }
+    const CString& Path() const { return m_folder; }
+    CString operator/(LPCWSTR name) const { return m_folder + L"\\" + name; }
+    bool ToolRan() const { return PathExists(*this / L"run.txt"); }
+    std::vector<CString> Record() const { return ProbeRecord(m_folder); }
 
 private:
-    CTempFolder m_folder;
+    void Clear() const
+    {
+        for (LPCWSTR name : { L"Unicode.exe", L"run.txt", L"temp-seen.ini" })
+            DeleteFileW(*this / name);
+    }
+
+    CString m_folder;
 };
 
 TEST(RunUnicodeToolLeftRunningTest, StartsTheToolInTheProgramFolderOnTheTwoQuotedPathsAndWaits)
 {
     const CatalogueLocations defaults = GetCatalogueLocations();
     CProbedProgramFolder program;
+    const CNoLinkFolder programFolder(program.Path());
 
-    EXPECT_FALSE(RunUnicodeToolLeftRunning(defaults.m_strTempIni, defaults.m_strAppsIni, program.Path()));
+    EXPECT_FALSE(RunUnicodeToolLeftRunning(programFolder, defaults.m_strTempIni, defaults.m_strAppsIni));
 
     const std::vector<CString> record = program.Record();
     ASSERT_GE(record.size(), 2u) << "the tool has ended when the call returns";
@@ -175,6 +189,13 @@ protected:
         ASSERT_TRUE(WriteModelFile(m_volume / L"idf\\Model\\PCMODEL_XML.xml", modules));
     }
     CString Data(LPCWSTR name) const { return m_locations.m_strDataFolder + L"\\" + name; }
+    // The data folder made, judged and prepared, as a start does.
+    void Prepare() const
+    {
+        const CDataFolder data(m_locations.m_strDataFolder);
+        ASSERT_TRUE(data.IsTrusted());
+        PrepareCatalogue(data.Folder(), m_locations);
+    }
 
     CTempFolder m_base;
     CTempFolder m_volume;
@@ -191,7 +212,7 @@ TEST_F(PrepareCatalogueTest, TheToolSeesOnlyTheConvertedTempIniAndBothIntermedia
                  { "  Mail  ", "Read mail." },
                  { "photo studio", "Edit and organise photos." } });
 
-    PrepareCatalogue(m_locations);
+    Prepare();
 
     const std::vector<CString> record = m_program.Record();
     ASSERT_EQ(5u, record.size()) << "the tool ran";
@@ -215,7 +236,7 @@ TEST_F(PrepareCatalogueTest, AFirstRunWithTheRealToolLeavesOnlyAppsIni)
         { { u8"\u5199\u771f\u30b9\u30bf\u30b8\u30aa", u8"\u5199\u771f\u3092\u7de8\u96c6\u3057\u307e\u3059\u3002" },
           { "Mail", "Read mail." } });
 
-    PrepareCatalogue(m_locations);
+    Prepare();
 
     const CString apps = Data(L"apps.ini");
     EXPECT_EQ(L"\u5199\u771f\u30b9\u30bf\u30b8\u30aa\nMail\n", ProfileSectionList(apps));
@@ -235,7 +256,7 @@ TEST_F(PrepareCatalogueTest, WithAppsIniPresentNothingIsCalledAndNothingChanges)
     const std::string apps = ReadFileBytes(Data(L"apps.ini"));
     const std::string temp = ReadFileBytes(Data(L"temp.ini"));
 
-    PrepareCatalogue(m_locations);
+    Prepare();
 
     EXPECT_EQ(apps, ReadFileBytes(Data(L"apps.ini")));
     EXPECT_EQ(temp, ReadFileBytes(Data(L"temp.ini")));
@@ -248,7 +269,7 @@ TEST_F(PrepareCatalogueTest, WithoutAUsableVolumeLibraryOnlyTheDataFolderIsMade)
 {
     WriteModel({ { "Photo Studio", "Edit photos." } });
 
-    PrepareCatalogue(m_locations);
+    Prepare();
 
     EXPECT_TRUE(PathExists(m_locations.m_strDataFolder));
     EXPECT_FALSE(PathExists(Data(L"modules.ini")));
@@ -262,7 +283,7 @@ TEST_F(PrepareCatalogueTest, WithoutAModelFileTheToolStillRunsOnNothing)
     UseVolume();
     ASSERT_TRUE(WriteModelFile(m_volume / L"idf\\Model\\model.xml", { { "Photo Studio", "Edit photos." } }));
 
-    PrepareCatalogue(m_locations);
+    Prepare();
 
     EXPECT_TRUE(g_strModelFile.IsEmpty());
     const std::vector<CString> record = m_program.Record();
@@ -281,7 +302,7 @@ TEST_F(PrepareCatalogueTest, ALeftoverTempIniIsRemovedBeforeTheConversion)
     CreateDirectoryW(m_locations.m_strDataFolder, nullptr);
     ASSERT_TRUE(WriteAnsiIni(Data(L"temp.ini"), L"[Old Product]\r\nCustomerDescription=an older model's\r\n"));
 
-    PrepareCatalogue(m_locations);
+    Prepare();
 
     const std::vector<CString> record = m_program.Record();
     ASSERT_EQ(5u, record.size()) << "the tool ran";

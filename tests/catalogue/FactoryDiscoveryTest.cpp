@@ -3,6 +3,7 @@
 #include "FileSystem.h"
 
 #include "FactoryVolume.h"
+#include "HostCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,21 @@ void BuildTree(const CString& root, const std::vector<LPCWSTR>& entries)
 const wchar_t kFirst = L'E';
 const wchar_t kSecond = L'G';
 
+DWORD DriveBit(wchar_t letter)
+{
+    return 1u << (letter - L'A');
+}
+
+// The factory drive's letter, and its idf folder when one may give the model.
+CString FactoryLetter(DWORD appeared, CString* idf = nullptr)
+{
+    std::unique_ptr<CNoLinkFolder> folder;
+    const CString letter = FindFactoryDriveLetter(appeared, folder);
+    if (idf)
+        *idf = folder ? folder->Path() : CString();
+    return letter;
+}
+
 class FactoryDriveLetterTest : public ::testing::Test
 {
 protected:
@@ -52,13 +68,17 @@ protected:
 };
 
 // What the volumes on the first and the second letter hold (the second
-// made reachable first), and the letter the search answers.
+// made reachable first; "idf@" a host link to a folder idf beside the
+// volume), which of them appeared with the activation, and the letter the
+// search answers with the idf folder it gives (empty: none).
 struct TwoVolumes
 {
     const char* name;
     std::vector<LPCWSTR> first;
     std::vector<LPCWSTR> second;
+    DWORD appeared;
     LPCWSTR letter;
+    LPCWSTR idf;
 };
 
 void PrintTo(const TwoVolumes& volumes, std::ostream* os)
@@ -75,15 +95,29 @@ TEST_P(FactoryDriveLetterOf, IsTheFirstLetterWithAnIdfFolder)
     CFactoryVolume second, first;
     BuildTree(second.Content(), GetParam().second);
     BuildTree(first.Content(), GetParam().first);
+    CTempFolder elsewhere;
+    for (const CFactoryVolume* volume : { &first, &second })
+        if (PathExists(*volume / L"idf@"))
+        {
+            ASSERT_TRUE(RemoveOnHost(*volume / L"idf@"));
+            ASSERT_TRUE(MakeHostLink(*volume / L"idf", elsewhere.Path()));
+        }
     Activate(second, kSecond);
     Activate(first, kFirst);
 
-    EXPECT_EQ(CString(GetParam().letter), FindFactoryDriveLetter());
+    CString idf;
+    EXPECT_EQ(CString(GetParam().letter), FactoryLetter(GetParam().appeared, &idf));
+    EXPECT_EQ(CString(GetParam().idf), idf);
 }
 
 const TwoVolumes kTwoVolumes[] = {
-    { "TheFirstLetterWins", { L"idf\\" }, { L"idf\\" }, L"E" },
-    { "AFileNamedIdfDoesNotCount", { L"idf" }, { L"idf\\" }, L"G" },
+    { "TheFirstLetterWins", { L"idf\\" }, { L"idf\\" }, 0, L"E", L"E:\\idf" },
+    { "AFileNamedIdfDoesNotCount", { L"idf" }, { L"idf\\" }, 0, L"G", L"G:\\idf" },
+    // A drive of the user's own comes before the one activation made.
+    { "TheLetterThatAppearedWins", { L"idf\\" }, { L"idf\\" }, DriveBit(kSecond), L"G", L"G:\\idf" },
+    { "AnAppearedLetterWithoutIdfFindsNoDrive", { L"idf\\" }, { L"data\\" }, DriveBit(kSecond), L"", L"" },
+    { "ALinkedIdfIsPassedOver", { L"idf@" }, { L"idf\\" }, 0, L"G", L"G:\\idf" },
+    { "ALinkedIdfThatAppearedGivesNoModel", { L"idf@" }, { L"idf\\" }, DriveBit(kFirst), L"E", L"" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, FactoryDriveLetterOf, ::testing::ValuesIn(kTwoVolumes),
@@ -96,7 +130,9 @@ TEST_F(FactoryDriveLetterTest, WithoutAFactoryDriveTheAnswerIsC)
     Activate(volume, kFirst);
     ASSERT_TRUE(CreateDirectoryW(L"C:\\idf", nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
 
-    EXPECT_EQ(CString(L"C"), FindFactoryDriveLetter());
+    CString idf;
+    EXPECT_EQ(CString(L"C"), FactoryLetter(0, &idf));
+    EXPECT_EQ(CString(L"C:\\idf"), idf);
     RemoveTree(L"C:\\idf");
 }
 
@@ -119,15 +155,17 @@ TEST(FactoryVolumeActivationTest, TheIdfFolderIsReachableUntilTheActivationGoes)
     library.Configure(content.Path(), L"E");
 
     {
+        const DWORD before = GetLogicalDrives();
         const CFactoryVolumeActivation volume;
         ASSERT_TRUE(volume.IsActive());
-        EXPECT_EQ(CString(L"E"), FindFactoryDriveLetter());
+        EXPECT_EQ(DriveBit(kFirst), GetLogicalDrives() & ~before) << "the letter defined is seen at once";
+        EXPECT_EQ(CString(L"E"), FactoryLetter(GetLogicalDrives() & ~before));
         g_strModelFile.Empty();
         FindModelFile(L"E:\\idf", L"XML");
         EXPECT_EQ(CString(L"E:\\idf\\Model\\PC-XML.xml"), g_strModelFile);
     }
     EXPECT_TRUE(DriveGoes(kFirst));
-    EXPECT_EQ(CString(L"C"), FindFactoryDriveLetter());
+    EXPECT_EQ(CString(L"C"), FactoryLetter(0));
 }
 
 class FindModelFileTest : public ::testing::Test

@@ -4,6 +4,7 @@
 #include "HdvProbeEvents.h"
 
 #include <cstring>
+#include <vector>
 
 CFactoryVolume::CFactoryVolume()
 {
@@ -54,7 +55,33 @@ bool CFactoryVolume::Release()
     return removed;
 }
 
-CImportedVolumeLibrary::CImportedVolumeLibrary() : m_ini(BinFolder() + L"\\Hdv.ini")
+namespace
+{
+// Kept for the process: the delay-loaded calls stay bound to them.
+struct CInProcessLibraries
+{
+    CInProcessLibraries() : m_folder(BinFolder() + L"\\in-process-program")
+    {
+        CreateDirectoryW(m_folder, nullptr);
+        for (LPCWSTR name : { L"Hdv.dll", L"Meridale.dll" })
+        {
+            CopyFileTo(BinFolder() + L"\\" + name, m_folder + L"\\" + name);
+            m_libraries.emplace_back(LoadLibraryExW(m_folder + L"\\" + name, nullptr, 0));
+        }
+    }
+
+    CString m_folder;
+    std::vector<CLibraryHandle> m_libraries;
+};
+}
+
+CString InProcessProgramFolder()
+{
+    static const CInProcessLibraries libraries;
+    return libraries.m_folder;
+}
+
+CImportedVolumeLibrary::CImportedVolumeLibrary() : m_ini(InProcessProgramFolder() + L"\\Hdv.ini")
 {
 }
 

@@ -40,8 +40,16 @@ private:
     std::unique_ptr<CProgramRunner> m_held;
 };
 
-// The volume library beside the test program (the one a program linked
-// with it imports), configured by an Hdv.ini that goes with the object.
+// The folder a first start in this process takes Hdv.dll and Meridale.dll
+// from (the program's own folder to the code under test): copies of the
+// built ones, loaded from there once. The program imports both
+// delay-loaded, and a delay-loaded call binds to the library of its name
+// that the process loaded first, so every call into them in this process
+// goes to these, whatever folder a test gives.
+CString InProcessProgramFolder();
+
+// The volume library of InProcessProgramFolder, configured by an Hdv.ini
+// that goes with the object.
 class CImportedVolumeLibrary
 {
 public:

@@ -1,7 +1,7 @@
 #include "HostCommand.h"
 #include "DialogDriver.h"
 
-#include <AfxHandle.h>
+#include <AfxBinding.h>
 
 #include <atomic>
 #include <vector>
@@ -23,8 +23,7 @@ CString MarkerPath()
 
 std::string UnixPathOf(const CString& path)
 {
-    auto getUnixFileName = reinterpret_cast<WineGetUnixFileNameFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    const auto getUnixFileName = BoundLoadedFunction<WineGetUnixFileNameFn>(L"kernel32.dll", "wine_get_unix_file_name");
     const CProcessHeapMemory<char> unixPath(getUnixFileName ? getUnixFileName(path) : nullptr);
     return unixPath ? std::string(unixPath.get()) : std::string();
 }

@@ -8,6 +8,10 @@
 // backslash.
 CString GetModuleFolder(HMODULE hModule);
 
+// The path made whole from the current folder, "." and ".." resolved, as
+// the file functions take it; touches no file.
+CString GetFullPath(const CString& path);
+
 // What makes a folder the same however it is reached: its volume and its
 // file index.
 using CFolderIdentity = std::tuple<DWORD, DWORD, DWORD>;

@@ -3,17 +3,17 @@
 // never through a link. The program runs elevated and its data folder lies
 // where a standard user may have planted names (a junction, a symbolic
 // link, a host link under wine); nothing is read, written or deleted
-// through one. A name leads where it says when its file is no reparse point
-// and the handle's final path is the name's own full path; under wine a
-// host link to a file is no reparse point, but its final path is the
-// target's.
+// through one. Every file is opened by its name relative to its open folder
+// (NoLinkFolder.h), as the name stands: a name leads where it says when its
+// file is no reparse point and the handle's final path is the folder's own
+// and the name; under wine a host link to a file is no reparse point, but
+// its final path is the target's.
 //
 // Every function here fails with the thread's last error set:
-// kErrorLeadsElsewhere for a name that leads elsewhere,
-// ERROR_BAD_FILE_TYPE for something that is no ordinary disk file (a
-// device, a pipe), otherwise the failed call's own error.
-#include <AfxHandle.h>
-#include <AfxString.h>
+// kErrorLeadsElsewhere for a name (or a folder on the way) that leads
+// elsewhere, ERROR_BAD_FILE_TYPE for something that is no ordinary disk
+// file (a device, a pipe), otherwise the failed call's own error.
+#include "NoLinkFolder.h"
 
 // ERROR_STOPPED_ON_SYMLINK, which mingw's headers do not have.
 const DWORD kErrorLeadsElsewhere = 681;
@@ -22,13 +22,17 @@ const DWORD kErrorLeadsElsewhere = 681;
 bool IsNotFoundError(DWORD dwError);
 // An existing ordinary disk file, opened to read; cbSize: its size then,
 // the most that may be read from it. Empty on failure.
-CFileHandle OpenFileToRead(const CString& strPath, ULONGLONG& cbSize);
-// A new file at a name where nothing is, opened to write (CREATE_NEW: a
-// name planted in the meantime is not followed either). Empty on failure.
-CFileHandle CreateNewFile(const CString& strPath);
+CFileHandle OpenFileToRead(const CFileInFolder& file, ULONGLONG& cbSize);
+// A new file at a name where nothing is, opened to write and to be renamed
+// or deleted (a name planted in the meantime is not followed either).
+// Empty on failure.
+CFileHandle CreateNewFile(const CFileInFolder& file);
 // Removes the file at the name; true when no file is there afterwards. A
 // link, or a folder, at the name is left as it is.
-bool RemoveFile(const CString& strPath);
-// Moves the file strFrom to strTo, replacing the file there; a link at
-// strTo is neither replaced nor followed.
-bool ReplaceWithFile(const CString& strFrom, const CString& strTo);
+bool RemoveFile(const CFileInFolder& file);
+// Gives the open file hFile, made in the target's folder (CreateNewFile),
+// the target's name there, replacing the file of that name; a link there is
+// neither replaced nor followed.
+bool RenameOpenFile(HANDLE hFile, const CFileInFolder& target);
+// Deletes the open file hFile (opened to be deleted) when it is closed.
+bool DeleteOpenFile(HANDLE hFile);

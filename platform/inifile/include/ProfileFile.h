@@ -3,6 +3,7 @@
 // section-name and value questions as GetPrivateProfileSectionNamesW and
 // GetPrivateProfileStringW answer them; changed by the rules of
 // WritePrivateProfileStringW, it is written whole once.
+#include <NoLinkFolder.h>
 #include <afxwin.h>
 
 #include <string>
@@ -17,7 +18,7 @@ public:
     // Reads the file as the profile functions decode it (ReadProfileLines).
     // A missing or unreadable file reads as an empty one, as the profile
     // functions take it; false then.
-    bool Load(const CString& strPath);
+    bool Load(const CFileInFolder& file);
 
     // Every non-empty section name in file order, duplicates included.
     std::vector<CString> SectionNames() const;
@@ -40,7 +41,7 @@ public:
     // lines go and blanks around '=' are dropped. Windows changes only the
     // lines it writes and keeps the rest of an existing file as it stands;
     // the answers read back are the same.
-    bool Save(const CString& strPath) const;
+    bool Save(const CFileInFolder& file) const;
 
 private:
     struct CEntry

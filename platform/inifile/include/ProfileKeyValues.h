@@ -2,6 +2,7 @@
 // One key of a profile (INI) file, read in one pass that keeps nothing else
 // of the file: every section name, and the key's value in each section as
 // the profile functions answer for it.
+#include <NoLinkFolder.h>
 #include <afxwin.h>
 
 #include <string>
@@ -14,7 +15,10 @@ public:
     // Reads the file (ReadProfileLines), keeping of each value only what a
     // buffer of cchBuffer characters takes. A missing or unreadable file
     // reads as an empty one, as the profile functions take it; false then.
-    bool Load(const CString& strPath, const CString& strKey, size_t cchBuffer);
+    bool Load(const CFileInFolder& file, const CString& strKey, size_t cchBuffer);
+    // The same for a file opened to read (OpenFileToRead), from where it
+    // stands to at most cbSize bytes further.
+    bool Read(HANDLE hFile, ULONGLONG cbSize, const CString& strKey, size_t cchBuffer);
 
     // Every non-empty section name in file order, duplicates included.
     const std::vector<CString>& SectionNames() const { return m_names; }

@@ -1,6 +1,7 @@
 #pragma once
 // The text of a profile (INI) file, decoded as the profile functions decode
 // it and handed over line by line.
+#include <NoLinkFile.h>
 #include <afxwin.h>
 
 #include <functional>
@@ -19,4 +20,7 @@ using CProfileLineHandler = std::function<void(std::wstring_view line)>;
 // file is read, never through a link (NoLinkFile.h), and never past the size
 // it had when opened. false when the file cannot be read, or not to its end,
 // with the cause as the thread's last error.
-bool ReadProfileLines(const CString& strPath, const CProfileLineHandler& onLine);
+bool ReadProfileLines(const CFileInFolder& file, const CProfileLineHandler& onLine);
+// The same for a file opened to read (OpenFileToRead), from where it stands
+// to at most cbSize bytes further.
+bool ReadProfileLines(HANDLE hFile, ULONGLONG cbSize, const CProfileLineHandler& onLine);

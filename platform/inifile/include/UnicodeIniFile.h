@@ -1,6 +1,7 @@
 #pragma once
 // A profile (INI) file built in memory and saved as UTF-16LE with a
 // byte-order mark, so that every character survives the profile functions.
+#include <NoLinkFolder.h>
 #include <afxwin.h>
 
 #include <string>
@@ -18,7 +19,7 @@ public:
     // Writes the file beside the target and moves it into place, so the
     // target is either the old file or the whole new one. true on success;
     // on failure the failed call's error is the thread's last error.
-    bool Save(const CString& strPath) const;
+    bool Save(const CFileInFolder& file) const;
 
 private:
     std::wstring m_text;

@@ -57,6 +57,7 @@ using CMemoryDCHandle = COwnedHandle<HDC, &::DeleteDC>;
 using CWindowHandle = COwnedHandle<HWND, &::DestroyWindow>;
 using CHookHandle = COwnedHandle<HHOOK, &::UnhookWindowsHookEx>;
 using CSidHandle = COwnedHandle<PSID, &::FreeSid>;
+using CRegistryKey = COwnedHandle<HKEY, &::RegCloseKey>;
 using CMappedView = COwnedHandle<LPVOID, &::UnmapViewOfFile>;
 using CGlobalHandle = COwnedHandle<HGLOBAL, &::GlobalFree>;
 // Memory from LocalAlloc, or that a function hands over for LocalFree.
