@@ -307,6 +307,22 @@ const FirstStartFaultTest::Case kFaults[] = {
                                    L"[Old Product]\r\nCustomerDescription=an older model's\r\n"));
       },
       2, nullptr, nullptr },
+    // A drive of the user's own, with a model file of its own, defined
+    // before the first start at a letter before the factory volume's.
+    { "AUsersDriveWithAnIdfFolder",
+      [](FirstStartFaultTest& t) {
+          CreateDirectoryW(t.m_downloads / L"idf", nullptr);
+          CreateDirectoryW(t.m_downloads / L"idf\\Model", nullptr);
+          ASSERT_TRUE(WriteModelFile(t.m_downloads / L"idf\\Model\\PCMODEL_XML.xml",
+                                     { { "Planted", "Not the factory's." }, { "Maps", "x" }, { "Music", "y" } }));
+          t.UsersOwnDrive(t.m_downloads.Path(), L"D");
+      },
+      2, nullptr,
+      [](FirstStartFaultTest& t) {
+          EXPECT_TRUE(PathExists(L"D:\\idf")) << "the user's drive stays";
+          // Before its folder goes.
+          EXPECT_TRUE(t.m_users.Release());
+      } },
     { "ModulesWithTheSameOrEmptyIds",
       [](FirstStartFaultTest& t) {
           const char model[] =
@@ -412,4 +428,83 @@ TEST_F(FirstRunTest, NoLinkInTheDataFolderIsFollowed)
         // The link goes, never what it leads to.
         ASSERT_TRUE(RemoveOnHost(DataFolder()));
     }
+}
+
+namespace
+{
+// What a file the program loads as a library leaves when its code runs
+// (PlantedResourceModule.dll).
+CString LoadedMarker()
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    return CString(temp) + L"planted-resource-module-ran.txt";
+}
+}
+
+// A copy of the program in a folder a standard user reaches through a link
+// of his own, beside his own tool and libraries: started from there, it
+// starts and loads none of them, not even to show its version.
+TEST_F(FirstRunTest, StartedThroughAFolderLinkItTakesNoToolOrLibraryFromThere)
+{
+    WriteModel({ { "Photo Studio", "Edit photos." } });
+    ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\UnicodeToolProbe.exe", m_program / L"Unicode.exe"));
+    for (LPCWSTR library : { L"Hdv.dll", L"Meridale.dll", L"VERSION.dll", L"COMCTL32.dll" })
+        ASSERT_TRUE(CopyFileTo(BinFolder() + L"\\PlantedResourceModule.dll", m_program / library));
+    DeleteFileW(LoadedMarker());
+    CTempFolder users;
+    const CString linked = users / L"Software Information";
+    ASSERT_TRUE(MakeHostLink(linked, m_program.Path()));
+    CDebugOutputMonitor monitor;
+    ASSERT_TRUE(monitor.Started());
+    {
+        CProgramRunner program(linked + L"\\ZelSoftwareInfo.exe", CString(), linked);
+        const HWND hDlg = program.WaitForWindow(kMainCaption, kFirstStartTimeout);
+        ASSERT_NE(nullptr, hDlg);
+        EXPECT_EQ(0, SendDlgItemMessageW(hDlg, IDC_SOFTWARE_LIST, LVM_GETITEMCOUNT, 0, 0));
+        PostMessageW(hDlg, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        const HWND hAbout = program.WaitForWindow(L"System Information", kProgramTimeout);
+        ASSERT_NE(nullptr, hAbout);
+        PostMessageW(hAbout, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(PumpMessagesUntil([&] { return !IsWindow(hAbout); }, kProgramTimeout));
+        PostMessageW(hDlg, WM_CLOSE, 0, 0);
+        EXPECT_EQ(0u, program.WaitForExit(kProgramTimeout));
+    }
+    EXPECT_FALSE(PathExists(m_program / L"run.txt")) << "the tool ran";
+    EXPECT_FALSE(PathExists(LoadedMarker())) << "a library of the folder was loaded";
+    EXPECT_FALSE(PathExists(Data(L"apps.ini")));
+    EXPECT_NE(std::string::npos, monitor.Text().find("is a link; the first start does not run")) << monitor.Text();
+    ASSERT_TRUE(RemoveOnHost(linked));
+}
+
+// A process watching the data folder exchanges it for a link to another
+// folder as soon as the first start writes there: nothing on the link's
+// other side changes, however far the start had come.
+TEST_F(FirstRunTest, TheDataFolderExchangedForALinkDuringTheFirstStartLeavesItsOtherSideAlone)
+{
+    WriteModel({ { "Photo Studio", "Edit photos." }, { "Mail", "Read mail." } });
+    ASSERT_TRUE(CreateDirectoryW(DataFolder(), nullptr));
+    CTempFolder victim, watcher;
+    for (LPCWSTR name : { L"temp.ini", L"apps.ini", L"modules.ini", L"temp.ini.new" })
+        ASSERT_TRUE(WriteAnsiIni(victim / name, L"[Victim]\r\nCustomerDescription=Not the program's.\r\n"));
+    const auto before = FolderContent(victim.Path());
+    const CString original = DataFolder() + L".original";
+    ASSERT_TRUE(RunOnHost(L"inotifywait -e create --include 'temp[.]ini[.]new$' " + QuotedUnixPath(DataFolder()) +
+                          L" >/dev/null 2>" + QuotedUnixPath(watcher / L"ready") + L" && mv " +
+                          QuotedUnixPath(DataFolder()) + L" " + QuotedUnixPath(original) + L" && ln -s " +
+                          QuotedUnixPath(victim.Path()) + L" " + QuotedUnixPath(DataFolder()) + L" && touch " +
+                          QuotedUnixPath(watcher / L"swapped") + L" & true"));
+    ASSERT_TRUE(PumpMessagesUntil(
+        [&] { return ReadFileBytes(watcher / L"ready").find("Watches established") != std::string::npos; },
+        kProgramTimeout));
+
+    EXPECT_GE(RowsShown(), 0);
+
+    const bool swapped = PumpMessagesUntil([&] { return PathExists(watcher / L"swapped"); }, kProgramTimeout);
+    if (!swapped)
+        RunOnHost(L"pkill -f " + QuotedUnixPath(DataFolder()));
+    EXPECT_TRUE(swapped) << "the folder was exchanged";
+    EXPECT_TRUE(before == FolderContent(victim.Path()));
+    ASSERT_TRUE(RemoveOnHost(DataFolder()));
+    RemoveTree(original);
 }

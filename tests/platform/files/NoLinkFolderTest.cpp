@@ -1,0 +1,117 @@
+// Folders opened without a link on their path, and their files used by the
+// folder's handle: host links stand in for the junctions and symbolic links
+// a standard user makes.
+#include <HostCommand.h>
+#include <NoLinkFile.h>
+#include <TestFolders.h>
+#include <Utf16TextFile.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+// a\b\c below a temporary folder, one of its components (or none) a host
+// link to a folder elsewhere that holds the same.
+struct LinkedPath
+{
+    const char* name;
+    LPCWSTR link; // "": none
+    LPCWSTR stoppedAt;
+};
+
+void PrintTo(const LinkedPath& path, std::ostream* os)
+{
+    *os << path.name;
+}
+
+class NoLinkFolderOn : public ::testing::TestWithParam<LinkedPath>
+{
+};
+}
+
+TEST_P(NoLinkFolderOn, OpensOnlyAPathWithoutALink)
+{
+    const LinkedPath& row = GetParam();
+    CTempFolder base, elsewhere;
+    ASSERT_TRUE(CreateDirectoryW(elsewhere / L"b", nullptr) && CreateDirectoryW(elsewhere / L"b\\c", nullptr));
+    ASSERT_TRUE(CreateDirectoryW(elsewhere / L"c", nullptr));
+    CString path = base.Path();
+    for (LPCWSTR component : { L"a", L"b", L"c" })
+    {
+        path += CString(L"\\") + component;
+        if (!*row.link || CString(component) != row.link)
+            ASSERT_TRUE(CreateDirectoryW(path, nullptr));
+        else
+        {
+            // To a folder that holds what the path goes on with.
+            ASSERT_TRUE(MakeHostLink(path, CString(component) == L"a" ? elsewhere.Path() : elsewhere / component));
+            break;
+        }
+    }
+
+    const CNoLinkFolder folder(base / L"a\\b\\c");
+
+    if (!*row.stoppedAt)
+    {
+        EXPECT_TRUE(folder.IsOpen());
+        const CString final = folder.FinalPath();
+        EXPECT_EQ(0, final.Mid(final.GetLength() - 6).CompareNoCase(L"\\a\\b\\c")) << final.GetString();
+        return;
+    }
+    EXPECT_FALSE(folder.IsOpen());
+    EXPECT_EQ(kErrorLeadsElsewhere, folder.Error());
+    EXPECT_EQ(0, folder.StoppedAt().CompareNoCase(base / row.stoppedAt)) << folder.StoppedAt().GetString();
+}
+
+const LinkedPath kLinkedPaths[] = {
+    { "NoLink", L"", L"" },
+    { "TheFolderAboveItsParent", L"a", L"a" },
+    { "ItsParent", L"b", L"a\\b" },
+    { "TheFolderItself", L"c", L"a\\b\\c" },
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, NoLinkFolderOn, ::testing::ValuesIn(kLinkedPaths),
+                         [](const ::testing::TestParamInfo<LinkedPath>& info) { return std::string(info.param.name); });
+
+// The folder exchanged for a link after it was opened and judged, as a
+// process watching it would: whatever is done in it afterwards is done in
+// the folder that was opened, or not at all, never on the link's other side.
+TEST(NoLinkFolder, WhatIsDoneInAnOpenFolderIsNeverDoneWhereALinkPutInItsPlaceLeads)
+{
+    CTempFolder base, victim;
+    const CString data = base / L"data";
+    const CString original = base / L"original";
+    ASSERT_TRUE(CreateDirectoryW(data, nullptr));
+    for (LPCWSTR name : { L"apps.ini", L"temp.ini", L"gone.ini" })
+    {
+        ASSERT_TRUE(WriteFileBytes(victim / name, "victim's", 8));
+        ASSERT_TRUE(WriteFileBytes(data + L"\\" + name, "ours", 4));
+    }
+    const CNoLinkFolder folder(data);
+    ASSERT_TRUE(folder.IsOpen());
+    CFileHandle aside(CreateNewFile(CFileInFolder(folder, L"temp.ini.new")));
+    ASSERT_TRUE(aside);
+
+    ASSERT_TRUE(RunOnHost(L"mv " + QuotedUnixPath(data) + L" " + QuotedUnixPath(original)));
+    ASSERT_TRUE(MakeHostLink(data, victim.Path()));
+
+    // Windows renames and deletes by the handles. Wine looks the file's old
+    // path up again when it renames or deletes it: it fails to rename, and
+    // deletes nothing, since what the path leads to now is another file.
+    // Neither reaches the victim.
+    RenameOpenFile(aside.get(), CFileInFolder(folder, L"temp.ini"));
+    aside.reset();
+    RemoveFile(CFileInFolder(folder, L"gone.ini"));
+    SaveUtf16Text(CFileInFolder(folder, L"apps.ini"), L"[Planted]\r\n");
+    // Windows makes it in the folder that was opened; wine makes it there
+    // too, then finds no final path for it and takes it back.
+    CreateNewFile(CFileInFolder(folder, L"made.ini"));
+
+    for (LPCWSTR name : { L"apps.ini", L"temp.ini", L"gone.ini" })
+        EXPECT_EQ("victim's", ReadFileBytes(victim / name)) << name;
+    EXPECT_FALSE(PathExists(victim / L"made.ini"));
+    EXPECT_FALSE(PathExists(victim / L"temp.ini.new"));
+    ASSERT_TRUE(RemoveOnHost(data));
+}
