@@ -5,56 +5,72 @@
 
 namespace
 {
-CString Line(const CString& strFirst, const CString& strSecond, wchar_t chSeparator, CString (*pfnCell)(CString))
+using CAppendCell = void (*)(std::wstring& strOut, std::wstring_view cell);
+
+std::wstring_view View(const CString& str)
 {
-    return pfnCell(strFirst) + chSeparator + pfnCell(strSecond) + L"\r\n";
+    return std::wstring_view(str.GetString(), static_cast<size_t>(str.GetLength()));
 }
 
-CString DelimitedText(const CListHeadings& headings, const CCatalogue& rows, wchar_t chSeparator,
-                      CString (*pfnCell)(CString))
+void AppendLine(std::wstring& strOut, const CString& strFirst, const CString& strSecond, wchar_t chSeparator,
+                CAppendCell pfnAppendCell)
 {
-    CString strText = Line(headings.m_strName, headings.m_strDescription, chSeparator, pfnCell);
+    pfnAppendCell(strOut, View(strFirst));
+    strOut += chSeparator;
+    pfnAppendCell(strOut, View(strSecond));
+    strOut += L"\r\n";
+}
+
+std::wstring DelimitedText(const CListHeadings& headings, const CCatalogue& rows, wchar_t chSeparator,
+                           CAppendCell pfnAppendCell)
+{
+    std::wstring strText;
+    AppendLine(strText, headings.m_strName, headings.m_strDescription, chSeparator, pfnAppendCell);
     for (const CProduct& row : rows)
-        strText += Line(row.m_strName, row.m_strDescription, chSeparator, pfnCell);
+        AppendLine(strText, row.m_strName, row.m_strDescription, chSeparator, pfnAppendCell);
     return strText;
 }
 
-std::string Utf8FileOf(const CString& strText)
+std::string Utf8FileOf(const std::wstring& strText)
 {
     std::string strFile = kUtf8ByteOrderMark;
-    strFile.reserve(strFile.size() + static_cast<size_t>(strText.GetLength()));
-    AppendUtf8(strFile, strText);
+    strFile.reserve(strFile.size() + strText.size() + strText.size() / 8);
+    AppendUtf8(strFile, strText.data(), strText.size());
     return strFile;
 }
 
-CString CommaSeparatedField(CString strText)
+void AppendCommaSeparatedField(std::wstring& strOut, std::wstring_view cell)
 {
-    const std::wstring_view text(strText.GetString(), static_cast<size_t>(strText.GetLength()));
-    if (text.find_first_of(L",\"\r\n") == std::wstring_view::npos)
-        return strText;
-    strText.Replace(L"\"", L"\"\"");
-    return L"\"" + strText + L"\"";
+    if (cell.find_first_of(L",\"\r\n") == std::wstring_view::npos)
+    {
+        strOut += cell;
+        return;
+    }
+    strOut += L'"';
+    for (const wchar_t ch : cell)
+        strOut += ch == L'"' ? L"\"\"" : std::wstring_view(&ch, 1);
+    strOut += L'"';
 }
 
-CString TabSeparatedCell(CString strText)
+void AppendTabSeparatedCell(std::wstring& strOut, std::wstring_view cell)
 {
-    for (LPCWSTR pszBreak : { L"\t", L"\r", L"\n" })
-        strText.Replace(pszBreak, L" ");
-    return strText;
+    for (const wchar_t ch : cell)
+        strOut += ch == L'\t' || ch == L'\r' || ch == L'\n' ? L' ' : ch;
 }
 }
 
 std::string CommaSeparatedFile(const CListHeadings& headings, const CCatalogue& rows)
 {
-    return Utf8FileOf(DelimitedText(headings, rows, L',', CommaSeparatedField));
+    return Utf8FileOf(DelimitedText(headings, rows, L',', AppendCommaSeparatedField));
 }
 
 CString TabSeparatedText(const CListHeadings& headings, const CCatalogue& rows)
 {
-    return DelimitedText(headings, rows, L'\t', TabSeparatedCell);
+    const std::wstring strText = DelimitedText(headings, rows, L'\t', AppendTabSeparatedCell);
+    return CString(strText.data(), static_cast<int>(strText.size()));
 }
 
 std::string TabSeparatedFile(const CListHeadings& headings, const CCatalogue& rows)
 {
-    return Utf8FileOf(TabSeparatedText(headings, rows));
+    return Utf8FileOf(DelimitedText(headings, rows, L'\t', AppendTabSeparatedCell));
 }

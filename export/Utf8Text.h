@@ -14,5 +14,5 @@ const char32_t kReplacementCharacter = 0xFFFD;
 char32_t NextCodePoint(const wchar_t* pch, size_t nLength, size_t& nIndex);
 void AppendCodePoint(std::string& strOut, char32_t cp);
 // The whole text, encoded.
-void AppendUtf8(std::string& strOut, const CString& strText);
+void AppendUtf8(std::string& strOut, const wchar_t* pch, size_t nLength);
 std::string Utf8Of(const CString& strText);
