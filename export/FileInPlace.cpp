@@ -1,5 +1,6 @@
 #include "FileInPlace.h"
 
+#include <FileQueries.h>
 #include <NoLinkFile.h>
 
 #include <algorithm>
@@ -15,28 +16,19 @@ const unsigned kAsideAttempts = 100;
 // WriteFile takes at most a DWORD's worth at a time.
 const size_t kWriteChunk = 1u << 24;
 
-// The full path in the spelling the file system gives back (long names for
-// 8.3 ones, "\\?\UNC\" for a share), which the link test compares against:
-// a folder named by its short name is no link.
-CString FullPathAsSpelled(const CString& strPath)
+// The full path with the folder's long name (for 8.3 names, as in a TEMP
+// folder): the name the link test compares with where the file really is,
+// so that a folder named by its short name passes for what it is.
+CString FullLongPath(const CString& strPath)
 {
+    const CString strFull = GetFullPath(strPath);
+    const int nSlash = strFull.ReverseFind(L'\\');
     std::vector<wchar_t> buffer(MAX_PATH);
     DWORD nLength;
-    while ((nLength = GetFullPathNameW(strPath, static_cast<DWORD>(buffer.size()), buffer.data(), nullptr)) >=
+    while ((nLength = GetLongPathNameW(strFull.Left(nSlash + 1), buffer.data(), static_cast<DWORD>(buffer.size()))) >=
            buffer.size())
         buffer.resize(nLength);
-    if (nLength == 0)
-        return strPath;
-    CString strFull(buffer.data(), static_cast<int>(nLength));
-    const int nSlash = strFull.ReverseFind(L'\\');
-    const CString strFolder = strFull.Left(nSlash + 1);
-    while ((nLength = GetLongPathNameW(strFolder, buffer.data(), static_cast<DWORD>(buffer.size()))) >= buffer.size())
-        buffer.resize(nLength);
-    if (nLength > 0)
-        strFull = CString(buffer.data(), static_cast<int>(nLength)) + strFull.Mid(nSlash + 1);
-    if (strFull.Left(4) == L"\\\\?\\" || strFull.Left(4) == L"\\\\.\\")
-        return strFull;
-    return strFull.Left(2) == L"\\\\" ? L"\\\\?\\UNC\\" + strFull.Mid(2) : L"\\\\?\\" + strFull;
+    return nLength ? CString(buffer.data(), static_cast<int>(nLength)) + strFull.Mid(nSlash + 1) : strFull;
 }
 
 // A new file in the target's folder; its name in strAside.
@@ -77,7 +69,7 @@ bool WriteAndClose(CFileHandle file, const std::string& strBytes)
 
 bool SaveFileInPlace(const CString& strPath, const std::string& strBytes)
 {
-    const CString strTarget = FullPathAsSpelled(strPath);
+    const CString strTarget = FullLongPath(strPath);
     CString strAside;
     CFileHandle file(CreateAside(strTarget, strAside));
     if (!file)

@@ -11,6 +11,16 @@ CString GetModuleFolder(HMODULE hModule)
     return file.Left(file.ReverseFind(L'\\'));
 }
 
+CString GetFullPath(const CString& path)
+{
+    std::vector<wchar_t> buffer(MAX_PATH);
+    DWORD nLength;
+    while ((nLength = GetFullPathNameW(path, static_cast<DWORD>(buffer.size()), buffer.data(), nullptr)) >=
+           buffer.size())
+        buffer.resize(nLength);
+    return nLength ? CString(buffer.data(), static_cast<int>(nLength)) : path;
+}
+
 namespace
 {
 // Opened to be asked about, not read; a folder too.

@@ -1,20 +1,16 @@
 #include "NoLinkFile.h"
 #include "FileQueries.h"
 
-#include <vector>
-
 namespace
 {
-// The full path in the form GetFinalPathNameByHandleW gives.
+// The full path in the form GetFinalPathNameByHandleW gives; a share's
+// "\\server\share" as "\\?\UNC\server\share".
 CString FullPath(const CString& strPath)
 {
-    std::vector<wchar_t> buffer(MAX_PATH);
-    DWORD nLength;
-    while ((nLength = GetFullPathNameW(strPath, static_cast<DWORD>(buffer.size()), buffer.data(), nullptr)) >=
-           buffer.size())
-        buffer.resize(nLength);
-    const CString strFull(buffer.data(), static_cast<int>(nLength));
-    return strFull.Left(4) == L"\\\\?\\" ? strFull : L"\\\\?\\" + strFull;
+    const CString strFull = GetFullPath(strPath);
+    if (strFull.Left(4) == L"\\\\?\\")
+        return strFull;
+    return strFull.Left(2) == L"\\\\" ? L"\\\\?\\UNC\\" + strFull.Mid(2) : L"\\\\?\\" + strFull;
 }
 
 // Whether the open file is where its name says, and (bOrdinary) an ordinary

@@ -8,6 +8,11 @@
 // backslash.
 CString GetModuleFolder(HMODULE hModule);
 
+// The full path as GetFullPathNameW gives it: the current folder put
+// before a relative path, '/' as '\', "." and ".." resolved; the path as it
+// is when it has none.
+CString GetFullPath(const CString& path);
+
 // What makes a folder the same however it is reached: its volume and its
 // file index.
 using CFolderIdentity = std::tuple<DWORD, DWORD, DWORD>;
