@@ -104,12 +104,6 @@ TEST(SaveFileInPlace, WritesWholeOrLeavesWhatIsAtTheNameAsItWas)
           kErrorLeadsElsewhere,
           { L"linked" },
           {} },
-        { "a folder that is not there",
-          [](const CTempFolder& f, const CTempFolder&) { return f / L"missing\\list.csv"; },
-          false,
-          ERROR_PATH_NOT_FOUND,
-          {},
-          {} },
         { "the folder by its short name",
           [](const CTempFolder& f, const CTempFolder&) {
               CreateDirectoryW(f / L"A long folder name", nullptr);

@@ -3,7 +3,6 @@
 #include <DelimitedText.h>
 #include <HtmlList.h>
 #include <JsonList.h>
-#include <ListFile.h>
 
 #include <gtest/gtest.h>
 
@@ -58,8 +57,6 @@ TEST(CommaSeparatedFile, EachCellAsRfc4180WantsIt)
     ExpectEachCell(
         {
             { "plain", L"Photo Studio", "Photo Studio" },
-            { "empty", L"", "" },
-            { "blanks kept", L"  a  ", "  a  " },
             { "a comma quotes", L"a,b", "\"a,b\"" },
             { "a quote is doubled", L"say \"hi\"", "\"say \"\"hi\"\"\"" },
             { "CR LF quotes", L"a\r\nb", "\"a\r\nb\"" },
@@ -69,13 +66,11 @@ TEST(CommaSeparatedFile, EachCellAsRfc4180WantsIt)
             { "other controls stay", L"\x01\x0b\x0c\x1f\x7f\x85"sv, "\x01\x0b\x0c\x1f\x7f\xC2\x85"s },
             { "NUL stays", L"a\0b"sv, "a\0b"s },
             { "Japanese", L"\u30AB\u30E1\u30E9", "\xE3\x82\xAB\xE3\x83\xA1\xE3\x83\xA9" },
-            { "a surrogate pair", L"\xD83D\xDE00", "\xF0\x9F\x98\x80" },
             // Shared by every format: UTF-8 cannot hold a surrogate without its pair.
             { "a lone high surrogate", L"a\xD800z", "a" + kFffd + "z" },
             { "a lone low surrogate", L"\xDC00", kFffd },
             { "a pair the wrong way round", L"\xDC00\xD800", kFffd + kFffd },
             { "a high surrogate at the end", L"a\xD83D", "a" + kFffd },
-            { "two high surrogates", L"\xD83D\xD83D\xDE00", kFffd + "\xF0\x9F\x98\x80" },
         },
         kBom + "Software,Description\r\nn,", "\r\n",
         [](const CCatalogue& rows) { return CommaSeparatedFile(kHeadings, rows); });
@@ -95,12 +90,9 @@ TEST(TabSeparatedFile, EachCellStaysOneCellOfOneLine)
         {
             { "a tab becomes a space", L"a\tb", "a b" },
             { "CR LF becomes two spaces", L"a\r\nb", "a  b" },
-            { "LF alone", L"a\nb", "a b" },
-            { "CR alone", L"a\rb", "a b" },
             { "commas and quotes stay", L"a,\"b\"", "a,\"b\"" },
             { "other controls stay", L"\x01\x0b\x0c\x1f\x7f"sv, "\x01\x0b\x0c\x1f\x7f"s },
             { "NUL stays", L"a\0b"sv, "a\0b"s },
-            { "Japanese", L"\u8AAC\u660E", "\xE8\xAA\xAC\xE6\x98\x8E" },
             { "a lone surrogate", L"\xD800", "\xEF\xBF\xBD" },
         },
         kBom + "Software\tDescription\r\nn\t", "\r\n",
@@ -121,9 +113,7 @@ TEST(HtmlListFile, EveryTextIsEscapedAndWhatHtmlCannotHoldIsReplaced)
     ExpectEachCell(
         {
             { "markup characters", L"&<>\"", "&amp;&lt;&gt;&quot;" },
-            { "an apostrophe stays", L"it's", "it's" },
             { "markup stays text", L"</td><script>", "&lt;/td&gt;&lt;script&gt;" },
-            { "an entity is not taken as one", L"&amp;", "&amp;amp;" },
             { "tab, LF, FF and CR stay",
               L"a\tb\nc\x0c"
               L"d\re",
@@ -135,7 +125,6 @@ TEST(HtmlListFile, EveryTextIsEscapedAndWhatHtmlCannotHoldIsReplaced)
             { "more noncharacters", L"\xFFFF\xD83F\xDFFE\xDBFF\xDFFF", fffd3 },
             { "their neighbours stay", L"\xA0\xFDCF\xFDF0\xFFFD", "\xC2\xA0\xEF\xB7\x8F\xEF\xB7\xB0\xEF\xBF\xBD" },
             { "a lone surrogate", L"a\xDFFF", "a" + kFffd },
-            { "Japanese", L"\u30AB\u30E1\u30E9", "\xE3\x82\xAB\xE3\x83\xA1\xE3\x83\xA9" },
         },
         kHtmlHead + "<title>Software Information</title>" + kHtmlStyle +
             "<h1>Software "
@@ -144,28 +133,15 @@ TEST(HtmlListFile, EveryTextIsEscapedAndWhatHtmlCannotHoldIsReplaced)
         "</td></tr>\r\n" + kHtmlEnd, [](const CCatalogue& rows) { return HtmlListFile(kHeadings, rows); });
 }
 
-TEST(HtmlListFile, IsOneDocumentWithTheCaptionAsTitleThenTheTable)
-{
-    const CListHeadings headings = { L"Software & more", L"Software", L"<Description>" };
-    EXPECT_EQ(kHtmlHead + "<title>Software &amp; more</title>" + kHtmlStyle +
-                  "<h1>Software &amp; more</h1>\r\n<table>\r\n<thead>\r\n"
-                  "<tr><th>Software</th><th>&lt;Description&gt;</th></tr>\r\n</thead>\r\n<tbody>\r\n"
-                  "<tr><td>b</td><td>2</td></tr>\r\n<tr><td>a</td><td>1</td></tr>\r\n" +
-                  kHtmlEnd,
-              HtmlListFile(headings, { { L"b", L"2" }, { L"a", L"1" } }));
-}
-
 TEST(JsonListFile, EveryCharacterIsKeptEscapedWhereJsonWantsIt)
 {
     ExpectEachCell(
         {
             { "quote and backslash", L"a\"b\\c", "a\\\"b\\\\c" },
-            { "a slash stays", L"a/b", "a/b" },
             { "tab, LF, CR", L"\t\n\r", "\\t\\n\\r" },
             { "other controls", L"\x01\x0b\x1f", "\\u0001\\u000b\\u001f" },
             { "NUL", L"a\0b"sv, "a\\u0000b" },
             { "DEL and C1 stay", L"\x7f\x85", "\x7f\xC2\x85" },
-            { "Japanese", L"\u30AB\u30E1\u30E9", "\xE3\x82\xAB\xE3\x83\xA1\xE3\x83\xA9" },
             { "a surrogate pair", L"\xD83D\xDE00", "\xF0\x9F\x98\x80" },
             { "a lone surrogate", L"a\xD800", "a\xEF\xBF\xBD" },
         },
@@ -175,13 +151,4 @@ TEST(JsonListFile, EveryCharacterIsKeptEscapedWhereJsonWantsIt)
 TEST(JsonListFile, AnEmptyListIsAnEmptyArray)
 {
     EXPECT_EQ("[]\n", JsonListFile({}));
-}
-
-TEST(ListFile, EachFormatIsItsWriters)
-{
-    const CCatalogue rows = { { L"a", L"1" } };
-    EXPECT_EQ(CommaSeparatedFile(kHeadings, rows), ListFile(EListFormat::CommaSeparated, kHeadings, rows));
-    EXPECT_EQ(TabSeparatedFile(kHeadings, rows), ListFile(EListFormat::TabSeparated, kHeadings, rows));
-    EXPECT_EQ(HtmlListFile(kHeadings, rows), ListFile(EListFormat::Html, kHeadings, rows));
-    EXPECT_EQ(JsonListFile(rows), ListFile(EListFormat::Json, kHeadings, rows));
 }
