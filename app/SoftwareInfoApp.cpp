@@ -1,7 +1,8 @@
 #include "SoftwareInfoApp.h"
 #include "ProcessHardening.h"
+#include "ListExport.h"
 #include "ResourceModule.h"
-#include "SoftwareInfoCommandLine.h"
+#include "StarterReport.h"
 
 #include <AfxBinding.h>
 #include <CorvelAPI.h>
@@ -32,7 +33,15 @@ BOOL CSoftwareInfoApp::InitInstance()
         initCommonControls();
     CWinApp::InitInstance();
 
-    if (!LoadResourceModule())
+    CSoftwareInfoCommandLine cmdInfo;
+    ParseCommandLine(cmdInfo);
+    const bool bResourceModule = LoadResourceModule();
+    if (cmdInfo.IsExport())
+    {
+        m_nExitCode = RunExport(cmdInfo, bResourceModule);
+        return FALSE;
+    }
+    if (!bResourceModule)
     {
         AfxMessageBox(IDS_MISSING_DLL, MB_OK, static_cast<UINT>(-1));
         return FALSE;
@@ -41,7 +50,7 @@ BOOL CSoftwareInfoApp::InitInstance()
     AfxOleInit();
     SetRegistryKey(L"Marbek Corporation");
 
-    if (!RunInstanceControl())
+    if (!RunInstanceControl(cmdInfo))
         return FALSE;
 
     CorvelAPI::EnableLuna(false);
@@ -55,22 +64,16 @@ BOOL CSoftwareInfoApp::InitInstance()
     return FALSE;
 }
 
-bool CSoftwareInfoApp::RunInstanceControl()
+int CSoftwareInfoApp::ExitInstance()
 {
-    CSoftwareInfoCommandLine cmdInfo;
-    ParseCommandLine(cmdInfo);
+    return m_nExitCode;
+}
 
-    if (cmdInfo.m_bHalt)
+bool CSoftwareInfoApp::RunInstanceControl(const CSoftwareInfoCommandLine& cmdInfo)
+{
+    if (cmdInfo.m_bHalt || cmdInfo.m_bHaltAll)
     {
-        m_guard.SignalUserShutdown();
-        return false;
-    }
-    if (cmdInfo.m_bHaltAll)
-    {
-        BOOL bAdministrator = FALSE;
-        if (IsAdministrator(&bAdministrator) == TRUE && bAdministrator == TRUE)
-            m_guard.SignalAllShutdown();
-        else
+        if (!SignalHalts(cmdInfo))
             AfxMessageBox(kAdministratorRequired, MB_ICONEXCLAMATION, 0);
         return false;
     }
@@ -85,6 +88,41 @@ bool CSoftwareInfoApp::RunInstanceControl()
     m_guard.m_pObserver = this;
     m_guard.Start();
     return true;
+}
+
+bool CSoftwareInfoApp::SignalHalts(const CSoftwareInfoCommandLine& cmdInfo)
+{
+    // halt wins when both are given.
+    if (cmdInfo.m_bHalt)
+        m_guard.SignalUserShutdown();
+    else if (cmdInfo.m_bHaltAll)
+    {
+        BOOL bAdministrator = FALSE;
+        if (IsAdministrator(&bAdministrator) != TRUE || bAdministrator != TRUE)
+            return false;
+        m_guard.SignalAllShutdown();
+    }
+    return true;
+}
+
+int CSoftwareInfoApp::RunExport(const CSoftwareInfoCommandLine& cmdInfo, bool bResourceModule)
+{
+    // A mistyped command line does nothing at all, not even a halt.
+    if (!cmdInfo.m_strSwitchWithoutFile.IsEmpty())
+    {
+        ReportToStarter(L"/" + std::wstring(cmdInfo.m_strSwitchWithoutFile) +
+                        L" needs the name of the file to write after it; nothing was done");
+        return kExportWrongCommandLine;
+    }
+    // An export shows no window: the refusal a halt would show in a message
+    // box is told to the starter instead.
+    if (!SignalHalts(cmdInfo))
+        ReportToStarter(L"haltAll needs administrator rights; no running instance was asked to close");
+    if (!bResourceModule)
+        ReportToStarter(L"SoftInfoRes.dll is missing or has no main dialog; the files get the program's own English "
+                        L"caption and headings");
+    AfxOleInit();
+    return ExportList(cmdInfo.m_exports, LoadListHeadings());
 }
 
 void CSoftwareInfoApp::OnShutdownAll()

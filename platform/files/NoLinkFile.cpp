@@ -1,6 +1,7 @@
 #include "NoLinkFile.h"
 #include "RelativeOpen.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <vector>
@@ -115,4 +116,42 @@ bool RenameOpenFile(HANDLE hFile, const CFileInFolder& target)
         return false;
     }
     return true;
+}
+
+namespace
+{
+// WriteFile takes at most a DWORD's worth at a time.
+const size_t kWriteChunk = 1u << 24;
+
+bool WriteAll(HANDLE hFile, const CBytes& piece)
+{
+    const BYTE* pData = static_cast<const BYTE*>(piece.m_pData);
+    for (size_t nDone = 0; nDone < piece.m_cbSize;)
+    {
+        const DWORD cbChunk = static_cast<DWORD>(std::min(kWriteChunk, piece.m_cbSize - nDone));
+        DWORD cbWritten = 0;
+        if (!WriteFile(hFile, pData + nDone, cbChunk, &cbWritten, nullptr))
+            return false;
+        if (cbWritten != cbChunk)
+        {
+            SetLastError(ERROR_HANDLE_DISK_FULL);
+            return false;
+        }
+        nDone += cbWritten;
+    }
+    return true;
+}
+}
+
+bool WriteWholeInPlace(CFileHandle file, const CFileInFolder& target, std::initializer_list<CBytes> pieces)
+{
+    bool bWritten = true;
+    for (const CBytes& piece : pieces)
+        bWritten = bWritten && WriteAll(file.get(), piece);
+    if (bWritten && FlushFileBuffers(file.get()) && RenameOpenFile(file.get(), target))
+        return CloseHandle(file.release()) != FALSE;
+    const DWORD dwError = GetLastError();
+    DeleteOpenFile(file.get());
+    SetLastError(dwError);
+    return false;
 }

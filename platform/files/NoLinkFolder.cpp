@@ -127,7 +127,9 @@ void CNoLinkFolder::OpenComponent(HANDLE hParent, const CString& strParentFinal,
     BY_HANDLE_FILE_INFORMATION info;
     if (!m_folder || !LeadsWhereItSays(m_folder.get(), JoinedPath(strParentFinal, strName), info))
     {
-        m_dwError = GetLastError();
+        // A folder missing on the way: its path is not found, as the file
+        // functions say.
+        m_dwError = GetLastError() == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : GetLastError();
         m_strStoppedAt = strPath;
         m_folder.reset();
         return;

@@ -1,14 +1,5 @@
 #include "Utf16TextFile.h"
 
-namespace
-{
-bool WriteAll(HANDLE hFile, const void* pData, DWORD cbSize)
-{
-    DWORD cbWritten = 0;
-    return !cbSize || (WriteFile(hFile, pData, cbSize, &cbWritten, nullptr) && cbWritten == cbSize);
-}
-}
-
 bool SaveUtf16Text(const CFileInFolder& file, const std::wstring& strText)
 {
     // A leftover of an interrupted write goes first; the file is then made
@@ -20,12 +11,6 @@ bool SaveUtf16Text(const CFileInFolder& file, const std::wstring& strText)
     if (!written)
         return false;
     const wchar_t chBom = 0xFEFF;
-    if (WriteAll(written.get(), &chBom, sizeof(chBom)) &&
-        WriteAll(written.get(), strText.data(), static_cast<DWORD>(strText.size() * sizeof(wchar_t))) &&
-        FlushFileBuffers(written.get()) && RenameOpenFile(written.get(), file))
-        return CloseHandle(written.release()) != FALSE;
-    const DWORD dwError = GetLastError();
-    DeleteOpenFile(written.get());
-    SetLastError(dwError);
-    return false;
+    return WriteWholeInPlace(std::move(written), file,
+                             { { &chBom, sizeof(chBom) }, { strText.data(), strText.size() * sizeof(wchar_t) } });
 }

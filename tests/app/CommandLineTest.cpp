@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -54,4 +55,40 @@ TEST(CSoftwareInfoCommandLine, BothSwitchesAreRecordedAndParametersStillReachThe
     EXPECT_TRUE(info.m_bHalt);
     EXPECT_TRUE(info.m_bHaltAll);
     EXPECT_STREQ(L"catalogue.ini", info.m_strFileName);
+}
+
+TEST(CSoftwareInfoCommandLine, ExportSwitchesTakeTheParameterAfterThemAsTheirFile)
+{
+    const struct
+    {
+        std::initializer_list<const wchar_t*> m_params;
+        std::vector<std::pair<EListFormat, const wchar_t*>> m_exports;
+        const wchar_t* m_pszWithoutFile;
+    } cases[] = {
+        { { L"/scomma", L"a.csv" }, { { EListFormat::CommaSeparated, L"a.csv" } }, L"" },
+        { { L"-STAB", L"C:\\lists\\b.txt" }, { { EListFormat::TabSeparated, L"C:\\lists\\b.txt" } }, L"" },
+        { { L"/sHtml", L"c.html", L"-sjson", L"d.json" },
+          { { EListFormat::Html, L"c.html" }, { EListFormat::Json, L"d.json" } },
+          L"" },
+        { { L"/halt", L"/scomma", L"a.csv" }, { { EListFormat::CommaSeparated, L"a.csv" } }, L"" },
+        { { L"/scomma" }, {}, L"scomma" },
+        { { L"/scomma", L"" }, {}, L"scomma" },
+        { { L"/scomma", L"/halt" }, {}, L"scomma" },
+        { { L"/sjson", L"-x.json" }, {}, L"sjson" },
+        { { L"/sjson", L"d.json", L"/stab" }, { { EListFormat::Json, L"d.json" } }, L"stab" },
+        { { L"/shtml", L"/stab" }, {}, L"shtml" },
+        { { L"scomma", L"a.csv" }, {}, L"" },
+        { { L"/scomma.csv", L"a.csv" }, {}, L"" },
+    };
+    for (const auto& c : cases)
+    {
+        const CSoftwareInfoCommandLine info = Parse(c.m_params);
+        std::vector<std::pair<EListFormat, CString>> exports;
+        for (const CExportRequest& request : info.m_exports)
+            exports.emplace_back(request.m_format, request.m_strPath);
+        std::vector<std::pair<EListFormat, CString>> expected(c.m_exports.begin(), c.m_exports.end());
+        EXPECT_EQ(expected, exports) << *c.m_params.begin();
+        EXPECT_STREQ(c.m_pszWithoutFile, info.m_strSwitchWithoutFile) << *c.m_params.begin();
+        EXPECT_EQ(!expected.empty() || *c.m_pszWithoutFile, info.IsExport()) << *c.m_params.begin();
+    }
 }

@@ -508,3 +508,16 @@ TEST_F(FirstRunTest, TheDataFolderExchangedForALinkDuringTheFirstStartLeavesItsO
     ASSERT_TRUE(RemoveOnHost(DataFolder()));
     RemoveTree(original);
 }
+
+TEST_F(FirstRunTest, AnExportWithoutACatalogueRunsTheFirstStartFirst)
+{
+    WriteModel({ { "Photo Studio", "Edit photos." }, { "Mail", "Read mail." } });
+    const CTempFolder out;
+    CProgramRunner program(m_program / L"ZelSoftwareInfo.exe", L"/sjson \"" + (out / L"list.json") + L"\"");
+    EXPECT_EQ(0u, program.WaitForExit(kFirstStartTimeout));
+    EXPECT_EQ("[\n  {\n    \"name\": \"Mail\",\n    \"description\": \"Read mail.\"\n  },\n"
+              "  {\n    \"name\": \"Photo Studio\",\n    \"description\": \"Edit photos.\"\n  }\n]\n",
+              ReadFileBytes(out / L"list.json"));
+    EXPECT_EQ(2u, ProfileSectionNames(Data(L"apps.ini")).size());
+    ExpectNoIntermediates();
+}

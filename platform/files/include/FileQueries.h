@@ -8,8 +8,9 @@
 // backslash.
 CString GetModuleFolder(HMODULE hModule);
 
-// The path made whole from the current folder, "." and ".." resolved, as
-// the file functions take it; touches no file.
+// The full path as GetFullPathNameW gives it: the current folder put
+// before a relative path, '/' as '\', "." and ".." resolved; the path as it
+// is when it has none.
 CString GetFullPath(const CString& path);
 
 // What makes a folder the same however it is reached: its volume and its

@@ -15,6 +15,8 @@
 // file (a device, a pipe), otherwise the failed call's own error.
 #include "NoLinkFolder.h"
 
+#include <initializer_list>
+
 // ERROR_STOPPED_ON_SYMLINK, which mingw's headers do not have.
 const DWORD kErrorLeadsElsewhere = 681;
 
@@ -36,3 +38,17 @@ bool RemoveFile(const CFileInFolder& file);
 bool RenameOpenFile(HANDLE hFile, const CFileInFolder& target);
 // Deletes the open file hFile (opened to be deleted) when it is closed.
 bool DeleteOpenFile(HANDLE hFile);
+
+// A piece of what a file is written with.
+struct CBytes
+{
+    const void* m_pData;
+    size_t m_cbSize;
+};
+// Writes the pieces to the new file (CreateNewFile, in the target's
+// folder), makes sure they reach the disk, gives the file the target's name
+// (RenameOpenFile) and closes it, so that the target is either what it was
+// or the whole new file. On failure the new file goes again, and the failed
+// call's error is the thread's last error; a close that fails (a full disk,
+// a lost share) is a failed write.
+bool WriteWholeInPlace(CFileHandle file, const CFileInFolder& target, std::initializer_list<CBytes> pieces);

@@ -1,0 +1,80 @@
+#include "Utf8Text.h"
+
+namespace
+{
+bool IsHighSurrogate(char32_t ch)
+{
+    return ch >= 0xD800 && ch <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t ch)
+{
+    return ch >= 0xDC00 && ch <= 0xDFFF;
+}
+char Byte(char32_t value)
+{
+    return static_cast<char>(static_cast<unsigned char>(value));
+}
+}
+
+char32_t NextCodePoint(const wchar_t* pch, size_t nLength, size_t& nIndex)
+{
+    const char32_t ch = pch[nIndex++];
+    if (IsHighSurrogate(ch) && nIndex < nLength && IsLowSurrogate(pch[nIndex]))
+        return 0x10000 + ((ch - 0xD800) << 10) + (static_cast<char32_t>(pch[nIndex++]) - 0xDC00);
+    return IsHighSurrogate(ch) || IsLowSurrogate(ch) ? kReplacementCharacter : ch;
+}
+
+namespace
+{
+// Writes the code point's bytes at p; past them.
+char* Encode(char* p, char32_t cp)
+{
+    if (cp < 0x80)
+        *p++ = Byte(cp);
+    else if (cp < 0x800)
+    {
+        *p++ = Byte(0xC0 | (cp >> 6));
+        *p++ = Byte(0x80 | (cp & 0x3F));
+    }
+    else if (cp < 0x10000)
+    {
+        *p++ = Byte(0xE0 | (cp >> 12));
+        *p++ = Byte(0x80 | ((cp >> 6) & 0x3F));
+        *p++ = Byte(0x80 | (cp & 0x3F));
+    }
+    else
+    {
+        *p++ = Byte(0xF0 | (cp >> 18));
+        *p++ = Byte(0x80 | ((cp >> 12) & 0x3F));
+        *p++ = Byte(0x80 | ((cp >> 6) & 0x3F));
+        *p++ = Byte(0x80 | (cp & 0x3F));
+    }
+    return p;
+}
+}
+
+void AppendCodePoint(std::string& strOut, char32_t cp)
+{
+    char bytes[4];
+    strOut.append(bytes, static_cast<size_t>(Encode(bytes, cp) - bytes));
+}
+
+void AppendUtf8(std::string& strOut, const wchar_t* pch, size_t nLength)
+{
+    // No UTF-16 unit takes more than three bytes: a pair's two take four.
+    const size_t nStart = strOut.size();
+    strOut.resize(nStart + 3 * nLength);
+    char* const pBegin = &strOut[0];
+    char* p = pBegin + nStart;
+    for (size_t i = 0; i < nLength;)
+        p = Encode(p, NextCodePoint(pch, nLength, i));
+    strOut.resize(static_cast<size_t>(p - pBegin));
+}
+
+std::string Utf8Of(const CString& strText)
+{
+    std::string strOut;
+    strOut.reserve(static_cast<size_t>(strText.GetLength()));
+    AppendUtf8(strOut, strText.GetString(), static_cast<size_t>(strText.GetLength()));
+    return strOut;
+}
