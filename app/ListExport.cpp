@@ -21,7 +21,7 @@ CListHeadings LoadListHeadings()
 EExportExitCode ExportList(const std::vector<CExportRequest>& requests, const CListHeadings& headings)
 {
     const CatalogueLocations locations = GetCatalogueLocations();
-    const CCatalogue catalogue = ObtainCatalogue(locations);
+    const CCatalogue catalogue = ObtainCatalogue(locations, EShellReports::Hidden);
     EExportExitCode exitCode = kExportWritten;
     for (const CExportRequest& request : requests)
     {

@@ -60,7 +60,7 @@ void RunOnce(int count, StageTimes& times)
     times.convert.push_back(stage.Milliseconds());
 
     stage = CStopwatch();
-    RunUnicodeToolLeftRunning(CNoLinkFolder(BinFolder()), temp, apps);
+    RunUnicodeToolLeftRunning(CNoLinkFolder(BinFolder()), temp, apps, EShellReports::Hidden);
     times.tool.push_back(stage.Milliseconds());
     times.total.push_back(total.Milliseconds());
 

@@ -84,7 +84,7 @@ bool IsMissing(const CFileInFolder& file)
 }
 }
 
-void PrepareCatalogue(const CNoLinkFolder& dataFolder, const CatalogueLocations& locations)
+void PrepareCatalogue(const CNoLinkFolder& dataFolder, const CatalogueLocations& locations, EShellReports reports)
 {
     if (!IsMissing(CFileInFolder(dataFolder, FileName(locations.m_strAppsIni))))
         return;
@@ -112,16 +112,16 @@ void PrepareCatalogue(const CNoLinkFolder& dataFolder, const CatalogueLocations&
     ConvertModulesToTemp(modules, temp);
     RemoveIntermediate(modules);
     // A tool that still runs keeps its temp.ini; the next start removes it.
-    if (!RunUnicodeToolLeftRunning(programFolder, temp, apps))
+    if (!RunUnicodeToolLeftRunning(programFolder, temp, apps, reports))
         RemoveIntermediate(temp);
 }
 
-CCatalogue ObtainCatalogue(const CatalogueLocations& locations)
+CCatalogue ObtainCatalogue(const CatalogueLocations& locations, EShellReports reports)
 {
     const CDataFolder data(locations.m_strDataFolder);
     if (!data.IsTrusted())
         return CCatalogue();
-    PrepareCatalogue(data.Folder(), locations);
+    PrepareCatalogue(data.Folder(), locations, reports);
     return ReadCatalogue(CFileInFolder(data.Folder(), FileName(locations.m_strAppsIni)));
 }
 
@@ -161,7 +161,7 @@ void ConvertModulesToTemp(const CFileInFolder& modulesIni, const CFileInFolder& 
 }
 
 bool RunUnicodeToolLeftRunning(const CNoLinkFolder& programFolder, const CFileInFolder& tempIni,
-                               const CFileInFolder& appsIni)
+                               const CFileInFolder& appsIni, EShellReports reports)
 {
     // Started by its full path alone, never found by a search: it runs
     // elevated, and a folder of that name would open in Explorer.
@@ -181,7 +181,8 @@ bool RunUnicodeToolLeftRunning(const CNoLinkFolder& programFolder, const CFileIn
     const CString strParameters = L"\"" + tempIni.Path() + L"\" \"" + appsIni.Path() + L"\"";
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | (machineClass ? SEE_MASK_CLASSKEY : 0);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | (machineClass ? SEE_MASK_CLASSKEY : 0) |
+                 (reports == EShellReports::Hidden ? SEE_MASK_FLAG_NO_UI : 0);
     info.hwnd = nullptr;
     info.lpVerb = L"open";
     info.lpFile = strTool;

@@ -6,6 +6,15 @@
 
 #include <NoLinkFolder.h>
 
+// Whether the shell may show its own report when it cannot start
+// Unicode.exe (a file that is no program, say): the dialog lets it, an
+// export shows no window.
+enum class EShellReports
+{
+    Shown,
+    Hidden,
+};
+
 // When apps.ini is missing from the data folder (open and judged trusted:
 // CDataFolder), runs the whole pipeline: the program's folder judged and
 // its libraries loaded, factory volume, model file, modules.ini, temp.ini
@@ -13,13 +22,13 @@
 // file of the data folder is used by that folder's handle. Tells the caller
 // nothing (each failing step leaves its cause through OutputDebugStringW);
 // the caller reads apps.ini either way.
-void PrepareCatalogue(const CNoLinkFolder& dataFolder, const CatalogueLocations& locations);
+void PrepareCatalogue(const CNoLinkFolder& dataFolder, const CatalogueLocations& locations, EShellReports reports);
 
 // What a start lists: the data folder made when missing and judged, then
 // the products of its apps.ini, which a first start builds when it is
 // missing (PrepareCatalogue). An untrusted data folder gives an empty
 // catalogue, after a cause line.
-CCatalogue ObtainCatalogue(const CatalogueLocations& locations);
+CCatalogue ObtainCatalogue(const CatalogueLocations& locations, EShellReports reports);
 
 // Writes temp.ini afresh from modules.ini: one section per distinct
 // non-empty CustomerLabel (trimmed), holding its trimmed
@@ -33,4 +42,4 @@ void ConvertModulesToTemp(const CFileInFolder& modulesIni, const CFileInFolder& 
 // is started when it is not an ordinary file there. True only when the
 // tool still runs after that minute: temp.ini is then its own.
 bool RunUnicodeToolLeftRunning(const CNoLinkFolder& programFolder, const CFileInFolder& tempIni,
-                               const CFileInFolder& appsIni);
+                               const CFileInFolder& appsIni, EShellReports reports);

@@ -139,7 +139,7 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
         m_list.InsertColumn(nColumn, heading, LVCFMT_LEFT, CorvelScale(100, nDpi), nColumn);
     }
 
-    LoadCatalogue(ObtainCatalogue(GetCatalogueLocations()));
+    LoadCatalogue(ObtainCatalogue(GetCatalogueLocations(), EShellReports::Shown));
 
     SizeColumns();
     return TRUE;

@@ -509,6 +509,19 @@ TEST_F(FirstRunTest, TheDataFolderExchangedForALinkDuringTheFirstStartLeavesItsO
     RemoveTree(original);
 }
 
+// Where the dialog lets the shell report a tool it cannot start, an export,
+// which shows no window, ends with the list it has.
+TEST_F(FirstRunTest, AnExportsFirstStartShowsNoReportOfAUnicodeExeThatIsNoProgram)
+{
+    WriteModel({ { "Photo Studio", "Edit photos." } });
+    ASSERT_TRUE(WriteFileBytes(m_program / L"Unicode.exe", "no program", 10));
+    const CTempFolder out;
+    CProgramRunner program(m_program / L"ZelSoftwareInfo.exe", L"/scomma \"" + (out / L"list.csv") + L"\"");
+    EXPECT_EQ(1u, program.WaitForExit(kFirstStartTimeout)) << "written without a product";
+    EXPECT_TRUE(PathExists(out / L"list.csv"));
+    ExpectNoIntermediates();
+}
+
 TEST_F(FirstRunTest, AnExportWithoutACatalogueRunsTheFirstStartFirst)
 {
     WriteModel({ { "Photo Studio", "Edit photos." }, { "Mail", "Read mail." } });

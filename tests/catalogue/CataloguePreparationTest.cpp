@@ -155,7 +155,8 @@ TEST(RunUnicodeToolLeftRunningTest, StartsTheToolInTheProgramFolderOnTheTwoQuote
     CProbedProgramFolder program;
     const CNoLinkFolder programFolder(program.Path());
 
-    EXPECT_FALSE(RunUnicodeToolLeftRunning(programFolder, defaults.m_strTempIni, defaults.m_strAppsIni));
+    EXPECT_FALSE(
+        RunUnicodeToolLeftRunning(programFolder, defaults.m_strTempIni, defaults.m_strAppsIni, EShellReports::Shown));
 
     const std::vector<CString> record = program.Record();
     ASSERT_GE(record.size(), 2u) << "the tool has ended when the call returns";
@@ -194,7 +195,7 @@ protected:
     {
         const CDataFolder data(m_locations.m_strDataFolder);
         ASSERT_TRUE(data.IsTrusted());
-        PrepareCatalogue(data.Folder(), m_locations);
+        PrepareCatalogue(data.Folder(), m_locations, EShellReports::Shown);
     }
 
     CTempFolder m_base;
