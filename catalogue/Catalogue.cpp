@@ -36,12 +36,12 @@ CCatalogue ReadCatalogue(const CFileInFolder& file)
     CSectionNameArray names;
     for (const CString& name : descriptions.SectionNames())
         names.Add(name);
-    names.SortNoCase();
+    const std::vector<size_t> order = names.SortNoCase();
     CCatalogue catalogue;
-    catalogue.reserve(static_cast<size_t>(names.GetSize()));
+    catalogue.reserve(order.size());
     for (INT_PTR i = 0; i < names.GetSize(); ++i)
     {
-        CString strDescription = descriptions.GetString(names[i]);
+        CString strDescription = descriptions.GetStringOf(order[static_cast<size_t>(i)]);
         strDescription.Trim();
         if (!strDescription.IsEmpty())
             catalogue.push_back({ names[i], strDescription });

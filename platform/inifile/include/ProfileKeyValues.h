@@ -26,19 +26,25 @@ public:
     // with an empty default and the buffer Load was given: empty when there
     // is none.
     CString GetString(const CString& strSection) const;
+    // The same for SectionNames()[nName], without looking its name up again.
+    const CString& GetStringOf(size_t nName) const { return m_values[m_nameValues[nName]]; }
 
 private:
+    void Clear();
     void AddLine(std::wstring_view line);
 
     std::wstring m_key;
     size_t m_cchBuffer = 0;
     std::vector<CString> m_names;
-    // The value of each section name, folded, from the first section of
-    // that name: the only one a question reaches. The lines before the first
-    // section header are the section without a name.
-    std::unordered_map<std::wstring, CString> m_values;
+    // Where the value of each of m_names is in m_values.
+    std::vector<size_t> m_nameValues;
+    // The value of each section name, from the first section of that name:
+    // the only one a question reaches; found by the name folded. The lines
+    // before the first section header are the section without a name.
+    std::vector<CString> m_values;
+    std::unordered_map<std::wstring, size_t> m_valueOfName;
     // Whether the lines being read belong to the first section of its name
-    // and have not yet met the key.
+    // and have not yet met the key, and where that section's value is.
     bool m_bLooking = false;
-    std::wstring m_currentSection;
+    size_t m_nCurrentValue = 0;
 };
