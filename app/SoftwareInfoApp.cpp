@@ -34,7 +34,8 @@ BOOL CSoftwareInfoApp::InitInstance()
         return FALSE;
     }
 
-    AfxOleInit();
+    // The dialog keeps its place and sort under this key. OLE is not
+    // needed to show the list: a start goes without it.
     SetRegistryKey(L"Marbek Corporation");
 
     if (!RunInstanceControl())
