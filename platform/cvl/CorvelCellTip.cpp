@@ -162,14 +162,14 @@ CString CorvelCellTip::RowText(int nItem) const
     for (int nColumn = 0, nColumns = m_list.GetColumnCount(); nColumn < nColumns; ++nColumn)
     {
         bCut = bCut || !CutText(nItem, nColumn).IsEmpty();
-        strText += (nColumn ? L"\r\n" : L"") + m_list.GetItemText(nItem, nColumn);
+        strText += (nColumn ? L"\r\n" : L"") + CString(m_list.CellText(nItem, nColumn));
     }
     return bCut ? strText : CString();
 }
 
 CString CorvelCellTip::CutText(int nItem, int nColumn) const
 {
-    const CString strText = m_list.GetItemText(nItem, nColumn);
+    const CString strText = m_list.CellText(nItem, nColumn);
     SIZE extent = {};
     {
         CClientDC dc(m_list.m_hWnd);
