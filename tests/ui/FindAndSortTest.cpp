@@ -237,3 +237,20 @@ TEST_F(FindAndSortTest, EscapeEmptiesABoxWithTextAndEndsTheDialogFromAnEmptyOneE
         }
     }
 }
+
+TEST_F(FindAndSortTest, LettersTypedInTheListGoOnFromTheFocusedRowToTheFirstThatStartsWithThem)
+{
+    CSoftwareInfoDialog dlg;
+    RunDialog(dlg, [&](HWND hDlg) {
+        dlg.LoadCatalogue(kShopProducts);
+        HWND hList = List(hDlg);
+        SetFocus(hList);
+        PostMessageW(hList, WM_KEYDOWN, VK_END, 0);
+        // "me", typed at once: from Recovery Centre round to Media Player.
+        for (wchar_t ch : { L'm', L'e' })
+            PostMessageW(hList, WM_CHAR, ch, 1);
+        PumpMessages();
+        EXPECT_EQ(1, SendMessageW(hList, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+        EXPECT_EQ(0, SendMessageW(hList, LVM_GETSELECTEDCOUNT, 0, 0));
+    });
+}
