@@ -17,6 +17,7 @@
 // file through the platform's profile functions. Target: no more time and no
 // more peak memory than the floor.
 //   catalogue_bench.exe [runs]
+#include "BenchCatalogue.h"
 #include "BenchTiming.h"
 
 #include <Catalogue.h>
@@ -34,84 +35,6 @@
 
 namespace
 {
-// Names like "Marbek Photo Studio Deluxe 7.2": a maker, two or three words
-// and a version; in display order.
-CCatalogue MakeProducts(int nCount)
-{
-    static const LPCWSTR makers[] = { L"Marbek", L"Quenta", L"Northwind", L"Bluefield", L"Corvel", L"Ardent" };
-    static const LPCWSTR words[] = { L"Photo",     L"Media",   L"Office",   L"Backup", L"Recovery",
-                                     L"Studio",    L"Player",  L"Security", L"Update", L"Manager",
-                                     L"Wireless",  L"Utility", L"Centre",   L"Deluxe", L"Express",
-                                     L"Assistant", L"Touch",   L"Camera",   L"Audio" };
-    const int nWords = static_cast<int>(sizeof(words) / sizeof(words[0]));
-    CCatalogue products;
-    for (int i = 0; i < nCount; ++i)
-    {
-        wchar_t name[128], description[160];
-        wsprintfW(name, L"%s %s %s %s %d.%d", makers[i % 6], words[i % nWords], words[(i / nWords) % nWords],
-                  i % 3 ? L"Suite" : L"Tools", 1 + i / 100, i % 100);
-        wsprintfW(description, L"%s for the %s and %s features of this computer, version %d", words[(i * 7) % nWords],
-                  words[(i * 3) % nWords], words[(i * 5) % nWords], i);
-        products.push_back({ name, description });
-    }
-    std::stable_sort(products.begin(), products.end(),
-                     [](const CProduct& a, const CProduct& b) { return a.m_strName.CompareNoCase(b.m_strName) < 0; });
-    return products;
-}
-
-// Appends text to a file in the ANSI code page, in pieces, so that files of
-// hundreds of megabytes never stand whole in memory.
-class CAnsiWriter
-{
-public:
-    explicit CAnsiWriter(const CString& strPath)
-        : m_file(CreateFileW(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr))
-    {
-    }
-    void Write(const std::wstring& strText)
-    {
-        const int nSize = WideCharToMultiByte(CP_ACP, 0, strText.data(), static_cast<int>(strText.size()), nullptr, 0,
-                                              nullptr, nullptr);
-        std::string bytes(static_cast<size_t>(nSize), '\0');
-        WideCharToMultiByte(CP_ACP, 0, strText.data(), static_cast<int>(strText.size()), &bytes[0], nSize, nullptr,
-                            nullptr);
-        DWORD cbWritten = 0;
-        m_bOk = m_bOk && m_file &&
-                WriteFile(m_file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &cbWritten, nullptr) &&
-                cbWritten == bytes.size();
-    }
-    bool Ok() const { return m_bOk; }
-
-private:
-    CFileHandle m_file;
-    bool m_bOk = true;
-};
-
-// The catalogue as Unicode.exe writes it, the names in reverse order, with
-// filler lines written after each product's section header.
-bool WriteCatalogue(const CString& strPath, const CCatalogue& products,
-                    const std::function<std::wstring(size_t)>& filler = nullptr)
-{
-    CAnsiWriter writer(strPath);
-    for (size_t i = products.size(); i-- > 0;)
-    {
-        const CProduct& product = products[i];
-        writer.Write(L"[" + std::wstring(product.m_strName) + L"]\r\n" + (filler ? filler(i) : std::wstring()) +
-                     kCustomerDescriptionKey + L"=" + product.m_strDescription.GetString() + L"\r\nLabel=" +
-                     product.m_strName.GetString() + L"\r\n");
-    }
-    return writer.Ok();
-}
-
-// The floor's input: the rows in display order, name TAB description.
-bool WriteRows(const CString& strPath, const CCatalogue& products)
-{
-    std::wstring strText;
-    for (const CProduct& product : products)
-        strText += std::wstring(product.m_strName) + L"\t" + product.m_strDescription.GetString() + L"\n";
-    return WriteFileBytes(strPath, strText.data(), strText.size() * sizeof(wchar_t));
-}
-
 SIZE_T PrivateUsage(HANDLE hProcess)
 {
     PROCESS_MEMORY_COUNTERS_EX counters = {};
@@ -155,33 +78,6 @@ CRun Measure(const CString& strExe, const CString& strArguments)
     program.WaitForExit(10000);
     return run;
 }
-
-// The program's catalogue file, put aside while the bench runs and put back
-// afterwards.
-class CAppsIniAside
-{
-public:
-    CAppsIniAside() : m_strPath(GetCatalogueLocations().m_strAppsIni), m_strAside(m_strPath + L".bench-aside")
-    {
-        CreateDirectoryW(GetCatalogueLocations().m_strDataFolder, nullptr);
-        m_bAside = MoveFileExW(m_strPath, m_strAside, MOVEFILE_REPLACE_EXISTING) != FALSE;
-    }
-    ~CAppsIniAside()
-    {
-        DeleteFileW(m_strPath);
-        if (m_bAside)
-            MoveFileExW(m_strAside, m_strPath, MOVEFILE_REPLACE_EXISTING);
-    }
-    CAppsIniAside(const CAppsIniAside&) = delete;
-    CAppsIniAside& operator=(const CAppsIniAside&) = delete;
-
-    const CString& Path() const { return m_strPath; }
-
-private:
-    CString m_strPath;
-    CString m_strAside;
-    bool m_bAside = false;
-};
 
 struct CCase
 {
