@@ -296,7 +296,8 @@ void CSoftwareInfoDialog::SetWindowIcons(UINT nDpi)
         const int nSize = MulDiv(GetSystemMetrics(nMetric), static_cast<int>(nDpi), static_cast<int>(nSystemDpi));
         return static_cast<HICON>(LoadImageW(hModule, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, nSize, nSize, 0));
     };
-    m_bigIcon.reset(load(SM_CXICON));
+    // At the system DPI the application icon has the big size already.
+    m_bigIcon.reset(nDpi == nSystemDpi ? nullptr : load(SM_CXICON));
     m_smallIcon.reset(load(SM_CXSMICON));
     SetIcon(m_bigIcon ? m_bigIcon.get() : m_hIcon, TRUE);
     SetIcon(m_smallIcon ? m_smallIcon.get() : m_hIcon, FALSE);

@@ -51,7 +51,6 @@ void CorvelListCtrl::Corvel()
                 LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     UpdateRowHeight();
     m_bFocusHidden = (SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS) != 0;
-    m_tip.Create();
     ApplyColours();
 }
 

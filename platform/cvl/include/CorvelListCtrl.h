@@ -32,7 +32,8 @@ public:
     CorvelListCtrl() : m_tip(*this) {}
 
     // Applies the skin to the bound list: row height, extended styles, the
-    // keyboard cues' state and the tip for cells cut short.
+    // keyboard cues' state and colours; the tip for cells cut short comes
+    // when it is first needed.
     void Corvel();
 
     // Shows the rows (not owned; NULL for none), anew after every change of
