@@ -16,15 +16,15 @@ const wchar_t kSortDescending[] = L"SortDescending";
 // Beyond any screen, yet far from overflowing when added or scaled.
 const int kFarthest = 1 << 20;
 
-int Recall(CWinApp& app, LPCWSTR pszEntry, int nDefault, int nLeast, int nMost)
+int Recall(HKEY hSection, LPCWSTR pszEntry, int nDefault, int nLeast, int nMost)
 {
-    return std::clamp(static_cast<int>(app.GetProfileInt(kSection, pszEntry, nDefault)), nLeast, nMost);
+    return std::clamp(static_cast<int>(CWinApp::GetProfileInt(hSection, pszEntry, nDefault)), nLeast, nMost);
 }
 
 // A value from 0 to nMost; the default for any other.
-int RecallChoice(CWinApp& app, LPCWSTR pszEntry, int nDefault, int nMost)
+int RecallChoice(HKEY hSection, LPCWSTR pszEntry, int nDefault, int nMost)
 {
-    const UINT nValue = app.GetProfileInt(kSection, pszEntry, nDefault);
+    const UINT nValue = CWinApp::GetProfileInt(hSection, pszEntry, nDefault);
     return nValue <= static_cast<UINT>(nMost) ? static_cast<int>(nValue) : nDefault;
 }
 
@@ -41,15 +41,18 @@ CDialogMemory RecallDialog(const CDialogMemory& defaults)
     CWinApp* pApp = AfxGetApp();
     if (!pApp)
         return defaults;
+    // Opened once for every value: each opening asks the registry again.
+    const CRegKeyHandle section = pApp->GetSectionKey(kSection);
+    HKEY hSection = section.get();
     CDialogMemory memory;
-    memory.m_ptTopLeft.x = Recall(*pApp, kLeft, defaults.m_ptTopLeft.x, -kFarthest, kFarthest);
-    memory.m_ptTopLeft.y = Recall(*pApp, kTop, defaults.m_ptTopLeft.y, -kFarthest, kFarthest);
-    memory.m_sizeExtra.cx = Recall(*pApp, kExtraWidth, defaults.m_sizeExtra.cx, 0, kFarthest);
-    memory.m_sizeExtra.cy = Recall(*pApp, kExtraHeight, defaults.m_sizeExtra.cy, 0, kFarthest);
-    memory.m_bMaximized = RecallChoice(*pApp, kMaximized, defaults.m_bMaximized, 1) != 0;
+    memory.m_ptTopLeft.x = Recall(hSection, kLeft, defaults.m_ptTopLeft.x, -kFarthest, kFarthest);
+    memory.m_ptTopLeft.y = Recall(hSection, kTop, defaults.m_ptTopLeft.y, -kFarthest, kFarthest);
+    memory.m_sizeExtra.cx = Recall(hSection, kExtraWidth, defaults.m_sizeExtra.cx, 0, kFarthest);
+    memory.m_sizeExtra.cy = Recall(hSection, kExtraHeight, defaults.m_sizeExtra.cy, 0, kFarthest);
+    memory.m_bMaximized = RecallChoice(hSection, kMaximized, defaults.m_bMaximized, 1) != 0;
     memory.m_order.m_column = static_cast<CCatalogueColumn>(
-        RecallChoice(*pApp, kSortColumn, static_cast<int>(defaults.m_order.m_column), kCatalogueColumns - 1));
-    memory.m_order.m_bDescending = RecallChoice(*pApp, kSortDescending, defaults.m_order.m_bDescending, 1) != 0;
+        RecallChoice(hSection, kSortColumn, static_cast<int>(defaults.m_order.m_column), kCatalogueColumns - 1));
+    memory.m_order.m_bDescending = RecallChoice(hSection, kSortDescending, defaults.m_order.m_bDescending, 1) != 0;
     return memory;
 }
 

@@ -212,8 +212,11 @@ void CSoftwareInfoDialog::RestorePlace(const CDialogMemory& memory)
     if (!GetMonitorInfoW(MonitorFromRect(&rcWanted, MONITOR_DEFAULTTONEAREST), &monitor))
         return;
     const RECT rc = FitOnWorkArea(memory.m_ptTopLeft, size, layout, monitor.rcWork);
-    SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rcWindow;
+    GetWindowRect(m_hWnd, &rcWindow);
+    if (!EqualRect(&rc, &rcWindow))
+        SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
     GetWindowPlacement(m_hWnd, &placement);

@@ -68,15 +68,22 @@ CRegKeyHandle OpenSection(const CWinApp& app, LPCWSTR lpszSection, bool bCreate)
 
 UINT CWinApp::GetProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nDefault)
 {
+    return GetProfileInt(GetSectionKey(lpszSection).get(), lpszEntry, nDefault);
+}
+
+CRegKeyHandle CWinApp::GetSectionKey(LPCWSTR lpszSection) const
+{
+    return m_strRegistryKey.IsEmpty() ? CRegKeyHandle() : OpenSection(*this, lpszSection, false);
+}
+
+UINT CWinApp::GetProfileInt(HKEY hSection, LPCWSTR lpszEntry, int nDefault)
+{
     const UINT nFallback = static_cast<UINT>(nDefault);
-    if (m_strRegistryKey.IsEmpty())
-        return nFallback;
-    const CRegKeyHandle key = OpenSection(*this, lpszSection, false);
     DWORD dwValue = 0;
     DWORD dwType = REG_NONE;
     DWORD cbData = sizeof(dwValue);
-    if (!key || RegQueryValueExW(key.get(), lpszEntry, nullptr, &dwType, reinterpret_cast<BYTE*>(&dwValue), &cbData) !=
-                    ERROR_SUCCESS)
+    if (!hSection || RegQueryValueExW(hSection, lpszEntry, nullptr, &dwType, reinterpret_cast<BYTE*>(&dwValue),
+                                      &cbData) != ERROR_SUCCESS)
         return nFallback;
     return dwType == REG_DWORD && cbData == sizeof(dwValue) ? dwValue : nFallback;
 }
