@@ -50,6 +50,15 @@ protected:
         PumpMessages();
     }
 
+    // The products in the dialog's list, which has the focus.
+    static HWND ListWithTheProducts(CSoftwareInfoDialog& dlg, HWND hDlg)
+    {
+        dlg.LoadCatalogue(kShopProducts);
+        HWND hList = List(hDlg);
+        SetFocus(hList);
+        return hList;
+    }
+
     static std::vector<int> Arrows(HWND hDlg)
     {
         return { HeadingSortArrow(GetCurrentProcess(), List(hDlg), 0),
@@ -103,9 +112,7 @@ TEST_F(FindAndSortTest, TheListsContextMenuSortsFromTheKeyboardAndTheFocusedProd
 {
     CSoftwareInfoDialog dlg;
     RunDialog(dlg, [&](HWND hDlg) {
-        dlg.LoadCatalogue(kShopProducts);
-        HWND hList = List(hDlg);
-        SetFocus(hList);
+        HWND hList = ListWithTheProducts(dlg, hDlg);
         // Media Player, the second row, has the focus.
         for (WPARAM key : { VK_HOME, VK_DOWN })
             PostMessageW(hList, WM_KEYDOWN, key, 0);
@@ -242,9 +249,7 @@ TEST_F(FindAndSortTest, LettersTypedInTheListGoOnFromTheFocusedRowToTheFirstThat
 {
     CSoftwareInfoDialog dlg;
     RunDialog(dlg, [&](HWND hDlg) {
-        dlg.LoadCatalogue(kShopProducts);
-        HWND hList = List(hDlg);
-        SetFocus(hList);
+        HWND hList = ListWithTheProducts(dlg, hDlg);
         PostMessageW(hList, WM_KEYDOWN, VK_END, 0);
         // "me", typed at once: from Recovery Centre round to Media Player.
         for (wchar_t ch : { L'm', L'e' })
