@@ -87,8 +87,10 @@ LPCWSTR CCatalogueView::CellText(int nRow, int nColumn) const
 
 int CCatalogueView::RowOf(size_t nProduct) const
 {
-    const auto found = std::find(m_shown.begin(), m_shown.end(), nProduct);
-    return found == m_shown.end() ? -1 : static_cast<int>(found - m_shown.begin());
+    for (int nRow = 0; nRow < RowCount(); ++nRow)
+        if (ProductAt(nRow) == nProduct)
+            return nRow;
+    return -1;
 }
 
 CString CCatalogueView::Heading(int nColumn)
