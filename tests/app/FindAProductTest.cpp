@@ -61,13 +61,7 @@ protected:
         m_program.reset();
     }
 
-    CString ShownNames() const
-    {
-        CString names;
-        for (const auto& row : ListRows(m_program->Process(), m_hList))
-            names += (names.IsEmpty() ? L"" : L", ") + row.first;
-        return names;
-    }
+    CString ShownNames() const { return ListNames(m_program->Process(), m_hList); }
 
     std::vector<int> Arrows() const
     {

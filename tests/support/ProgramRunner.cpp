@@ -205,6 +205,14 @@ std::vector<std::pair<CString, CString>> ListRows(HANDLE hProcess, HWND hList)
     return rows;
 }
 
+CString ListNames(HANDLE hProcess, HWND hList)
+{
+    CString names;
+    for (const auto& row : ListRows(hProcess, hList))
+        names += (names.IsEmpty() ? L"" : L", ") + row.first;
+    return names;
+}
+
 bool SendMessageWithData(HANDLE hProcess, HWND hWnd, UINT message, WPARAM wParam, void* pData, size_t nSize,
                          LRESULT* pResult)
 {

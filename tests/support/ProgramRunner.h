@@ -75,3 +75,5 @@ int HeadingSortArrow(HANDLE hProcess, HWND hList, int column);
 // The first two cells of every row of a report list in a process (this one
 // too), as the list gives them to whoever asks.
 std::vector<std::pair<CString, CString>> ListRows(HANDLE hProcess, HWND hList);
+// The names of those rows in their order, joined by ", ".
+CString ListNames(HANDLE hProcess, HWND hList);

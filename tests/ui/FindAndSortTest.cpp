@@ -1,6 +1,6 @@
-// Finding a product in the main dialog: a heading or the list's context
-// menu sorts it, Ctrl+F and the search box narrow it, Escape brings every
-// row back, and the list says when nothing matches.
+// Finding a product in the main dialog: the list's context menu sorts it,
+// Ctrl+F and the search box narrow it, Escape brings every row back, and the
+// list says when nothing matches. (FindAProductTest clicks the headings.)
 #include <Clipboard.h>
 #include <DialogDriver.h>
 #include <ProgramRunner.h>
@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
-
-#include <vector>
 
 namespace
 {
@@ -30,25 +28,7 @@ protected:
     static HWND List(HWND hDlg) { return GetDlgItem(hDlg, IDC_SOFTWARE_LIST); }
     static HWND SearchBox(HWND hDlg) { return GetDlgItem(hDlg, IDC_SEARCH_BOX); }
 
-    static CString ShownNames(HWND hDlg)
-    {
-        CString names;
-        for (const auto& row : ListRows(GetCurrentProcess(), List(hDlg)))
-            names += (names.IsEmpty() ? L"" : L", ") + row.first;
-        return names;
-    }
-
-    // A click on the column's heading, as the mouse makes it.
-    static void ClickHeading(HWND hDlg, int column)
-    {
-        HWND hHeader = reinterpret_cast<HWND>(SendMessageW(List(hDlg), LVM_GETHEADER, 0, 0));
-        RECT rc = {};
-        SendMessageW(hHeader, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&rc));
-        const LPARAM point = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-        PostMessageW(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, point);
-        PostMessageW(hHeader, WM_LBUTTONUP, 0, point);
-        PumpMessages();
-    }
+    static CString ShownNames(HWND hDlg) { return ListNames(GetCurrentProcess(), List(hDlg)); }
 
     // The products in the dialog's list, which has the focus.
     static HWND ListWithTheProducts(CSoftwareInfoDialog& dlg, HWND hDlg)
@@ -57,12 +37,6 @@ protected:
         HWND hList = List(hDlg);
         SetFocus(hList);
         return hList;
-    }
-
-    static std::vector<int> Arrows(HWND hDlg)
-    {
-        return { HeadingSortArrow(GetCurrentProcess(), List(hDlg), 0),
-                 HeadingSortArrow(GetCurrentProcess(), List(hDlg), 1) };
     }
 };
 
@@ -77,35 +51,6 @@ void CALLBACK SortByDescriptionFromTheMenu(HWND, UINT, UINT_PTR idEvent, DWORD)
     for (WPARAM key : { VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN })
         PostMessageW(hMenuWnd, WM_KEYDOWN, key, 0);
 }
-}
-
-TEST_F(FindAndSortTest, AHeadingSortsByItsColumnAscendingThenDescendingWithTheArrowOnItAlone)
-{
-    const struct
-    {
-        int column;
-        LPCWSTR names;
-        std::vector<int> arrows;
-    } clicks[] = {
-        { 1, L"Media Player, Recovery Centre, Camera Assistant", { 0, HDF_SORTUP } },
-        { 1, L"Camera Assistant, Recovery Centre, Media Player", { 0, HDF_SORTDOWN } },
-        { 0, L"Camera Assistant, Media Player, Recovery Centre", { HDF_SORTUP, 0 } },
-        { 0, L"Recovery Centre, Media Player, Camera Assistant", { HDF_SORTDOWN, 0 } },
-    };
-    CSoftwareInfoDialog dlg;
-    RunDialog(dlg, [&](HWND hDlg) {
-        dlg.LoadCatalogue(kShopProducts);
-        // The catalogue's order, as before any click.
-        EXPECT_STREQ(L"Camera Assistant, Media Player, Recovery Centre", ShownNames(hDlg));
-        EXPECT_EQ(std::vector<int>({ HDF_SORTUP, 0 }), Arrows(hDlg));
-        for (const auto& click : clicks)
-        {
-            ClickHeading(hDlg, click.column);
-            EXPECT_STREQ(click.names, ShownNames(hDlg)) << "column " << click.column;
-            EXPECT_EQ(click.arrows, Arrows(hDlg)) << "column " << click.column;
-            EXPECT_EQ(0, SendMessageW(List(hDlg), LVM_GETSELECTEDCOUNT, 0, 0));
-        }
-    });
 }
 
 TEST_F(FindAndSortTest, TheListsContextMenuSortsFromTheKeyboardAndTheFocusedProductKeepsTheFocus)

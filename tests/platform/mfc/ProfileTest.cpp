@@ -1,6 +1,6 @@
 // The application's profile in the registry: entries of the right type and
 // size only, and never through a registry link.
-#include <afxwin.h>
+#include <TestApplication.h>
 
 #include <gtest/gtest.h>
 
@@ -9,28 +9,11 @@
 
 namespace
 {
-const wchar_t kTestsKey[] = L"Software\\SoftwareInfo Tests";
-const wchar_t kSectionKey[] = L"Software\\SoftwareInfo Tests\\mfc_tests\\Section";
-
-// An application with its profile under the tests' key, empty at the start
-// and removed at the end.
 class ProfileTest : public ::testing::Test
 {
 protected:
-    ProfileTest() : m_app(L"mfc_tests")
-    {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kTestsKey);
-        m_app.SetRegistryKey(L"SoftwareInfo Tests");
-    }
-    ~ProfileTest() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestsKey); }
-
-    CWinApp m_app;
+    CTestApplication m_app{ L"mfc_tests" };
 };
-
-bool StoreRaw(DWORD type, const void* data, DWORD size)
-{
-    return RegSetKeyValueW(HKEY_CURRENT_USER, kSectionKey, L"Entry", type, data, size) == ERROR_SUCCESS;
-}
 }
 
 TEST_F(ProfileTest, AnEntryIsAFourByteDwordAnythingElseGivesTheDefault)
@@ -56,7 +39,7 @@ TEST_F(ProfileTest, AnEntryIsAFourByteDwordAnythingElseGivesTheDefault)
     EXPECT_EQ(7u, m_app.GetProfileInt(L"Section", L"Entry", 7)) << "nothing kept";
     for (const auto& c : cases)
     {
-        ASSERT_TRUE(StoreRaw(c.type, c.data, c.size)) << c.what;
+        ASSERT_TRUE(m_app.Store(L"Section", L"Entry", c.type, c.data, c.size)) << c.what;
         EXPECT_EQ(c.expected, m_app.GetProfileInt(L"Section", L"Entry", 7)) << c.what;
     }
 }
@@ -91,7 +74,7 @@ public:
         m_bTarget = target && RegSetValueExW(target.get(), L"Entry", 0, REG_DWORD,
                                              reinterpret_cast<const BYTE*>(&value), sizeof(value)) == ERROR_SUCCESS;
         HKEY hTests = nullptr;
-        RegCreateKeyExW(HKEY_CURRENT_USER, kTestsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hTests, nullptr);
+        RegCreateKeyExW(HKEY_CURRENT_USER, kTestsProfileKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hTests, nullptr);
         const CRegKeyHandle tests(hTests);
         HKEY hLink = nullptr;
         if (tests)
@@ -128,7 +111,7 @@ TEST_F(ProfileTest, AKeyThatIsARegistryLinkIsNeitherReadNorWrittenThrough)
     const CLinkedApplicationKey link;
     ASSERT_TRUE(link.IsLinked());
     HKEY hThrough = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_CURRENT_USER, kSectionKey, 0, KEY_READ, &hThrough))
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_CURRENT_USER, m_app.SectionKey(L"Section"), 0, KEY_READ, &hThrough))
         << "the link leads to the machine key";
     const CRegKeyHandle through(hThrough);
 
