@@ -47,7 +47,8 @@ BOOL CSoftwareInfoApp::InitInstance()
         return FALSE;
     }
 
-    AfxOleInit();
+    // The dialog keeps its place and sort under this key. OLE is not
+    // needed to show the list: a start goes without it.
     SetRegistryKey(L"Marbek Corporation");
 
     if (!RunInstanceControl(cmdInfo))
@@ -121,7 +122,6 @@ int CSoftwareInfoApp::RunExport(const CSoftwareInfoCommandLine& cmdInfo, bool bR
     if (!bResourceModule)
         ReportToStarter(L"SoftInfoRes.dll is missing or has no main dialog; the files get the program's own English "
                         L"caption and headings");
-    AfxOleInit();
     return ExportList(cmdInfo.m_exports, LoadListHeadings());
 }
 

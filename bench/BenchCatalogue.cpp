@@ -1,8 +1,32 @@
 #include "BenchCatalogue.h"
 
-#include <AfxHandle.h>
+#include <CatalogueLocations.h>
+#include <TestFolders.h>
 
 #include <algorithm>
+
+CCatalogue MakeProducts(int nCount)
+{
+    static const LPCWSTR makers[] = { L"Marbek", L"Quenta", L"Northwind", L"Bluefield", L"Corvel", L"Ardent" };
+    static const LPCWSTR words[] = { L"Photo",     L"Media",   L"Office",   L"Backup", L"Recovery",
+                                     L"Studio",    L"Player",  L"Security", L"Update", L"Manager",
+                                     L"Wireless",  L"Utility", L"Centre",   L"Deluxe", L"Express",
+                                     L"Assistant", L"Touch",   L"Camera",   L"Audio" };
+    const int nWords = static_cast<int>(sizeof(words) / sizeof(words[0]));
+    CCatalogue products;
+    for (int i = 0; i < nCount; ++i)
+    {
+        wchar_t name[128], description[160];
+        wsprintfW(name, L"%s %s %s %s %d.%d", makers[i % 6], words[i % nWords], words[(i / nWords) % nWords],
+                  i % 3 ? L"Suite" : L"Tools", 1 + i / 100, i % 100);
+        wsprintfW(description, L"%s for the %s and %s features of this computer, version %d", words[(i * 7) % nWords],
+                  words[(i * 3) % nWords], words[(i * 5) % nWords], i);
+        products.push_back({ name, description });
+    }
+    std::stable_sort(products.begin(), products.end(),
+                     [](const CProduct& a, const CProduct& b) { return a.m_strName.CompareNoCase(b.m_strName) < 0; });
+    return products;
+}
 
 namespace
 {
@@ -33,36 +57,8 @@ private:
     CFileHandle m_file;
     bool m_bOk = true;
 };
-
 }
 
-// Names like "Marbek Photo Studio Deluxe 7.2": a maker, two or three words
-// and a version; in display order.
-CCatalogue MakeProducts(int nCount)
-{
-    static const LPCWSTR makers[] = { L"Marbek", L"Quenta", L"Northwind", L"Bluefield", L"Corvel", L"Ardent" };
-    static const LPCWSTR words[] = { L"Photo",     L"Media",   L"Office",   L"Backup", L"Recovery",
-                                     L"Studio",    L"Player",  L"Security", L"Update", L"Manager",
-                                     L"Wireless",  L"Utility", L"Centre",   L"Deluxe", L"Express",
-                                     L"Assistant", L"Touch",   L"Camera",   L"Audio" };
-    const int nWords = static_cast<int>(sizeof(words) / sizeof(words[0]));
-    CCatalogue products;
-    for (int i = 0; i < nCount; ++i)
-    {
-        wchar_t name[128], description[160];
-        wsprintfW(name, L"%s %s %s %s %d.%d", makers[i % 6], words[i % nWords], words[(i / nWords) % nWords],
-                  i % 3 ? L"Suite" : L"Tools", 1 + i / 100, i % 100);
-        wsprintfW(description, L"%s for the %s and %s features of this computer, version %d", words[(i * 7) % nWords],
-                  words[(i * 3) % nWords], words[(i * 5) % nWords], i);
-        products.push_back({ name, description });
-    }
-    std::stable_sort(products.begin(), products.end(),
-                     [](const CProduct& a, const CProduct& b) { return a.m_strName.CompareNoCase(b.m_strName) < 0; });
-    return products;
-}
-
-// The catalogue as Unicode.exe writes it, the names in reverse order, with
-// filler lines written after each product's section header.
 bool WriteCatalogue(const CString& strPath, const CCatalogue& products,
                     const std::function<std::wstring(size_t)>& filler)
 {
@@ -75,4 +71,26 @@ bool WriteCatalogue(const CString& strPath, const CCatalogue& products,
                      product.m_strName.GetString() + L"\r\n");
     }
     return writer.Ok();
+}
+
+bool WriteRows(const CString& strPath, const CCatalogue& products)
+{
+    std::wstring strText;
+    for (const CProduct& product : products)
+        strText += std::wstring(product.m_strName) + L"\t" + product.m_strDescription.GetString() + L"\n";
+    return WriteFileBytes(strPath, strText.data(), strText.size() * sizeof(wchar_t));
+}
+
+CAppsIniAside::CAppsIniAside()
+    : m_strPath(GetCatalogueLocations().m_strAppsIni), m_strAside(m_strPath + L".bench-aside")
+{
+    CreateDirectoryW(GetCatalogueLocations().m_strDataFolder, nullptr);
+    m_bAside = MoveFileExW(m_strPath, m_strAside, MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+CAppsIniAside::~CAppsIniAside()
+{
+    DeleteFileW(m_strPath);
+    if (m_bAside)
+        MoveFileExW(m_strAside, m_strPath, MOVEFILE_REPLACE_EXISTING);
 }

@@ -1,9 +1,8 @@
 #pragma once
-// The catalogues the benches measure: products made up in numbers, written
-// as Unicode.exe writes apps.ini, and the program's own apps.ini put aside
-// while a bench runs.
+// What the catalogue benches share: catalogues of generated products, the
+// files the program and its floor read them from, and the program's own
+// catalogue file put aside while a bench runs.
 #include <Catalogue.h>
-#include <CatalogueLocations.h>
 
 #include <functional>
 #include <string>
@@ -17,22 +16,16 @@ CCatalogue MakeProducts(int nCount);
 bool WriteCatalogue(const CString& strPath, const CCatalogue& products,
                     const std::function<std::wstring(size_t)>& filler = nullptr);
 
+// The floor's input: the rows in display order, name TAB description.
+bool WriteRows(const CString& strPath, const CCatalogue& products);
+
 // The program's catalogue file, put aside while the bench runs and put back
 // afterwards.
 class CAppsIniAside
 {
 public:
-    CAppsIniAside() : m_strPath(GetCatalogueLocations().m_strAppsIni), m_strAside(m_strPath + L".bench-aside")
-    {
-        CreateDirectoryW(GetCatalogueLocations().m_strDataFolder, nullptr);
-        m_bAside = MoveFileExW(m_strPath, m_strAside, MOVEFILE_REPLACE_EXISTING) != FALSE;
-    }
-    ~CAppsIniAside()
-    {
-        DeleteFileW(m_strPath);
-        if (m_bAside)
-            MoveFileExW(m_strAside, m_strPath, MOVEFILE_REPLACE_EXISTING);
-    }
+    CAppsIniAside();
+    ~CAppsIniAside();
     CAppsIniAside(const CAppsIniAside&) = delete;
     CAppsIniAside& operator=(const CAppsIniAside&) = delete;
 

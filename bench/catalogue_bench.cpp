@@ -35,15 +35,6 @@
 
 namespace
 {
-// The floor's input: the rows in display order, name TAB description.
-bool WriteRows(const CString& strPath, const CCatalogue& products)
-{
-    std::wstring strText;
-    for (const CProduct& product : products)
-        strText += std::wstring(product.m_strName) + L"\t" + product.m_strDescription.GetString() + L"\n";
-    return WriteFileBytes(strPath, strText.data(), strText.size() * sizeof(wchar_t));
-}
-
 SIZE_T PrivateUsage(HANDLE hProcess)
 {
     PROCESS_MEMORY_COUNTERS_EX counters = {};

@@ -1,7 +1,11 @@
 // Start-up bench: the time from process start to the main dialog being
 // visible, for the program and for a minimal dialog program built the same
-// way, and their ratio (target: at most 1.3). Run it under wine:
-//   startup_bench.exe [runs]
+// way, and their ratio (target: at most 1.05). The program starts as on
+// every start but the first: with a catalogue of 20 products in place, and
+// its place and sort kept from the start before. Run it under wine:
+//   startup_bench.exe [runs] [program folder]
+// (the program folder dist/ unless given: another build's, to compare).
+#include "BenchCatalogue.h"
 #include "BenchTiming.h"
 
 #include <ProgramRunner.h>
@@ -44,7 +48,13 @@ bool AllMeasured(const std::vector<double>& times)
 int wmain(int argc, wchar_t** argv)
 {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 7;
-    const CString program = DistFolder() + L"\\ZelSoftwareInfo.exe";
+    const CString program = (argc > 2 ? CString(argv[2]) : DistFolder()) + L"\\ZelSoftwareInfo.exe";
+    const CAppsIniAside appsIni;
+    if (!WriteCatalogue(appsIni.Path(), MakeProducts(20)))
+    {
+        std::fprintf(stderr, "the catalogue could not be written\n");
+        return 1;
+    }
     const CString minimal = BinFolder() + L"\\minimal_dialog.exe";
 
     TimeToWindow(program); // warm the caches of both before measuring
@@ -64,6 +74,6 @@ int wmain(int argc, wchar_t** argv)
     std::printf("start-up to visible dialog, median of %d runs\n", runs);
     std::printf("  ZelSoftwareInfo.exe  %8.1f ms\n", p);
     std::printf("  minimal dialog       %8.1f ms\n", m);
-    std::printf("  ratio                %8.2f (target <= 1.30)\n", p / m);
+    std::printf("  ratio                %8.2f (target <= 1.05)\n", p / m);
     return 0;
 }

@@ -64,17 +64,17 @@ void RemoveIntermediate(const CFileInFolder& file)
 // an unelevated process of the same user may write, before it. Under wine
 // (8) none: its class view takes nothing from the user's registry, and with
 // a class key it passes the file's name on in place of the parameters.
-CRegistryKey MachineProgramClass()
+CRegKeyHandle MachineProgramClass()
 {
     if (RunsUnderWine())
-        return CRegistryKey();
+        return CRegKeyHandle();
     HKEY hClass = nullptr;
     const LSTATUS nOpened = RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\exefile", 0, KEY_READ, &hClass);
     if (nOpened == ERROR_SUCCESS)
-        return CRegistryKey(hClass);
+        return CRegKeyHandle(hClass);
     ReportCause(kProgramSource, L"the machine's class of programs cannot be read; Unicode.exe is not started",
                 static_cast<DWORD>(nOpened));
-    return CRegistryKey();
+    return CRegKeyHandle();
 }
 
 bool IsMissing(const CFileInFolder& file)
@@ -168,7 +168,7 @@ bool RunUnicodeToolLeftRunning(const CNoLinkFolder& programFolder, const CFileIn
     const CString strTool = OrdinaryFileIn(programFolder, L"Unicode.exe");
     if (strTool.IsEmpty())
         return false;
-    const CRegistryKey machineClass = MachineProgramClass();
+    const CRegKeyHandle machineClass = MachineProgramClass();
     if (!machineClass && !RunsUnderWine())
         return false;
     const CLibraryHandle shell32 = LoadSystemLibrary(L"shell32.dll");

@@ -54,17 +54,16 @@ CString OneCell(CString strText)
 }
 }
 
-CString ListText(const CListCtrl& list)
+CString ListText(const CCatalogueView& view)
 {
-    const int nColumns = list.GetColumnCount();
     CString strText;
-    for (int nColumn = 0; nColumn < nColumns; ++nColumn)
-        strText += (nColumn ? L"\t" : L"") + OneCell(list.GetColumnHeading(nColumn));
+    for (int nColumn = 0; nColumn < kCatalogueColumns; ++nColumn)
+        strText += (nColumn ? L"\t" : L"") + OneCell(CCatalogueView::Heading(nColumn));
     strText += L"\r\n";
-    for (int nItem = 0, nCount = list.GetItemCount(); nItem < nCount; ++nItem)
+    for (int nRow = 0, nCount = view.RowCount(); nRow < nCount; ++nRow)
     {
-        for (int nColumn = 0; nColumn < nColumns; ++nColumn)
-            strText += (nColumn ? L"\t" : L"") + OneCell(list.GetItemText(nItem, nColumn));
+        for (int nColumn = 0; nColumn < kCatalogueColumns; ++nColumn)
+            strText += (nColumn ? L"\t" : L"") + OneCell(view.CellText(nRow, nColumn));
         strText += L"\r\n";
     }
     return strText;

@@ -1,10 +1,10 @@
 #pragma once
-// Copying a report list: its text as a table and the clipboard.
-#include <afxwin.h>
+// Copying the list: what it shows as a table of text, and the clipboard.
+#include "CatalogueView.h"
 
-// The column headings on the first line, then one line per row in display
-// order; cells separated by a tab, every line ended by CR LF.
-CString ListText(const CListCtrl& list);
+// The column headings on the first line, then one line per shown row in
+// display order; cells separated by a tab, every line ended by CR LF.
+CString ListText(const CCatalogueView& view);
 
 // Puts strText on the clipboard as Unicode text, owned by hOwner; false
 // (with the cause in the debugger output) when the clipboard refused it.

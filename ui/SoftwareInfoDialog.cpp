@@ -4,28 +4,31 @@
 
 #include <CatalogueLocations.h>
 #include <CataloguePreparation.h>
-#include <CauseReport.h>
 #include <CorvelAPI.h>
 #include <resource.h>
 
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace
 {
-// The list's columns, left to right: the heading's string and the
-// product's text shown in it.
-struct CCatalogueColumn
-{
-    UINT m_nHeadingId;
-    CString CProduct::*m_pText;
+// How each control follows the client area as it grows past the layout.
+const CorvelAnchoredControl kAnchors[] = {
+    { IDC_SOFTWARE_GROUP, kAnchorAll },
+    { IDC_SEARCH_BOX, kAnchorLeft | kAnchorTop | kAnchorRight },
+    { IDC_SOFTWARE_LIST, kAnchorAll },
+    { IDOK, kAnchorRight | kAnchorBottom },
 };
 
-const CCatalogueColumn kColumns[] = {
-    { IDS_COLUMN_SOFTWARE, &CProduct::m_strName },
-    { IDS_COLUMN_DESCRIPTION, &CProduct::m_strDescription },
+const CDialogShortcut kShortcuts[] = {
+    { 'C', IDM_COPY },
+    { 'F', IDM_FIND },
 };
+
+// The search that a key interrupted goes on after it, on this timer.
+const UINT_PTR kSearchTimer = 1;
 
 // Where the context menu opens from the keyboard, on the screen: below the
 // focused row's visible part, within the list; at the list's top left
@@ -46,18 +49,38 @@ POINT KeyboardMenuPoint(const CListCtrl& list)
     return point;
 }
 
-// How each control follows the client area as it grows past the layout.
-struct CAnchor
+bool AppendMenuString(HMENU hMenu, UINT nFlags, UINT_PTR nID, UINT nTextID)
 {
-    int m_nID;
-    bool m_bGrows; // larger by the growth; otherwise moved by it
-};
+    CString text;
+    text.LoadString(nTextID);
+    return AppendMenuW(hMenu, MF_STRING | nFlags, nID, text) != FALSE;
+}
 
-const CAnchor kAnchors[] = {
-    { IDC_SOFTWARE_GROUP, true },
-    { IDC_SOFTWARE_LIST, true },
-    { IDOK, false },
-};
+// The sort entry of the list's context menu: the column and the direction,
+// each a choice of its own with the current one marked.
+CMenuHandle SortMenu(const CSortOrder& order)
+{
+    CMenuHandle menu(CreatePopupMenu());
+    if (!menu || !AppendMenuString(menu.get(), 0, IDM_SORT_SOFTWARE, IDS_SORT_SOFTWARE) ||
+        !AppendMenuString(menu.get(), 0, IDM_SORT_DESCRIPTION, IDS_SORT_DESCRIPTION) ||
+        !AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr) ||
+        !AppendMenuString(menu.get(), 0, IDM_SORT_ASCENDING, IDS_SORT_ASCENDING) ||
+        !AppendMenuString(menu.get(), 0, IDM_SORT_DESCENDING, IDS_SORT_DESCENDING))
+        return CMenuHandle();
+    CheckMenuRadioItem(menu.get(), IDM_SORT_SOFTWARE, IDM_SORT_DESCRIPTION,
+                       order.m_column == CCatalogueColumn::Software ? IDM_SORT_SOFTWARE : IDM_SORT_DESCRIPTION,
+                       MF_BYCOMMAND);
+    CheckMenuRadioItem(menu.get(), IDM_SORT_ASCENDING, IDM_SORT_DESCENDING,
+                       order.m_bDescending ? IDM_SORT_DESCENDING : IDM_SORT_ASCENDING, MF_BYCOMMAND);
+    return menu;
+}
+
+// A key press already waiting, which may change the search text again.
+bool IsKeyWaiting()
+{
+    MSG msg;
+    return PeekMessageW(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE | PM_NOYIELD) != FALSE;
+}
 }
 
 CSoftwareInfoDialog::CSoftwareInfoDialog(CWnd* pParent, CHaltRequest* pHalt)
@@ -80,6 +103,7 @@ void CSoftwareInfoDialog::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDOK, m_btnOK);
     DDX_Control(pDX, IDC_SOFTWARE_LIST, m_list);
     DDX_Control(pDX, IDC_SOFTWARE_GROUP, m_group);
+    DDX_Control(pDX, IDC_SEARCH_BOX, m_searchBox);
 }
 
 BEGIN_MESSAGE_MAP(CSoftwareInfoDialog, CorvelDialog2)
@@ -88,10 +112,19 @@ ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_BN_CLICKED(IDOK, OnOkClicked)
 ON_NOTIFY(LVN_ITEMCHANGED, IDC_SOFTWARE_LIST, OnListItemChanged)
+ON_NOTIFY(LVN_COLUMNCLICK, IDC_SOFTWARE_LIST, OnColumnClick)
+ON_EN_CHANGE(IDC_SEARCH_BOX, OnSearchChanged)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
 ON_MESSAGE(WM_CLOSE, OnClose)
+ON_MESSAGE(WM_TIMER, OnTimer)
+ON_MESSAGE(WM_DESTROY, OnDestroy)
 ON_COMMAND(IDM_COPY, OnCopy)
+ON_COMMAND(IDM_FIND, OnFind)
+ON_COMMAND(IDM_SORT_SOFTWARE, OnSortBySoftware)
+ON_COMMAND(IDM_SORT_DESCRIPTION, OnSortByDescription)
+ON_COMMAND(IDM_SORT_ASCENDING, OnSortAscending)
+ON_COMMAND(IDM_SORT_DESCENDING, OnSortDescending)
 ON_MESSAGE(CHaltRequest::kMessage, OnHalt)
 ON_WM_SIZE()
 ON_WM_GETMINMAXINFO()
@@ -108,12 +141,7 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
         return TRUE;
     }
     AbstractDialog::OnInitDialog();
-    // The places the dialog's layout gives its controls, for resizing at
-    // any DPI.
-    m_template = ReadDialogTemplate(AfxFindResourceHandle(MAKEINTRESOURCEW(IDD_SOFTWAREINFO_DIALOG), RT_DIALOG),
-                                    IDD_SOFTWAREINFO_DIALOG);
-    if (!m_template.valid)
-        ReportCause(kProgramSource, L"the main dialog cannot be resized, its template cannot be read");
+    m_sizer.Attach(m_hWnd, IDD_SOFTWAREINFO_DIALOG, { std::begin(kAnchors), std::end(kAnchors) });
 
     if (CMenu* pSysMenu = GetSystemMenu(FALSE))
     {
@@ -128,101 +156,127 @@ BOOL CSoftwareInfoDialog::OnInitDialog()
 
     const UINT nDpi = CorvelWindowDpi(m_hWnd);
     SetWindowIcons(nDpi);
-    m_copyShortcut.Install(m_hWnd, IDM_COPY);
+    m_shortcuts.Install(m_hWnd, { std::begin(kShortcuts), std::end(kShortcuts) });
+    CString strCue;
+    strCue.LoadString(IDS_SEARCH_CUE);
+    m_searchBox.SetCueText(strCue);
 
     m_list.Corvel();
+    for (int nColumn = 0; nColumn < kCatalogueColumns; ++nColumn)
+        m_list.InsertColumn(nColumn, CCatalogueView::Heading(nColumn), LVCFMT_LEFT, CorvelScale(100, nDpi), nColumn);
 
-    for (int nColumn = 0; nColumn < static_cast<int>(ARRAYSIZE(kColumns)); ++nColumn)
-    {
-        CString heading;
-        heading.LoadString(kColumns[nColumn].m_nHeadingId);
-        m_list.InsertColumn(nColumn, heading, LVCFMT_LEFT, CorvelScale(100, nDpi), nColumn);
-    }
-
+    // The list opens in the sort it last had, or the catalogue's.
+    RECT rcWindow, rcClient;
+    GetWindowRect(m_hWnd, &rcWindow);
+    GetClientRect(&rcClient);
+    m_sizeFrame = { rcWindow.right - rcWindow.left - rcClient.right, rcWindow.bottom - rcWindow.top - rcClient.bottom };
+    CDialogMemory defaults;
+    defaults.m_ptTopLeft = { rcWindow.left, rcWindow.top };
+    const CDialogMemory memory = RecallDialog(defaults);
+    m_view.SortBy(memory.m_order);
     LoadCatalogue(ObtainCatalogue(GetCatalogueLocations(), EShellReports::Shown));
-
     SizeColumns();
+    RestorePlace(memory);
     return TRUE;
 }
 
 void CSoftwareInfoDialog::SizeColumns()
 {
-    for (int nColumn = 0; nColumn < static_cast<int>(ARRAYSIZE(kColumns)); ++nColumn)
+    for (int nColumn = 0; nColumn < kCatalogueColumns; ++nColumn)
         m_list.SetColumnWidth(nColumn, LVSCW_AUTOSIZE_USEHEADER);
 }
 
-SIZE CSoftwareInfoDialog::LayoutSize() const
+SIZE CSoftwareInfoDialog::LayoutWindowSize() const
 {
-    RECT rc = { 0, 0, m_template.cx, m_template.cy };
-    MapDialogRect(m_hWnd, &rc);
-    return { rc.right, rc.bottom };
+    // Without its layout the dialog keeps the size it has.
+    RECT rcWindow;
+    GetWindowRect(m_hWnd, &rcWindow);
+    if (!m_sizer.IsAttached())
+        return { rcWindow.right - rcWindow.left, rcWindow.bottom - rcWindow.top };
+    const SIZE layout = m_sizer.LayoutSize();
+    return { layout.cx + m_sizeFrame.cx, layout.cy + m_sizeFrame.cy };
 }
 
-void CSoftwareInfoDialog::Layout(int cx, int cy)
+void CSoftwareInfoDialog::RestorePlace(const CDialogMemory& memory)
 {
-    if (!m_template.valid || !m_list.m_hWnd)
+    // The room over the layout at this DPI; a window moved to a monitor of
+    // another scale is told by the system, and scales with it.
+    const int nDpi = static_cast<int>(CorvelWindowDpi(m_hWnd));
+    const SIZE layout = LayoutWindowSize();
+    const SIZE size = { layout.cx + MulDiv(memory.m_sizeExtra.cx, nDpi, USER_DEFAULT_SCREEN_DPI),
+                        layout.cy + MulDiv(memory.m_sizeExtra.cy, nDpi, USER_DEFAULT_SCREEN_DPI) };
+    const RECT rcWanted = { memory.m_ptTopLeft.x, memory.m_ptTopLeft.y, memory.m_ptTopLeft.x + size.cx,
+                            memory.m_ptTopLeft.y + size.cy };
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromRect(&rcWanted, MONITOR_DEFAULTTONEAREST), &monitor))
         return;
-    const SIZE layout = LayoutSize();
-    const int dx = std::max(0, cx - static_cast<int>(layout.cx));
-    const int dy = std::max(0, cy - static_cast<int>(layout.cy));
-    HDWP hDefer = BeginDeferWindowPos(static_cast<int>(ARRAYSIZE(kAnchors)));
-    for (const CAnchor& anchor : kAnchors)
-    {
-        const auto item = std::find_if(m_template.items.begin(), m_template.items.end(),
-                                       [&](const DialogItem& candidate) { return candidate.id == anchor.m_nID; });
-        if (item == m_template.items.end())
-            continue;
-        // Place and size each mapped on its own, as the dialog manager does.
-        RECT rc = { item->x, item->y, item->cx, item->cy };
-        MapDialogRect(m_hWnd, &rc);
-        rc.right += rc.left;
-        rc.bottom += rc.top;
-        if (anchor.m_bGrows)
-        {
-            rc.right += dx;
-            rc.bottom += dy;
-        }
-        else
-            OffsetRect(&rc, dx, dy);
-        if (hDefer)
-            hDefer = DeferWindowPos(hDefer, GetDlgItem(m_hWnd, anchor.m_nID), nullptr, rc.left, rc.top,
-                                    rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (hDefer)
-        EndDeferWindowPos(hDefer);
-    // The face, the size grip and the group frame, which draws no
-    // background of its own, are drawn anew; the list and OK draw their own.
-    InvalidateRect(m_hWnd, nullptr, TRUE);
-    InvalidateRect(m_group.m_hWnd, nullptr, FALSE);
+    const RECT rc = FitOnWorkArea(memory.m_ptTopLeft, size, layout, monitor.rcWork);
+    RECT rcWindow;
+    GetWindowRect(m_hWnd, &rcWindow);
+    if (!EqualRect(&rc, &rcWindow))
+        SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(m_hWnd, &placement);
+    m_ptWorkspaceOffset = { rc.left - placement.rcNormalPosition.left, rc.top - placement.rcNormalPosition.top };
+    if (memory.m_bMaximized)
+        ShowWindow(m_hWnd, SW_SHOWMAXIMIZED);
+    m_bPlaced = true;
+}
+
+CDialogMemory CSoftwareInfoDialog::PlaceToKeep() const
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(m_hWnd, &placement);
+    RECT rcNormal = placement.rcNormalPosition;
+    OffsetRect(&rcNormal, m_ptWorkspaceOffset.x, m_ptWorkspaceOffset.y);
+    const int nDpi = static_cast<int>(CorvelWindowDpi(m_hWnd));
+    const SIZE layout = LayoutWindowSize();
+    CDialogMemory memory;
+    memory.m_ptTopLeft = { rcNormal.left, rcNormal.top };
+    memory.m_sizeExtra = {
+        MulDiv(std::max(0L, rcNormal.right - rcNormal.left - layout.cx), USER_DEFAULT_SCREEN_DPI, nDpi),
+        MulDiv(std::max(0L, rcNormal.bottom - rcNormal.top - layout.cy), USER_DEFAULT_SCREEN_DPI, nDpi),
+    };
+    memory.m_bMaximized = IsZoomed(m_hWnd) || (IsIconic() && (placement.flags & WPF_RESTORETOMAXIMIZED));
+    memory.m_order = m_view.Order();
+    return memory;
+}
+
+LRESULT CSoftwareInfoDialog::OnDestroy(WPARAM, LPARAM)
+{
+    if (m_bPlaced)
+        KeepDialog(PlaceToKeep());
+    return Default();
 }
 
 void CSoftwareInfoDialog::OnSize(UINT nType, int cx, int cy)
 {
     Default();
-    if (nType != SIZE_MINIMIZED)
-        Layout(cx, cy);
+    if (nType == SIZE_MINIMIZED)
+        return;
+    RECT rcWindow;
+    GetWindowRect(m_hWnd, &rcWindow);
+    m_sizeFrame = { rcWindow.right - rcWindow.left - cx, rcWindow.bottom - rcWindow.top - cy };
+    m_sizer.Arrange(cx, cy);
 }
 
 void CSoftwareInfoDialog::OnGetMinMaxInfo(MINMAXINFO* pInfo)
 {
     Default();
-    if (!m_template.valid)
-        return;
-    // No smaller than the layout: the client size plus the frame's.
-    RECT rcWindow, rcClient;
-    GetWindowRect(m_hWnd, &rcWindow);
-    GetClientRect(&rcClient);
-    const SIZE layout = LayoutSize();
-    pInfo->ptMinTrackSize.x = layout.cx + (rcWindow.right - rcWindow.left) - rcClient.right;
-    pInfo->ptMinTrackSize.y = layout.cy + (rcWindow.bottom - rcWindow.top) - rcClient.bottom;
+    m_sizer.LimitTracking(pInfo);
 }
 
 BOOL CSoftwareInfoDialog::OnEraseBkgnd(HDC hDC)
 {
-    // The list and OK paint every pixel of their own: left out, they do not
-    // flash in the face's colour while the dialog is resized.
+    // The list, the search box and OK paint every pixel of their own: left
+    // out, they do not flash in the face's colour while the dialog is
+    // resized.
     const int nSaved = SaveDC(hDC);
-    for (HWND hChild : { m_list.m_hWnd, m_btnOK.m_hWnd })
+    for (HWND hChild : { m_list.m_hWnd, m_btnOK.m_hWnd, m_searchBox.m_hWnd })
     {
         RECT rc;
         GetWindowRect(hChild, &rc);
@@ -245,7 +299,8 @@ void CSoftwareInfoDialog::SetWindowIcons(UINT nDpi)
         const int nSize = MulDiv(GetSystemMetrics(nMetric), static_cast<int>(nDpi), static_cast<int>(nSystemDpi));
         return static_cast<HICON>(LoadImageW(hModule, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, nSize, nSize, 0));
     };
-    m_bigIcon.reset(load(SM_CXICON));
+    // At the system DPI the application icon has the big size already.
+    m_bigIcon.reset(nDpi == nSystemDpi ? nullptr : load(SM_CXICON));
     m_smallIcon.reset(load(SM_CXSMICON));
     SetIcon(m_bigIcon ? m_bigIcon.get() : m_hIcon, TRUE);
     SetIcon(m_smallIcon ? m_smallIcon.get() : m_hIcon, FALSE);
@@ -280,11 +335,16 @@ LRESULT CSoftwareInfoDialog::OnContextMenu(WPARAM wParam, LPARAM lParam)
     // From the keyboard (Shift+F10, the menu key) the point is (-1, -1).
     if (point.x == -1 && point.y == -1)
         point = KeyboardMenuPoint(m_list);
-    CString text;
-    text.LoadString(IDS_COPY);
     CMenuHandle menu(CreatePopupMenu());
-    if (!menu || !AppendMenuW(menu.get(), MF_STRING, IDM_COPY, text))
+    CMenuHandle sortMenu = SortMenu(m_view.Order());
+    CString strSortBy;
+    strSortBy.LoadString(IDS_SORT_BY);
+    if (!menu || !sortMenu || !AppendMenuString(menu.get(), 0, IDM_COPY, IDS_COPY) ||
+        !AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr) ||
+        !AppendMenuW(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(sortMenu.get()), strSortBy))
         return 0;
+    // The menu destroys the submenu it holds.
+    sortMenu.release();
     // The chosen item comes back as WM_COMMAND.
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd, nullptr);
     return 0;
@@ -309,8 +369,25 @@ LRESULT CSoftwareInfoDialog::OnHalt(WPARAM, LPARAM)
 
 void CSoftwareInfoDialog::OnCopy()
 {
-    if (!CopyTextToClipboard(m_hWnd, ListText(m_list)))
+    // Ctrl+C in the search box copies what is selected there.
+    DWORD dwStart = 0, dwEnd = 0;
+    if (GetFocus() == m_searchBox.m_hWnd)
+    {
+        m_searchBox.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+        if (dwStart != dwEnd)
+        {
+            m_searchBox.SendMessage(WM_COPY);
+            return;
+        }
+    }
+    if (!CopyTextToClipboard(m_hWnd, ListText(m_view)))
         MessageBeep(MB_ICONWARNING);
+}
+
+void CSoftwareInfoDialog::OnFind()
+{
+    // As Tab brings the focus: the box's text selected, to type over.
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_searchBox.m_hWnd), TRUE);
 }
 
 void CSoftwareInfoDialog::OnSysCommand(UINT nID, LPARAM)
@@ -366,21 +443,101 @@ void CSoftwareInfoDialog::OnListItemChanged(NMHDR*, LRESULT* pResult)
     *pResult = 0;
 }
 
-void CSoftwareInfoDialog::LoadCatalogue(const CCatalogue& catalogue)
+void CSoftwareInfoDialog::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    // The list makes room for every row at once and takes each at its end,
-    // already in order; it redraws once at the end, not for every row.
-    m_list.SetRedraw(FALSE);
-    // The list has no sorting style, so each row lands where it is put.
-    const int nFirst = m_list.GetItemCount();
-    m_list.SetItemCount(nFirst + static_cast<int>(catalogue.size()));
-    for (size_t i = 0; i < catalogue.size(); ++i)
+    // The first click on a heading sorts by it ascending, the next one
+    // reverses the order.
+    const auto column = static_cast<CCatalogueColumn>(reinterpret_cast<const NMLISTVIEW*>(pNMHDR)->iSubItem);
+    const CSortOrder& current = m_view.Order();
+    SortView({ column, column == current.m_column && !current.m_bDescending });
+    *pResult = 0;
+}
+
+void CSoftwareInfoDialog::OnSortBySoftware()
+{
+    if (m_view.Order().m_column != CCatalogueColumn::Software)
+        SortView({ CCatalogueColumn::Software, false });
+}
+
+void CSoftwareInfoDialog::OnSortByDescription()
+{
+    if (m_view.Order().m_column != CCatalogueColumn::Description)
+        SortView({ CCatalogueColumn::Description, false });
+}
+
+void CSoftwareInfoDialog::OnSortAscending()
+{
+    SortView({ m_view.Order().m_column, false });
+}
+
+void CSoftwareInfoDialog::OnSortDescending()
+{
+    SortView({ m_view.Order().m_column, true });
+}
+
+void CSoftwareInfoDialog::SortView(const CSortOrder& order)
+{
+    const std::optional<size_t> focused = FocusedProduct();
+    m_view.SortBy(order);
+    ShowView(focused);
+}
+
+void CSoftwareInfoDialog::OnSearchChanged()
+{
+    KillTimer(m_hWnd, kSearchTimer);
+    SearchNow();
+}
+
+LRESULT CSoftwareInfoDialog::OnTimer(WPARAM wParam, LPARAM)
+{
+    if (wParam != kSearchTimer)
+        return Default();
+    KillTimer(m_hWnd, kSearchTimer);
+    SearchNow();
+    return 0;
+}
+
+void CSoftwareInfoDialog::SearchNow()
+{
+    const CString strText = m_searchBox.Text();
+    if (strText == m_view.SearchText())
+        return;
+    const std::optional<size_t> focused = FocusedProduct();
+    // Timers come after the keys: the search goes on once they are handled.
+    if (!m_view.Search(strText, &IsKeyWaiting))
     {
-        const int nRow = nFirst + static_cast<int>(i);
-        m_list.InsertItem(LVIF_TEXT, nRow, catalogue[i].*kColumns[0].m_pText, 0, 0, 0, 0);
-        for (int nColumn = 1; nColumn < static_cast<int>(ARRAYSIZE(kColumns)); ++nColumn)
-            m_list.SetItemText(nRow, nColumn, catalogue[i].*kColumns[nColumn].m_pText);
+        SetTimer(m_hWnd, kSearchTimer, USER_TIMER_MINIMUM, nullptr);
+        return;
     }
-    m_list.SetRedraw(TRUE);
-    m_list.Invalidate();
+    ShowView(focused);
+}
+
+std::optional<size_t> CSoftwareInfoDialog::FocusedProduct() const
+{
+    const int nRow = m_list.FocusedItem();
+    if (nRow < 0 || nRow >= m_view.RowCount())
+        return std::nullopt;
+    return m_view.ProductAt(nRow);
+}
+
+void CSoftwareInfoDialog::ShowView(std::optional<size_t> focused)
+{
+    m_list.ShowRows(&m_view);
+    const int nRow = focused ? m_view.RowOf(*focused) : -1;
+    m_list.SetItemState(-1, 0, LVIS_FOCUSED);
+    if (nRow >= 0)
+        m_list.SetItemState(nRow, LVIS_FOCUSED, LVIS_FOCUSED);
+    if (m_view.RowCount() > 0)
+        m_list.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(std::max(nRow, 0)), FALSE);
+    CString strNoMatch;
+    if (m_view.RowCount() == 0 && !m_view.SearchText().IsEmpty())
+        strNoMatch.LoadString(IDS_NO_MATCH);
+    m_list.SetEmptyText(strNoMatch);
+    m_list.ShowSortArrow(static_cast<int>(m_view.Order().m_column), m_view.Order().m_bDescending);
+}
+
+void CSoftwareInfoDialog::LoadCatalogue(CCatalogue catalogue)
+{
+    m_view.Load(std::move(catalogue));
+    ShowView(std::nullopt);
 }

@@ -33,6 +33,7 @@ BOOL AbstractDialog::OnInitDialog()
 {
     CorvelReadAppMode();
     m_faceBrush.reset(CreateSolidBrush(CorvelCurrentColours().face));
+    m_editBrush.reset(CreateSolidBrush(CorvelCurrentColours().row));
     CorvelThemeFrame(m_hWnd);
     return CDialog::OnInitDialog();
 }
@@ -92,6 +93,7 @@ LRESULT AbstractDialog::OnNcHitTest(POINT point)
 void AbstractDialog::OnColoursChanged()
 {
     m_faceBrush.reset(CreateSolidBrush(CorvelCurrentColours().face));
+    m_editBrush.reset(CreateSolidBrush(CorvelCurrentColours().row));
     CorvelThemeFrame(m_hWnd);
     // Common controls take the new colours only when told.
     EnumChildWindows(m_hWnd, &ForwardSysColorChange, 0);
@@ -110,12 +112,15 @@ BOOL AbstractDialog::OnEraseBkgnd(HDC hDC)
 
 HBRUSH AbstractDialog::OnCtlColor(HDC hDC, HWND, UINT nCtlColor)
 {
-    const bool bSkinned = nCtlColor == CTLCOLOR_DLG || nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN;
-    if (!m_faceBrush || !bSkinned)
+    const bool bOnFace = nCtlColor == CTLCOLOR_DLG || nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN;
+    const bool bEdit = nCtlColor == CTLCOLOR_EDIT;
+    if (!m_faceBrush || (!bOnFace && !bEdit))
         return reinterpret_cast<HBRUSH>(Default());
-    SetTextColor(hDC, CorvelCurrentColours().text);
-    SetBkColor(hDC, CorvelCurrentColours().face);
-    return m_faceBrush.get();
+    // Edits as the list's rows, the rest on the face.
+    const CorvelColours colours = CorvelCurrentColours();
+    SetTextColor(hDC, colours.text);
+    SetBkColor(hDC, bEdit ? colours.row : colours.face);
+    return bEdit ? m_editBrush.get() : m_faceBrush.get();
 }
 
 void AbstractDialog::OnSysColorChange()

@@ -61,6 +61,7 @@ CorvelColours CorvelSchemeColours(CorvelScheme scheme)
         colours.buttonBorder = RGB(150, 150, 150);
         colours.tip = RGB(43, 43, 43);
         colours.tipText = colours.text;
+        colours.cueText = RGB(170, 170, 170);
         colours.bDrawsControls = true;
         return colours;
     }
@@ -73,8 +74,8 @@ CorvelColours CorvelSchemeColours(CorvelScheme scheme)
     colours.selectionText = RGB(16, 24, 32);
     colours.focus = colours.accent;
     colours.frame = RGB(118, 118, 118);
-    // The system draws the heading, the buttons, the group frame's line and
-    // the tip, in its own colours.
+    // The system draws the heading, the buttons, the group frame's line, the
+    // edits' borders and cue text, and the tip, in its own colours.
     colours.heading = GetSysColor(COLOR_BTNFACE);
     colours.headingText = GetSysColor(COLOR_BTNTEXT);
     colours.button = GetSysColor(COLOR_BTNFACE);
@@ -82,6 +83,7 @@ CorvelColours CorvelSchemeColours(CorvelScheme scheme)
     colours.buttonBorder = GetSysColor(COLOR_WINDOWFRAME);
     colours.tip = GetSysColor(COLOR_INFOBK);
     colours.tipText = GetSysColor(COLOR_INFOTEXT);
+    colours.cueText = GetSysColor(COLOR_GRAYTEXT);
     colours.bDrawsControls = false;
     return colours;
 }

@@ -27,15 +27,18 @@ TTTOOLINFOW CorvelCellTip::Tool(UINT_PTR nID) const
     return tool;
 }
 
-void CorvelCellTip::Create()
+bool CorvelCellTip::Create()
 {
+    if (m_tip || m_bRefused)
+        return !m_bRefused;
     m_tip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_list.m_hWnd, nullptr,
                                 nullptr, nullptr));
     if (!m_tip)
     {
         ReportCause(kProgramSource, L"cells cut short have no tip, the tooltip window was refused", GetLastError());
-        return;
+        m_bRefused = true;
+        return false;
     }
     for (const UINT_PTR nID : { kPointerTool, kRowTool })
     {
@@ -44,14 +47,19 @@ void CorvelCellTip::Create()
         tool.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(m_tip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    SendMessageW(m_tip.get(), TTM_SETTIPBKCOLOR, m_background, 0);
+    SendMessageW(m_tip.get(), TTM_SETTIPTEXTCOLOR, m_text, 0);
+    return true;
 }
 
 void CorvelCellTip::ApplyColours(const CorvelColours& colours)
 {
+    m_background = colours.tip;
+    m_text = colours.tipText;
     if (!m_tip)
         return;
-    SendMessageW(m_tip.get(), TTM_SETTIPBKCOLOR, colours.tip, 0);
-    SendMessageW(m_tip.get(), TTM_SETTIPTEXTCOLOR, colours.tipText, 0);
+    SendMessageW(m_tip.get(), TTM_SETTIPBKCOLOR, m_background, 0);
+    SendMessageW(m_tip.get(), TTM_SETTIPTEXTCOLOR, m_text, 0);
 }
 
 void CorvelCellTip::Destroy()
@@ -62,7 +70,7 @@ void CorvelCellTip::Destroy()
 
 void CorvelCellTip::FollowPointer(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!m_tip)
+    if (!Create())
         return;
     MSG msg = { m_list.m_hWnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {} };
     const DWORD dwPos = GetMessagePos();
@@ -95,7 +103,7 @@ void CorvelCellTip::FollowPointer(UINT message, WPARAM wParam, LPARAM lParam)
 void CorvelCellTip::ScheduleRowTip()
 {
     HideRowTip();
-    if (m_tip)
+    if (Create())
         SetTimer(m_list.m_hWnd, kRowTipTimer,
                  static_cast<UINT>(SendMessageW(m_tip.get(), TTM_GETDELAYTIME, TTDT_INITIAL, 0)), nullptr);
 }
@@ -162,14 +170,14 @@ CString CorvelCellTip::RowText(int nItem) const
     for (int nColumn = 0, nColumns = m_list.GetColumnCount(); nColumn < nColumns; ++nColumn)
     {
         bCut = bCut || !CutText(nItem, nColumn).IsEmpty();
-        strText += (nColumn ? L"\r\n" : L"") + m_list.GetItemText(nItem, nColumn);
+        strText += (nColumn ? L"\r\n" : L"") + CString(m_list.CellText(nItem, nColumn));
     }
     return bCut ? strText : CString();
 }
 
 CString CorvelCellTip::CutText(int nItem, int nColumn) const
 {
-    const CString strText = m_list.GetItemText(nItem, nColumn);
+    const CString strText = m_list.CellText(nItem, nColumn);
     SIZE extent = {};
     {
         CClientDC dc(m_list.m_hWnd);

@@ -2,6 +2,8 @@
 #include "CorvelAPI.h"
 #include "CorvelDrawing.h"
 
+#include <iterator>
+
 namespace
 {
 // A group frame's caption starts this far in from its left edge, and the
@@ -95,4 +97,38 @@ void CorvelGroupBox::Draw(HDC hdc)
     CBrushHandle face(CreateSolidBrush(colours.face));
     FillRect(hdc, &rcCaption, face.get());
     CorvelDrawText(m_hWnd, hdc, text, rcCaption, DT_CENTER | DT_SINGLELINE, colours.text);
+}
+
+LRESULT CorvelEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const bool bPaints = message == WM_NCPAINT || (message == WM_PAINT && GetWindowTextLengthW(m_hWnd) == 0);
+    const CorvelColours colours = CorvelCurrentColours();
+    if (!bPaints || !colours.bDrawsControls)
+        return CWnd::WindowProc(message, wParam, lParam);
+    if (message == WM_PAINT)
+    {
+        // The cue text where the edit's text would be, in the skin's colour.
+        wchar_t cue[256] = {};
+        SendMessage(EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), static_cast<LPARAM>(std::size(cue)));
+        CPaintDC dc(this);
+        RECT rc;
+        GetClientRect(&rc);
+        CBrushHandle background(CreateSolidBrush(colours.row));
+        FillRect(dc, &rc, background.get());
+        SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rc));
+        CorvelDrawText(m_hWnd, dc, cue, rc, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS,
+                       colours.cueText);
+        return 0;
+    }
+    // The border, whatever its width, in the frame's colour.
+    RECT rcWindow, rcClient;
+    GetWindowRect(m_hWnd, &rcWindow);
+    GetClientRect(&rcClient);
+    MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&rcClient), 2);
+    const int cx = rcClient.left - rcWindow.left;
+    const int cy = rcClient.top - rcWindow.top;
+    OffsetRect(&rcWindow, -rcWindow.left, -rcWindow.top);
+    CWindowDC dc(m_hWnd);
+    CorvelFrameRect(dc, rcWindow, cx, cy, colours.frame);
+    return 0;
 }

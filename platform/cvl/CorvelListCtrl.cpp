@@ -3,12 +3,15 @@
 #include "CorvelDrawing.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace
 {
 // Margins at 96 DPI: left and right of a cell's text, above and below a row's.
 const int kCellPadding = 6;
 const int kRowPadding = 8;
+// Half the width of the sort arrow the skin draws, at 96 DPI.
+const int kArrowHalfWidth = 4;
 
 int TextWidth(HDC hdc, const CString& text)
 {
@@ -48,8 +51,43 @@ void CorvelListCtrl::Corvel()
                 LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     UpdateRowHeight();
     m_bFocusHidden = (SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS) != 0;
-    m_tip.Create();
     ApplyColours();
+}
+
+void CorvelListCtrl::ShowRows(const ICorvelListRows* pRows)
+{
+    m_pRows = pRows;
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(pRows ? pRows->RowCount() : 0), LVSICF_NOSCROLL);
+    Invalidate(FALSE);
+}
+
+LPCWSTR CorvelListCtrl::CellText(int nRow, int nColumn) const
+{
+    return m_pRows && nRow >= 0 && nRow < m_pRows->RowCount() ? m_pRows->CellText(nRow, nColumn) : L"";
+}
+
+void CorvelListCtrl::SetEmptyText(const CString& strText)
+{
+    if (m_strEmptyText == strText)
+        return;
+    m_strEmptyText = strText;
+    if (GetItemCount() == 0)
+        Invalidate(FALSE);
+}
+
+void CorvelListCtrl::ShowSortArrow(int nColumn, bool bDescending)
+{
+    HWND hHeader = Header();
+    for (int nOther = 0, nColumns = GetColumnCount(); nOther < nColumns; ++nOther)
+    {
+        HDITEMW item = {};
+        item.mask = HDI_FORMAT;
+        ::SendMessageW(hHeader, HDM_GETITEMW, static_cast<WPARAM>(nOther), reinterpret_cast<LPARAM>(&item));
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (nOther == nColumn)
+            item.fmt |= bDescending ? HDF_SORTDOWN : HDF_SORTUP;
+        ::SendMessageW(hHeader, HDM_SETITEMW, static_cast<WPARAM>(nOther), reinterpret_cast<LPARAM>(&item));
+    }
 }
 
 void CorvelListCtrl::ApplyColours()
@@ -102,7 +140,7 @@ int CorvelListCtrl::FittingWidth(int nColumn, bool bUseHeader)
         CSelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
         nText = bUseHeader ? TextWidth(dc, GetColumnHeading(nColumn)) : 0;
         for (int nItem = 0, nCount = GetItemCount(); nItem < nCount; ++nItem)
-            nText = std::max(nText, TextWidth(dc, GetItemText(nItem, nColumn)));
+            nText = std::max(nText, TextWidth(dc, CellText(nItem, nColumn)));
     }
 
     return nText + 2 * CellPadding();
@@ -144,6 +182,8 @@ LRESULT CorvelListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_NOTIFY && DrawsHeading(reinterpret_cast<NMHDR*>(lParam), &lHandled))
         return lHandled;
+    if (message == WM_PAINT && PaintEmptyArea())
+        return 0;
     const LRESULT lResult = CListCtrl::WindowProc(message, wParam, lParam);
     switch (message)
     {
@@ -189,7 +229,10 @@ bool CorvelListCtrl::DrawsHeading(const NMHDR* pNMHDR, LRESULT* pResult)
     case CDDS_ITEMPREPAINT:
     {
         const int nColumn = static_cast<int>(pDraw->dwItemSpec);
-        DrawHeadingCell(pDraw->hdc, pDraw->rc, GetColumnHeading(nColumn), colours);
+        HDITEMW item = {};
+        item.mask = HDI_FORMAT;
+        ::SendMessageW(Header(), HDM_GETITEMW, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&item));
+        DrawHeadingCell(pDraw->hdc, pDraw->rc, GetColumnHeading(nColumn), item.fmt, colours);
         *pResult = CDRF_SKIPDEFAULT;
         return true;
     }
@@ -205,7 +248,7 @@ bool CorvelListCtrl::DrawsHeading(const NMHDR* pNMHDR, LRESULT* pResult)
                            reinterpret_cast<LPARAM>(&rcLast));
         rcRest.left = rcLast.right;
         if (rcRest.right > rcRest.left)
-            DrawHeadingCell(pDraw->hdc, rcRest, CString(), colours);
+            DrawHeadingCell(pDraw->hdc, rcRest, CString(), 0, colours);
         *pResult = CDRF_DODEFAULT;
         return true;
     }
@@ -214,7 +257,8 @@ bool CorvelListCtrl::DrawsHeading(const NMHDR* pNMHDR, LRESULT* pResult)
     }
 }
 
-void CorvelListCtrl::DrawHeadingCell(HDC hdc, RECT rc, const CString& text, const CorvelColours& colours) const
+void CorvelListCtrl::DrawHeadingCell(HDC hdc, RECT rc, const CString& text, int nFormat,
+                                     const CorvelColours& colours) const
 {
     CBrushHandle fill(CreateSolidBrush(colours.heading));
     FillRect(hdc, &rc, fill.get());
@@ -228,8 +272,89 @@ void CorvelListCtrl::DrawHeadingCell(HDC hdc, RECT rc, const CString& text, cons
     // Lined up with the cells' text.
     rc.left += CellPadding();
     rc.right -= CellPadding();
+    if (nFormat & (HDF_SORTUP | HDF_SORTDOWN))
+    {
+        // The sort arrow at the right end, pointing up for ascending.
+        const int nHalf = CorvelScale(kArrowHalfWidth, CorvelWindowDpi(m_hWnd));
+        const int x = rc.right - nHalf;
+        const int y = (rc.top + rc.bottom) / 2;
+        const int nTip = (nFormat & HDF_SORTUP) ? -nHalf / 2 : nHalf / 2;
+        const POINT arrow[] = { { x - nHalf, y - nTip }, { x + nHalf, y - nTip }, { x, y + nTip } };
+        CBrushHandle fillArrow(CreateSolidBrush(colours.headingText));
+        CGdiHandle<HPEN> outline(CreatePen(PS_SOLID, 1, colours.headingText));
+        CSelectedObject brush(hdc, fillArrow.get());
+        CSelectedObject pen(hdc, outline.get());
+        Polygon(hdc, arrow, static_cast<int>(std::size(arrow)));
+        rc.right -= 2 * nHalf + CellPadding();
+    }
     CorvelDrawText(Header(), hdc, text, rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS,
                    colours.headingText);
+}
+
+bool CorvelListCtrl::PaintEmptyArea()
+{
+    if (m_strEmptyText.IsEmpty() || GetItemCount() > 0)
+        return false;
+    CPaintDC dc(this);
+    const CorvelColours colours = CorvelCurrentColours();
+    // Below the heading, on the rows' background.
+    RECT rc, rcHeader = {};
+    GetClientRect(&rc);
+    if (IsWindowVisible(Header()))
+        ::GetClientRect(Header(), &rcHeader);
+    rc.top += rcHeader.bottom;
+    CBrushHandle background(CreateSolidBrush(colours.row));
+    FillRect(dc, &rc, background.get());
+    // A row's height down, as if in the first row, centred.
+    rc.top += static_cast<int>(m_nRowHeight) / 2;
+    InflateRect(&rc, -CellPadding(), 0);
+    CorvelDrawText(m_hWnd, dc, m_strEmptyText, rc, DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX, colours.text);
+    return true;
+}
+
+BOOL CorvelListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const NMHDR* pNMHDR = message == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(lParam) : nullptr;
+    if (pNMHDR && pNMHDR->code == LVN_GETDISPINFOW)
+    {
+        // Someone asked the list for a cell's text.
+        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(lParam)->item;
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+            lstrcpynW(item.pszText, CellText(item.iItem, item.iSubItem), item.cchTextMax);
+        *pResult = 0;
+        return TRUE;
+    }
+    if (pNMHDR && pNMHDR->code == LVN_ODFINDITEMW)
+    {
+        *pResult = FindRow(*reinterpret_cast<const NMLVFINDITEMW*>(lParam));
+        return TRUE;
+    }
+    return CListCtrl::OnChildNotify(message, wParam, lParam, pResult);
+}
+
+int CorvelListCtrl::FindRow(const NMLVFINDITEMW& find) const
+{
+    const int nCount = m_pRows ? m_pRows->RowCount() : 0;
+    const UINT flags = find.lvfi.flags;
+    if (!(flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz || nCount == 0)
+        return -1;
+    const int nLength = lstrlenW(find.lvfi.psz);
+    const int nStart = find.iStart >= 0 && find.iStart < nCount ? find.iStart : 0;
+    for (int nStep = 0; nStep < nCount; ++nStep)
+    {
+        const int nRow = (nStart + nStep) % nCount;
+        if (nRow < nStart && !(flags & LVFI_WRAP))
+            break;
+        LPCWSTR pszCell = CellText(nRow, 0);
+        // As the list compares its own items: without regard to case.
+        const bool bFound = (flags & LVFI_PARTIAL)
+                                ? lstrlenW(pszCell) >= nLength &&
+                                      CompareStringOrdinal(pszCell, nLength, find.lvfi.psz, nLength, TRUE) == CSTR_EQUAL
+                                : CompareStringOrdinal(pszCell, -1, find.lvfi.psz, -1, TRUE) == CSTR_EQUAL;
+        if (bFound)
+            return nRow;
+    }
+    return -1;
 }
 
 void CorvelListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
@@ -265,8 +390,7 @@ void CorvelListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
             x += nWidth;
             if (rcCell.right <= rcCell.left)
                 continue;
-            CString text = GetItemText(nItem, nColumn);
-            DrawTextW(hdc, text, text.GetLength(), &rcCell,
+            DrawTextW(hdc, CellText(nItem, nColumn), -1, &rcCell,
                       DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
         }
     }

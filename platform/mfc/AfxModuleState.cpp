@@ -32,9 +32,3 @@ HINSTANCE AfxLoadLibraryEx(LPCWSTR lpszModuleName, HANDLE hFile, DWORD dwFlags)
 {
     return LoadLibraryExW(lpszModuleName, hFile, dwFlags);
 }
-
-BOOL AfxOleInit()
-{
-    static COleSession session;
-    return session.IsInitialised() ? TRUE : FALSE;
-}

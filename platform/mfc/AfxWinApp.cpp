@@ -40,8 +40,9 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
-void CWinApp::SetRegistryKey(LPCWSTR)
+void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey)
 {
+    m_strRegistryKey = lpszRegistryKey;
 }
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)

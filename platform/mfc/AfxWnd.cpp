@@ -132,9 +132,12 @@ bool EntryMatches(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LP
     return true;
 }
 
-// The control that an owner-drawing message of the parent is about.
-HWND OwnerDrawnControl(HWND hParent, UINT message, LPARAM lParam)
+// The control that an owner-drawing message or a notification of the
+// parent is about.
+HWND NotifyingControl(HWND hParent, UINT message, LPARAM lParam)
 {
+    if (message == WM_NOTIFY)
+        return lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
     if (message == WM_DRAWITEM)
         return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
     if (message == WM_MEASUREITEM)
@@ -145,7 +148,7 @@ HWND OwnerDrawnControl(HWND hParent, UINT message, LPARAM lParam)
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (CWnd* pChild = FromHandlePermanent(OwnerDrawnControl(m_hWnd, message, lParam)))
+    if (CWnd* pChild = FromHandlePermanent(NotifyingControl(m_hWnd, message, lParam)))
     {
         if (pChild->OnChildNotify(message, wParam, lParam, pResult))
             return TRUE;

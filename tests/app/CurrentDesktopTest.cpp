@@ -47,6 +47,8 @@ protected:
                                  L"the factory in, with every driver and tool\r\n"));
         CUserDpi userDpi(dpi);
         EXPECT_TRUE(userDpi.IsSet());
+        // At the layout's size, not the one a start before left.
+        RegDeleteTreeW(HKEY_CURRENT_USER, kProgramSettingsKey);
         m_program = std::make_unique<CProgramRunner>(DistFolder() + L"\\ZelSoftwareInfo.exe");
         m_hDlg = m_program->WaitForWindow(kMainCaption, kProgramTimeout);
         return m_hDlg;

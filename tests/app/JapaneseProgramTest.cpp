@@ -58,7 +58,7 @@ TEST_F(JapaneseProgramTest, CtrlCCopiesTheListUnderItsJapaneseHeadings)
 {
     ASSERT_TRUE(EmptyTheClipboard());
     SetForegroundWindow(m_hFirst);
-    PressCtrlC();
+    PressCtrlWith('C');
     EXPECT_STREQ(CString(kJapaneseSoftwareHeading) + L"\t" + kJapaneseDescriptionHeading + L"\r\n",
                  WaitForClipboardText(kProgramTimeout));
 }

@@ -95,6 +95,7 @@ TEST_F(KeyboardTest, TabReachesTheListAtItsFirstVisibleRowShiftF10OpensTheMenuBe
     const CString copied = Start(96, 20);
     ASSERT_NE(nullptr, m_hDlg);
     HWND hOk = GetDlgItem(m_hDlg, IDOK);
+    HWND hSearch = GetDlgItem(m_hDlg, IDC_SEARCH_BOX);
     // Scrolled as with the mouse: no row has the focus, row 0 is out of sight.
     SendMessageW(m_hList, WM_VSCROLL, SB_PAGEDOWN, 0);
     const int top = static_cast<int>(SendMessageW(m_hList, LVM_GETTOPINDEX, 0, 0));
@@ -105,11 +106,8 @@ TEST_F(KeyboardTest, TabReachesTheListAtItsFirstVisibleRowShiftF10OpensTheMenuBe
         HWND hFocus;
         int row;
     } steps[] = {
-        { L"", hOk, -1 },
-        { L"Tab", m_hList, top },
-        { L"Tab", hOk, top },
-        { L"shift+Tab", m_hList, top },
-        { L"Down", m_hList, top + 1 },
+        { L"", hOk, -1 },     { L"Tab", hSearch, -1 },        { L"Tab", m_hList, top },
+        { L"Tab", hOk, top }, { L"shift+Tab", m_hList, top }, { L"Down", m_hList, top + 1 },
     };
     for (const auto& step : steps)
     {
@@ -196,7 +194,8 @@ TEST_F(KeyboardTest, FocusFrameIsSolidInTheFocusBorderAtTheDpiAndStandsOutOnBoth
         ASSERT_NE(nullptr, m_hDlg);
         const int thickness = MulDiv(static_cast<int>(border), static_cast<int>(dpi), 96);
         // Row 0 in the row colour, row 1 in the alternate one.
-        for (const auto& [keys, row] : { std::pair{ L"Tab", 0 }, { L"Down", 1 } })
+        // From OK past the search box to the list.
+        for (const auto& [keys, row] : { std::pair{ L"Tab Tab", 0 }, { L"Down", 1 } })
         {
             ASSERT_TRUE(PressKeys(m_hDlg, keys));
             ASSERT_TRUE(PumpMessagesUntil([&] { return FocusedRow() == row; }));

@@ -29,10 +29,10 @@ CString ClipboardText()
     return text;
 }
 
-void PressCtrlC()
+void PressCtrlWith(WORD key)
 {
     INPUT inputs[4] = {};
-    const WORD keys[4] = { VK_CONTROL, 'C', 'C', VK_CONTROL };
+    const WORD keys[4] = { VK_CONTROL, key, key, VK_CONTROL };
     for (size_t i = 0; i < std::size(inputs); ++i)
     {
         inputs[i].type = INPUT_KEYBOARD;

@@ -1,5 +1,5 @@
 #pragma once
-// The clipboard in tests, and the keyboard shortcut that fills it.
+// The clipboard in tests, and the keyboard shortcuts that fill it or find.
 #include <afxwin.h>
 
 #include <thread>
@@ -8,8 +8,9 @@
 bool EmptyTheClipboard();
 // The clipboard's Unicode text; empty when it holds none.
 CString ClipboardText();
-// Presses Ctrl+C on the keyboard, for the foreground window's focus.
-void PressCtrlC();
+// Presses Ctrl and the key (Ctrl+C, Ctrl+F) on the keyboard, for the
+// foreground window's focus.
+void PressCtrlWith(WORD key);
 // Handles this thread's messages until the clipboard holds text or the time
 // is up; the text, or empty.
 CString WaitForClipboardText(DWORD milliseconds);

@@ -7,3 +7,5 @@ inline constexpr wchar_t kJapaneseMainCaption[] = L"\u30BD\u30D5\u30C8\u30A6\u30
 // "ソフトウェア" and "説明": the list's headings.
 inline constexpr wchar_t kJapaneseSoftwareHeading[] = L"\u30BD\u30D5\u30C8\u30A6\u30A7\u30A2";
 inline constexpr wchar_t kJapaneseDescriptionHeading[] = L"\u8AAC\u660E";
+// "検索": the search box's label and cue text.
+inline constexpr wchar_t kJapaneseSearch[] = L"\u691C\u7D22";

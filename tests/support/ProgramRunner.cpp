@@ -125,7 +125,11 @@ CString MessageBoxText(HWND hBox)
     return WindowText(GetDlgItem(hBox, 0xFFFF));
 }
 
-CString ListHeading(HANDLE hProcess, HWND hList, int column)
+namespace
+{
+// A heading of the list, its text and format, read through a buffer in the
+// list's process; false when it cannot be read.
+bool ReadHeading(HANDLE hProcess, HWND hList, int column, CString* pText, int* pFormat)
 {
     HWND hHeader = reinterpret_cast<HWND>(SendMessageW(hList, LVM_GETHEADER, 0, 0));
     struct Remote
@@ -136,20 +140,77 @@ CString ListHeading(HANDLE hProcess, HWND hList, int column)
     const CRemoteMemory remoteMemory = AllocateRemote(hProcess, sizeof(Remote));
     BYTE* remote = static_cast<BYTE*>(remoteMemory.get());
     if (!remote)
-        return CString();
+        return false;
     Remote local = {};
-    local.item.mask = HDI_TEXT;
+    local.item.mask = HDI_TEXT | HDI_FORMAT;
     local.item.pszText = reinterpret_cast<LPWSTR>(remote + offsetof(Remote, text));
     local.item.cchTextMax = static_cast<int>(std::size(local.text));
+    if (!WriteProcessMemory(hProcess, remote, &local, sizeof(local), nullptr) ||
+        !SendMessageW(hHeader, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(remote)) ||
+        !ReadProcessMemory(hProcess, remote, &local, sizeof(local), nullptr))
+        return false;
+    local.text[std::size(local.text) - 1] = 0;
+    *pText = local.text;
+    *pFormat = local.item.fmt;
+    return true;
+}
+}
+
+CString ListHeading(HANDLE hProcess, HWND hList, int column)
+{
     CString text;
-    if (WriteProcessMemory(hProcess, remote, &local, sizeof(local), nullptr) &&
-        SendMessageW(hHeader, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(remote)) &&
-        ReadProcessMemory(hProcess, remote, &local, sizeof(local), nullptr))
-    {
-        local.text[std::size(local.text) - 1] = 0;
-        text = local.text;
-    }
+    int format = 0;
+    ReadHeading(hProcess, hList, column, &text, &format);
     return text;
+}
+
+int HeadingSortArrow(HANDLE hProcess, HWND hList, int column)
+{
+    CString text;
+    int format = 0;
+    ReadHeading(hProcess, hList, column, &text, &format);
+    return format & (HDF_SORTUP | HDF_SORTDOWN);
+}
+
+std::vector<std::pair<CString, CString>> ListRows(HANDLE hProcess, HWND hList)
+{
+    struct Remote
+    {
+        LVITEMW item;
+        wchar_t text[2048];
+    };
+    std::vector<std::pair<CString, CString>> rows;
+    const CRemoteMemory remoteMemory = AllocateRemote(hProcess, sizeof(Remote));
+    BYTE* remote = static_cast<BYTE*>(remoteMemory.get());
+    const int count = static_cast<int>(SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; remote && row < count; ++row)
+    {
+        CString cells[2];
+        for (int column = 0; column < 2; ++column)
+        {
+            Remote local = {};
+            local.item.iSubItem = column;
+            local.item.pszText = reinterpret_cast<LPWSTR>(remote + offsetof(Remote, text));
+            local.item.cchTextMax = static_cast<int>(std::size(local.text));
+            if (!WriteProcessMemory(hProcess, remote, &local, sizeof(local), nullptr))
+                return rows;
+            SendMessageW(hList, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+            if (!ReadProcessMemory(hProcess, remote, &local, sizeof(local), nullptr))
+                return rows;
+            local.text[std::size(local.text) - 1] = 0;
+            cells[column] = local.text;
+        }
+        rows.emplace_back(cells[0], cells[1]);
+    }
+    return rows;
+}
+
+CString ListNames(HANDLE hProcess, HWND hList)
+{
+    CString names;
+    for (const auto& row : ListRows(hProcess, hList))
+        names += (names.IsEmpty() ? L"" : L", ") + row.first;
+    return names;
 }
 
 bool SendMessageWithData(HANDLE hProcess, HWND hWnd, UINT message, WPARAM wParam, void* pData, size_t nSize,

@@ -3,12 +3,15 @@
 #include <afxwin.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 // How long a test waits for the program's window, or for it to end.
 const DWORD kProgramTimeout = 20000;
 // The main dialog's caption in the English resource module.
 const wchar_t kMainCaption[] = L"Software Information";
+// Where the program keeps its settings for the user, below HKEY_CURRENT_USER.
+const wchar_t kProgramSettingsKey[] = L"Software\\Marbek Corporation\\ZelSoftwareInfo";
 
 class CProgramRunner
 {
@@ -67,3 +70,10 @@ CString MessageBoxText(HWND hBox);
 // A heading of a report list in a process (this one too): the header
 // control's text, read through a buffer in that process.
 CString ListHeading(HANDLE hProcess, HWND hList, int column);
+// The sort arrow a heading shows: HDF_SORTUP, HDF_SORTDOWN or 0.
+int HeadingSortArrow(HANDLE hProcess, HWND hList, int column);
+// The first two cells of every row of a report list in a process (this one
+// too), as the list gives them to whoever asks.
+std::vector<std::pair<CString, CString>> ListRows(HANDLE hProcess, HWND hList);
+// The names of those rows in their order, joined by ", ".
+CString ListNames(HANDLE hProcess, HWND hList);

@@ -1,5 +1,6 @@
 #include <DialogDriver.h>
 #include <ProfileFiles.h>
+#include <ProgramRunner.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
 #include <TestFolders.h>
@@ -15,18 +16,6 @@
 namespace
 {
 using Rows = std::vector<std::pair<CString, CString>>;
-
-CString ItemText(HWND hList, int item, int subItem)
-{
-    std::vector<wchar_t> text(4096);
-    LVITEMW lvi = {};
-    lvi.iSubItem = subItem;
-    lvi.pszText = text.data();
-    lvi.cchTextMax = static_cast<int>(text.size());
-    const LRESULT length =
-        SendMessageW(hList, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
-    return CString(text.data(), static_cast<int>(length));
-}
 
 // The main dialog's catalogue step, with apps.ini in the data folder.
 class CatalogueDialogTest : public ::testing::Test
@@ -49,12 +38,7 @@ protected:
     {
         Rows rows;
         CSoftwareInfoDialog dlg;
-        RunDialog(dlg, [&](HWND hDlg) {
-            HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
-            const int count = static_cast<int>(SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0));
-            for (int i = 0; i < count; ++i)
-                rows.emplace_back(ItemText(hList, i, 0), ItemText(hList, i, 1));
-        });
+        RunDialog(dlg, [&](HWND hDlg) { rows = ListRows(GetCurrentProcess(), GetDlgItem(hDlg, IDC_SOFTWARE_LIST)); });
         return rows;
     }
 

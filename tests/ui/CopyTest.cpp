@@ -4,7 +4,6 @@
 #include <DebugOutputMonitor.h>
 #include <DialogDriver.h>
 #include <ListCopy.h>
-#include <ListRows.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
 #include <resource.h>
@@ -50,62 +49,65 @@ void CALLBACK ChooseFirstMenuItem(HWND, UINT, UINT_PTR idEvent, DWORD)
 }
 }
 
-TEST_F(CopyTest, ListTextHasHeadingsThenRowsInDisplayOrderTabSeparatedEachLineEndedByCrLf)
+TEST_F(CopyTest, ListTextHasHeadingsThenTheShownRowsInDisplayOrderTabSeparatedEachLineEndedByCrLf)
 {
     const struct
     {
-        std::vector<std::pair<LPCWSTR, LPCWSTR>> rows;
+        CCatalogue rows;
+        CSortOrder order;
+        LPCWSTR search;
         LPCWSTR expected;
     } cases[] = {
-        { {}, L"Software\tDescription\r\n" },
-        { { { L"Alpha", L"First product" }, { L"beta", L"Second product" } }, kTwoRows },
-        { { { L"Only a name", L"" } }, L"Software\tDescription\r\nOnly a name\t\r\n" },
+        { {}, {}, L"", L"Software\tDescription\r\n" },
+        { { { L"Alpha", L"First product" }, { L"beta", L"Second product" } }, {}, L"", kTwoRows },
+        { { { L"Only a name", L"" } }, {}, L"", L"Software\tDescription\r\nOnly a name\t\r\n" },
         // A tab or a line break in a cell would start another cell or line.
-        { { { L"\u30BD\u30D5\u30C8", L"a\tb" } }, L"Software\tDescription\r\n\u30BD\u30D5\u30C8\ta b\r\n" },
-        { { { L"Two\r\nlines", L"one\nand\rtwo" } }, L"Software\tDescription\r\nTwo  lines\tone and two\r\n" },
+        { { { L"\u30BD\u30D5\u30C8", L"a\tb" } }, {}, L"", L"Software\tDescription\r\n\u30BD\u30D5\u30C8\ta b\r\n" },
+        { { { L"Two\r\nlines", L"one\nand\rtwo" } }, {}, L"", L"Software\tDescription\r\nTwo  lines\tone and two\r\n" },
+        // What the list shows: in its order, as far as the rows hold the search.
+        { { { L"Alpha", L"First product" }, { L"beta", L"Second product" } },
+          { CCatalogueColumn::Software, true },
+          L"",
+          L"Software\tDescription\r\nbeta\tSecond product\r\nAlpha\tFirst product\r\n" },
+        { { { L"Alpha", L"First product" }, { L"beta", L"Second product" } },
+          {},
+          L"second",
+          L"Software\tDescription\r\nbeta\tSecond product\r\n" },
     };
-    CSoftwareInfoDialog dlg;
-    RunDialog(dlg, [&](HWND hDlg) {
-        HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
-        const CListCtrl* pList = static_cast<const CListCtrl*>(CWnd::FromHandlePermanent(hList));
-        ASSERT_NE(nullptr, pList);
-        for (const auto& c : cases)
-        {
-            SendMessageW(hList, LVM_DELETEALLITEMS, 0, 0);
-            for (size_t i = 0; i < c.rows.size(); ++i)
-                AddRow(hList, static_cast<int>(i), c.rows[i].first, c.rows[i].second);
-            EXPECT_STREQ(c.expected, ListText(*pList));
-        }
-    });
+    for (const auto& c : cases)
+    {
+        CCatalogueView view;
+        view.SortBy(c.order);
+        view.Search(c.search);
+        view.Load(c.rows);
+        EXPECT_STREQ(c.expected, ListText(view));
+    }
 }
 
 TEST_F(CopyTest, CtrlCCopiesTheListWhicheverControlHasTheFocus)
 {
     CSoftwareInfoDialog dlg;
-    RunDialog(dlg, [](HWND hDlg) {
-        HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
-        AddRow(hList, 0, L"Alpha", L"First product");
-        AddRow(hList, 1, L"beta", L"Second product");
+    RunDialog(dlg, [&](HWND hDlg) {
+        dlg.LoadCatalogue({ { L"Alpha", L"First product" }, { L"beta", L"Second product" } });
         SetForegroundWindow(hDlg);
-        for (int id : { IDC_SOFTWARE_LIST, IDOK })
+        for (int id : { IDC_SOFTWARE_LIST, IDOK, IDC_SEARCH_BOX })
         {
             ASSERT_TRUE(EmptyTheClipboard());
             SetFocus(GetDlgItem(hDlg, id));
-            PressCtrlC();
+            PressCtrlWith('C');
             EXPECT_STREQ(kTwoRows, WaitForClipboardText(kTimeout)) << "focus on control " << id;
         }
-        EXPECT_EQ(0, SendMessageW(hList, LVM_GETSELECTEDCOUNT, 0, 0));
+        EXPECT_EQ(0, SendMessageW(GetDlgItem(hDlg, IDC_SOFTWARE_LIST), LVM_GETSELECTEDCOUNT, 0, 0));
     });
 }
 
-TEST_F(CopyTest, ListContextMenuHasOneItemCopyThatCopiesTheList)
+TEST_F(CopyTest, ListContextMenuHasCopyThatCopiesTheListAndTheSortEntry)
 {
     CSoftwareInfoDialog dlg;
     g_menuItems.clear();
-    RunDialog(dlg, [](HWND hDlg) {
+    RunDialog(dlg, [&](HWND hDlg) {
         HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
-        AddRow(hList, 0, L"Alpha", L"First product");
-        AddRow(hList, 1, L"beta", L"Second product");
+        dlg.LoadCatalogue({ { L"Alpha", L"First product" }, { L"beta", L"Second product" } });
         SetForegroundWindow(hDlg);
         SetTimer(nullptr, 0, 20, &ChooseFirstMenuItem);
         RECT rc;
@@ -113,8 +115,9 @@ TEST_F(CopyTest, ListContextMenuHasOneItemCopyThatCopiesTheList)
         PostMessageW(hList, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hList), MAKELPARAM(rc.left + 20, rc.top + 40));
         EXPECT_STREQ(kTwoRows, WaitForClipboardText(kTimeout));
     });
-    ASSERT_EQ(1u, g_menuItems.size());
+    ASSERT_EQ(3u, g_menuItems.size());
     EXPECT_STREQ(L"&Copy\tCtrl+C", g_menuItems[0]);
+    EXPECT_STREQ(L"Sort &by", g_menuItems[2]);
 }
 
 TEST_F(CopyTest, CopyWaitsAboutHalfASecondForAClipboardHeldByAnotherProgramThenGivesUpWithItsCause)

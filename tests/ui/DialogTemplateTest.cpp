@@ -51,10 +51,14 @@ TEST(ResourceModuleTemplates, MainDialogMatchesItsLayout)
     EXPECT_EQ(256, dlg.cy);
     EXPECT_STREQ(L"Software Information", dlg.caption);
     ExpectTahomaEight(dlg);
-    ASSERT_EQ(3u, dlg.items.size());
+    ASSERT_EQ(5u, dlg.items.size());
     ExpectItem(dlg.items[0], IDOK, L"Button", L"OK", 0x50010001, 262, 229, 50, 16);
-    ExpectItem(dlg.items[1], IDC_SOFTWARE_LIST, L"SysListView32", L"", 0x50010C01, 14, 22, 291, 190);
-    ExpectItem(dlg.items[2], IDC_SOFTWARE_GROUP, L"Button", L"Software Information", 0x50000007, 7, 7, 305, 207);
+    // The search box's label right before it, which names it for screen readers.
+    ExpectItem(dlg.items[1], IDC_SEARCH_LABEL, L"Static", L"Search", 0x50000000, 14, 23, 34, 8);
+    ExpectItem(dlg.items[2], IDC_SEARCH_BOX, L"Edit", L"", 0x50810080, 50, 20, 255, 14);
+    // Owner data, owner-drawn, one row at a time, no sorting style.
+    ExpectItem(dlg.items[3], IDC_SOFTWARE_LIST, L"SysListView32", L"", 0x50011C05, 14, 38, 291, 174);
+    ExpectItem(dlg.items[4], IDC_SOFTWARE_GROUP, L"Button", L"Software Information", 0x50000007, 7, 7, 305, 207);
 }
 
 TEST(ResourceModuleTemplates, AboutBoxMatchesItsLayout)
@@ -89,6 +93,13 @@ TEST(ResourceModuleStrings, HoldEveryTextTheProgramUses)
         { IDS_COLUMN_SOFTWARE, L"Software" },
         { IDS_COLUMN_DESCRIPTION, L"Description" },
         { IDS_COPY, L"&Copy\tCtrl+C" },
+        { IDS_SEARCH_CUE, L"Search" },
+        { IDS_NO_MATCH, L"No software matches the search." },
+        { IDS_SORT_BY, L"Sort &by" },
+        { IDS_SORT_SOFTWARE, L"&Software" },
+        { IDS_SORT_DESCRIPTION, L"D&escription" },
+        { IDS_SORT_ASCENDING, L"&Ascending" },
+        { IDS_SORT_DESCENDING, L"&Descending" },
         { IDS_MAIN_CAPTION, L"Software Information" },
         { IDS_MISSING_DLL, L"Missing DLL.  Please reinstall the software." },
     };
@@ -150,7 +161,8 @@ TEST(ProgramFile, CarriesTheEnglishDialogsStringsAndIconButNotCaptionStringOrVer
     EXPECT_EQ(ResourceBytes(module.Handle(), RT_GROUP_ICON, IDR_MAINFRAME),
               ResourceBytes(program.Handle(), RT_GROUP_ICON, IDR_MAINFRAME));
     for (UINT id : { IDS_ABOUTBOX, IDS_APP_DESCRIPTION, IDS_COLUMN_SOFTWARE, IDS_COLUMN_DESCRIPTION,
-                     IDS_FACTORY_SOFTWARE, IDS_COPY, IDS_MODEL, IDS_MISSING_DLL })
+                     IDS_FACTORY_SOFTWARE, IDS_COPY, IDS_SEARCH_CUE, IDS_NO_MATCH, IDS_SORT_BY, IDS_SORT_SOFTWARE,
+                     IDS_SORT_DESCRIPTION, IDS_SORT_ASCENDING, IDS_SORT_DESCENDING, IDS_MODEL, IDS_MISSING_DLL })
     {
         EXPECT_FALSE(StringOf(program.Handle(), id).IsEmpty()) << "string " << id;
         EXPECT_STREQ(StringOf(module.Handle(), id), StringOf(program.Handle(), id)) << "string " << id;

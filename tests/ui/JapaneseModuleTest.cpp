@@ -208,6 +208,11 @@ TEST_F(JapaneseModuleTest, TextsAreCompiledCharacterForCharacter)
                  StringOf(Japanese(), IDS_VERSION_PREFIX));
     // "コピー(&C)\tCtrl+C".
     EXPECT_STREQ(L"\u30B3\u30D4\u30FC(&C)\tCtrl+C", StringOf(Japanese(), IDS_COPY));
+    // The search box's name (its label) and its cue text.
+    const DialogTemplate main = ReadDialogTemplate(Japanese(), IDD_SOFTWAREINFO_DIALOG);
+    ASSERT_GT(main.items.size(), 1u);
+    EXPECT_STREQ(kJapaneseSearch, main.items[1].text);
+    EXPECT_STREQ(kJapaneseSearch, StringOf(Japanese(), IDS_SEARCH_CUE));
     // "システム情報".
     EXPECT_STREQ(L"\u30B7\u30B9\u30C6\u30E0\u60C5\u5831", ReadDialogTemplate(Japanese(), IDD_ABOUTBOX).caption);
 }

@@ -2,7 +2,6 @@
 // follows the keyboard cues, and the tip gives the whole text of cells cut
 // short.
 #include <DialogDriver.h>
-#include <ListRows.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
 #include <resource.h>
@@ -77,8 +76,7 @@ TEST_F(ListKeyboardTest, FocusFrameHidesAfterAClickUntilAKeyIsPressedUnlessTheCu
     CSoftwareInfoDialog dlg;
     RunDialog(dlg, [&](HWND hDlg) {
         HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
-        for (int row = 0; row < 4; ++row)
-            AddRow(hList, row, L"Product", L"Description");
+        dlg.LoadCatalogue(CCatalogue(4, { L"Product", L"Description" }));
         SetFocus(hList);
         const RECT row1 = RowBounds(hList, 1);
         for (const auto& c : cases)
@@ -124,7 +122,7 @@ std::pair<HWND, CString> ListTip(HWND hList, bool bRow)
 
 TEST_F(ListKeyboardTest, TipGivesTheWholeTextOfTheCellCutShortUnderThePointerOrOfTheRowReachedWithKeys)
 {
-    const CString longName = L"A name much longer than its heading";
+    const CString longName = L"Gamma, a name much longer than its heading";
     const CString longDescription = CString(L"A description running past the list's edge: ") + CString(L'x', 200);
     // Keys first: the row's tip stays until the pointer's takes its window.
     const struct
@@ -143,9 +141,7 @@ TEST_F(ListKeyboardTest, TipGivesTheWholeTextOfTheCellCutShortUnderThePointerOrO
     RunDialog(dlg, [&](HWND hDlg) {
         HWND hList = GetDlgItem(hDlg, IDC_SOFTWARE_LIST);
         // The columns keep the widths they took for the empty list.
-        AddRow(hList, 0, L"Alpha", L"Short");
-        AddRow(hList, 1, L"Beta", longDescription);
-        AddRow(hList, 2, longName, L"Short");
+        dlg.LoadCatalogue({ { L"Alpha", L"Short" }, { L"Beta", longDescription }, { longName, L"Short" } });
         SetFocus(hList);
         const int nameWidth = static_cast<int>(SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0));
         for (const auto& c : cases)

@@ -1,6 +1,5 @@
 #include <CorvelAPI.h>
 #include <DialogDriver.h>
-#include <ListRows.h>
 #include <ProgramRunner.h>
 #include <ResourceModule.h>
 #include <SoftwareInfoDialog.h>
@@ -21,14 +20,16 @@ protected:
 
     static HWND List(HWND hDlg) { return GetDlgItem(hDlg, IDC_SOFTWARE_LIST); }
 
-    static void AddRows(HWND hList, int count)
+    static CCatalogue Products(int count)
     {
+        CCatalogue products;
         for (int i = 0; i < count; ++i)
         {
             wchar_t name[32];
             wsprintfW(name, L"Product %d", i);
-            AddRow(hList, i, name, L"");
+            products.push_back({ name, L"Does it" });
         }
+        return products;
     }
 
     static int SelectedCount(HWND hList) { return static_cast<int>(SendMessageW(hList, LVM_GETSELECTEDCOUNT, 0, 0)); }
@@ -76,9 +77,9 @@ TEST_F(MainDialogTest, ColumnsAreSizedByTheHeaderRuleColumnZeroFirst)
 TEST_F(MainDialogTest, ClickingARowLeavesNothingSelectedButMovesTheFocus)
 {
     CSoftwareInfoDialog dlg;
-    RunDialog(dlg, [](HWND hDlg) {
+    RunDialog(dlg, [&](HWND hDlg) {
         HWND hList = List(hDlg);
-        AddRows(hList, 5);
+        dlg.LoadCatalogue(Products(5));
         RECT rcItem = { LVIR_BOUNDS, 0, 0, 0 };
         SendMessageW(hList, LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rcItem));
         const LPARAM point = MAKELPARAM(rcItem.left + 20, (rcItem.top + rcItem.bottom) / 2);
@@ -94,9 +95,9 @@ TEST_F(MainDialogTest, ClickingARowLeavesNothingSelectedButMovesTheFocus)
 TEST_F(MainDialogTest, KeyboardMovesLeaveNothingSelected)
 {
     CSoftwareInfoDialog dlg;
-    RunDialog(dlg, [](HWND hDlg) {
+    RunDialog(dlg, [&](HWND hDlg) {
         HWND hList = List(hDlg);
-        AddRows(hList, 5);
+        dlg.LoadCatalogue(Products(5));
         SetFocus(hList);
         for (WPARAM key : { VK_DOWN, VK_DOWN, VK_END, VK_UP })
         {
@@ -112,9 +113,9 @@ TEST_F(MainDialogTest, KeyboardMovesLeaveNothingSelected)
 TEST_F(MainDialogTest, SelectionSetByProgramIsClearedAtOnce)
 {
     CSoftwareInfoDialog dlg;
-    RunDialog(dlg, [](HWND hDlg) {
+    RunDialog(dlg, [&](HWND hDlg) {
         HWND hList = List(hDlg);
-        AddRows(hList, 3);
+        dlg.LoadCatalogue(Products(3));
         LVITEMW state = {};
         state.state = LVIS_SELECTED | LVIS_FOCUSED;
         state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -277,9 +278,9 @@ TEST_F(MainDialogTest, TheSizeGripSizesFromTheCornerUnlessMaximised)
 TEST_F(MainDialogTest, OwnerDrawnRowsShowTheirText)
 {
     CSoftwareInfoDialog dlg;
-    RunDialog(dlg, [](HWND hDlg) {
+    RunDialog(dlg, [&](HWND hDlg) {
         HWND hList = List(hDlg);
-        AddRow(hList, 0, L"Product 0", L"Description text");
+        dlg.LoadCatalogue({ { L"Product 0", L"Description text" } });
         UpdateWindow(hList);
         RECT rcRow = { LVIR_BOUNDS, 0, 0, 0 };
         SendMessageW(hList, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rcRow));

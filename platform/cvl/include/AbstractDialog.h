@@ -1,6 +1,6 @@
 #pragma once
 // AbstractDialog: the common base of the skinned dialogs. It paints the
-// dialog's face and gives its static controls and buttons the skin's colours,
+// dialog's face and gives its static controls, buttons and edits the skin's colours,
 // and follows the system's colours and the user's app mode (light or dark)
 // when they change, title bar included. A dialog with a sizing border shows
 // a size grip in its bottom-right corner.
@@ -16,7 +16,8 @@ protected:
     void OnPaint();
     BOOL OnEraseBkgnd(HDC hDC);
     // Static controls, buttons and the dialog itself take the skin's face
-    // and text colours; other controls keep the system's.
+    // and text colours, edits its rows' colours; other controls keep the
+    // system's.
     HBRUSH OnCtlColor(HDC hDC, HWND hWnd, UINT nCtlColor);
     void OnSysColorChange();
     void OnSettingChange(UINT uFlags, LPCWSTR lpszSection);
@@ -32,4 +33,5 @@ private:
     void OnColoursChanged();
 
     CBrushHandle m_faceBrush;
+    CBrushHandle m_editBrush;
 };

@@ -32,8 +32,11 @@ struct CorvelColours
     COLORREF buttonBorder;
     COLORREF tip;
     COLORREF tipText;
-    // Whether the skin draws the heading, the buttons and the group frame
-    // itself; otherwise the system does, in its own colours.
+    // An empty edit's cue text, on the rows' colour.
+    COLORREF cueText;
+    // Whether the skin draws the heading, the buttons, the group frame and
+    // the edits' borders and cue text itself; otherwise the system does, in
+    // its own colours.
     bool bDrawsControls;
 };
 

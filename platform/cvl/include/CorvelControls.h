@@ -1,7 +1,8 @@
 #pragma once
-// Skinned buttons and group frame: they take the skin's colours from the
-// dialog they sit on (AbstractDialog), and while the skin draws the
-// controls itself (the dark scheme) they draw themselves in it.
+// Skinned buttons, group frame and edit: they take the skin's colours from
+// the dialog they sit on (AbstractDialog), and while the skin draws the
+// controls itself (the dark scheme) they draw themselves in it: the edit
+// its border and, while it is empty, its cue text.
 #include <afxwin.h>
 
 class CorvelSkinnedButton : public CButton
@@ -25,4 +26,10 @@ class CorvelGroupBox : public CorvelSkinnedButton
 {
 protected:
     void Draw(HDC hdc) override;
+};
+
+class CorvelEdit : public CWnd
+{
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };

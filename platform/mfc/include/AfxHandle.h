@@ -56,8 +56,8 @@ using CMenuHandle = COwnedHandle<HMENU, &::DestroyMenu>;
 using CMemoryDCHandle = COwnedHandle<HDC, &::DeleteDC>;
 using CWindowHandle = COwnedHandle<HWND, &::DestroyWindow>;
 using CHookHandle = COwnedHandle<HHOOK, &::UnhookWindowsHookEx>;
+using CRegKeyHandle = COwnedHandle<HKEY, &::RegCloseKey>;
 using CSidHandle = COwnedHandle<PSID, &::FreeSid>;
-using CRegistryKey = COwnedHandle<HKEY, &::RegCloseKey>;
 using CMappedView = COwnedHandle<LPVOID, &::UnmapViewOfFile>;
 using CGlobalHandle = COwnedHandle<HGLOBAL, &::GlobalFree>;
 // Memory from LocalAlloc, or that a function hands over for LocalFree.
@@ -119,19 +119,19 @@ private:
     HGDIOBJ m_hPrevious;
 };
 
-// CClientDC: the device context of a window's client area, released when
-// the owner goes.
-class CClientDC
+// CClientDC and CWindowDC: the device context of a window's client area,
+// or of the whole window with its frame, released when the owner goes.
+template <HDC(WINAPI* pfnGet)(HWND)> class CWindowAreaDC
 {
 public:
-    explicit CClientDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
-    ~CClientDC()
+    explicit CWindowAreaDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(pfnGet(hWnd)) {}
+    ~CWindowAreaDC()
     {
         if (m_hDC)
             ::ReleaseDC(m_hWnd, m_hDC);
     }
-    CClientDC(const CClientDC&) = delete;
-    CClientDC& operator=(const CClientDC&) = delete;
+    CWindowAreaDC(const CWindowAreaDC&) = delete;
+    CWindowAreaDC& operator=(const CWindowAreaDC&) = delete;
 
     operator HDC() const { return m_hDC; }
 
@@ -139,6 +139,8 @@ private:
     HWND m_hWnd;
     HDC m_hDC;
 };
+using CClientDC = CWindowAreaDC<&::GetDC>;
+using CWindowDC = CWindowAreaDC<&::GetWindowDC>;
 
 // OLE on the calling thread from construction until the owner goes, when
 // OleInitialize succeeded.

@@ -83,6 +83,7 @@ constexpr UINT AfxMsgMapValue(UINT nValue)
 #define ON_MESSAGE(msg, memberFxn) AFX_MSG_ENTRY(msg, 0, 0, *pResult = pThis->memberFxn(wParam, lParam))
 #define ON_COMMAND(id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, 0, id, pThis->memberFxn())
 #define ON_BN_CLICKED(id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, pThis->memberFxn())
+#define ON_EN_CHANGE(id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, EN_CHANGE, id, pThis->memberFxn())
 #define ON_NOTIFY(code, id, memberFxn)                                                                                 \
     AFX_MSG_ENTRY(WM_NOTIFY, code, id, pThis->memberFxn(reinterpret_cast<NMHDR*>(lParam), pResult))
 #define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, 0, 0, pThis->OnPaint())

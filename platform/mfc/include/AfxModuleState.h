@@ -16,5 +16,3 @@ HINSTANCE AfxGetResourceHandle();
 HINSTANCE AfxFindResourceHandle(LPCWSTR lpszName, LPCWSTR lpszType);
 
 HINSTANCE AfxLoadLibraryEx(LPCWSTR lpszModuleName, HANDLE hFile, DWORD dwFlags);
-// Initialises OLE for the process; it is uninitialised again at exit.
-BOOL AfxOleInit();

@@ -50,8 +50,9 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // Notifications the parent passes back to the control that sent them
-    // (owner drawing); TRUE when the control handled it.
+    // Messages the parent passes back to the control they are about (owner
+    // drawing, WM_NOTIFY) before its own message map sees them; TRUE when
+    // the control handled it.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     static const AFX_MSGMAP* GetThisMessageMap();

@@ -1,6 +1,6 @@
 // The skin's colour pairs and their contrast (WCAG 2.1): text at least 4.5:1
 // against what it stands on, the focus frame, button borders, the group
-// frame and the size grip at least 3:1. The figures are the README's.
+// frame, the search box's border and the size grip at least 3:1. The figures are the README's.
 #include <Contrast.h>
 #include <CorvelAPI.h>
 
@@ -47,9 +47,10 @@ const ColourPair kPairs[] = {
       5.5 },
     { CorvelScheme::Dark, "default button's border on the face", &CorvelColours::accent, &CorvelColours::face, kGraphic,
       8.1 },
-    { CorvelScheme::Dark, "group frame and size grip on the face", &CorvelColours::frame, &CorvelColours::face,
-      kGraphic, 4.1 },
+    { CorvelScheme::Dark, "group frame, search box border and size grip on the face", &CorvelColours::frame,
+      &CorvelColours::face, kGraphic, 4.1 },
     { CorvelScheme::Dark, "tip text", &CorvelColours::tipText, &CorvelColours::tip, kText, 12.4 },
+    { CorvelScheme::Dark, "cue text in the search box", &CorvelColours::cueText, &CorvelColours::row, kText, 6.3 },
 };
 }
 
