@@ -1,5 +1,6 @@
 #include "NoLinkFile.h"
 #include "RelativeOpen.h"
+#include "RunningSystem.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -85,6 +86,14 @@ bool RemoveFile(const CFileInFolder& file)
     return IsWhereItSays(opened.get(), file, false) && DeleteOpenFile(opened.get());
 }
 
+namespace
+{
+// WriteFile takes at most a DWORD's worth at a time.
+const size_t kWriteChunk = 1u << 24;
+
+// Gives the open file hFile, made in the target's folder, the target's
+// name there, replacing the file of that name; a link there is neither
+// replaced nor followed.
 bool RenameOpenFile(HANDLE hFile, const CFileInFolder& target)
 {
     {
@@ -95,11 +104,8 @@ bool RenameOpenFile(HANDLE hFile, const CFileInFolder& target)
             return false;
     }
     // By the file's handle and the folder's, never by a path looked up
-    // again. Wine 8's SetFileInformationByHandle makes the new name a whole
-    // DOS path and then refuses it beside a root folder (error 87); the
-    // system call takes it as Windows does. Under wine the rename still
-    // looks the file's old path up as the host sees it: once its folder has
-    // been exchanged for a link, it fails rather than move anything there.
+    // again. (SetFileInformationByHandle would do, but wine 8's makes the
+    // new name a whole DOS path and then refuses it beside a root folder.)
     const size_t cbName = static_cast<size_t>(target.Name().GetLength()) * sizeof(wchar_t);
     std::vector<BYTE> buffer(offsetof(FILE_RENAME_INFORMATION, FileName) + cbName + sizeof(wchar_t));
     FILE_RENAME_INFORMATION* pRename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer.data());
@@ -117,11 +123,6 @@ bool RenameOpenFile(HANDLE hFile, const CFileInFolder& target)
     }
     return true;
 }
-
-namespace
-{
-// WriteFile takes at most a DWORD's worth at a time.
-const size_t kWriteChunk = 1u << 24;
 
 bool WriteAll(HANDLE hFile, const CBytes& piece)
 {
@@ -141,14 +142,43 @@ bool WriteAll(HANDLE hFile, const CBytes& piece)
     }
     return true;
 }
+
+bool WritePieces(HANDLE hFile, std::initializer_list<CBytes> pieces)
+{
+    bool bWritten = true;
+    for (const CBytes& piece : pieces)
+        bWritten = bWritten && WriteAll(hFile, piece);
+    return bWritten && FlushFileBuffers(hFile);
+}
+
+// The target written where it stands: opened by its folder's handle, as it
+// stands, and emptied only once it is known to be where its name says.
+bool WriteWhereItStands(const CFileInFolder& target, std::initializer_list<CBytes> pieces)
+{
+    CFileHandle file(OpenInFolder(target, GENERIC_WRITE, FILE_OPEN_IF));
+    const LARGE_INTEGER start = {};
+    return file && IsWhereItSays(file.get(), target, true) &&
+           SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN) && SetEndOfFile(file.get()) &&
+           WritePieces(file.get(), pieces) && CloseHandle(file.release());
+}
 }
 
 bool WriteWholeInPlace(CFileHandle file, const CFileInFolder& target, std::initializer_list<CBytes> pieces)
 {
-    bool bWritten = true;
-    for (const CBytes& piece : pieces)
-        bWritten = bWritten && WriteAll(file.get(), piece);
-    if (bWritten && FlushFileBuffers(file.get()) && RenameOpenFile(file.get(), target))
+    // Wine 8 renames by paths: its server renames the path the file was
+    // opened by to the path its folder was opened by and the new name, both
+    // looked up again as the host sees them then, so a folder exchanged for
+    // a link meanwhile would take the rename to the link's other side.
+    // There the target is written where it stands, opened by the folder's
+    // handle (which wine does by the folder's own descriptor): whole, unless
+    // the write is cut short.
+    if (RunsUnderWine())
+    {
+        DeleteOpenFile(file.get());
+        file.reset();
+        return WriteWhereItStands(target, pieces);
+    }
+    if (WritePieces(file.get(), pieces) && RenameOpenFile(file.get(), target))
         return CloseHandle(file.release()) != FALSE;
     const DWORD dwError = GetLastError();
     DeleteOpenFile(file.get());

@@ -3,7 +3,7 @@
 #include "AfxHandle.h"
 #include "AfxModuleState.h"
 
-#include <shellapi.h>
+#include <cstdlib>
 
 namespace
 {
@@ -47,11 +47,12 @@ void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey)
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
 {
-    int argc = 0;
-    const CLocalMemory<LPWSTR*> args(CommandLineToArgvW(GetCommandLineW(), &argc));
-    if (!args)
+    // The C runtime's arguments, split before the program began: asking the
+    // shell to split them would load shell32.dll at every start.
+    const int argc = __argc;
+    wchar_t** const argv = __wargv;
+    if (!argv)
         return;
-    LPWSTR* argv = args.get();
     for (int i = 1; i < argc; ++i)
     {
         const wchar_t* pszParam = argv[i];

@@ -32,10 +32,6 @@ CFileHandle CreateNewFile(const CFileInFolder& file);
 // Removes the file at the name; true when no file is there afterwards. A
 // link, or a folder, at the name is left as it is.
 bool RemoveFile(const CFileInFolder& file);
-// Gives the open file hFile, made in the target's folder (CreateNewFile),
-// the target's name there, replacing the file of that name; a link there is
-// neither replaced nor followed.
-bool RenameOpenFile(HANDLE hFile, const CFileInFolder& target);
 // Deletes the open file hFile (opened to be deleted) when it is closed.
 bool DeleteOpenFile(HANDLE hFile);
 
@@ -47,8 +43,10 @@ struct CBytes
 };
 // Writes the pieces to the new file (CreateNewFile, in the target's
 // folder), makes sure they reach the disk, gives the file the target's name
-// (RenameOpenFile) and closes it, so that the target is either what it was
-// or the whole new file. On failure the new file goes again, and the failed
-// call's error is the thread's last error; a close that fails (a full disk,
-// a lost share) is a failed write.
+// by its handle and the folder's, and closes it, so that the target is
+// either what it was or the whole new file; a link at the target's name is
+// neither replaced nor followed. On failure the new file goes again, and
+// the failed call's error is the thread's last error; a close that fails (a
+// full disk, a lost share) is a failed write. Under wine, which renames by
+// paths, the target is written where it stands instead.
 bool WriteWholeInPlace(CFileHandle file, const CFileInFolder& target, std::initializer_list<CBytes> pieces);
