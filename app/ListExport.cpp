@@ -3,20 +3,7 @@
 
 #include <CatalogueLocations.h>
 #include <CataloguePreparation.h>
-#include <DialogTemplate.h>
 #include <FileInPlace.h>
-#include <resource.h>
-
-CListHeadings LoadListHeadings()
-{
-    CListHeadings headings;
-    // The template's caption rather than IDS_MAIN_CAPTION, which only the
-    // resource module holds; the two are the same by construction.
-    headings.m_strCaption = ReadDialogTemplate(AfxGetResourceHandle(), IDD_SOFTWAREINFO_DIALOG).caption;
-    headings.m_strName.LoadString(IDS_COLUMN_SOFTWARE);
-    headings.m_strDescription.LoadString(IDS_COLUMN_DESCRIPTION);
-    return headings;
-}
 
 EExportExitCode ExportList(const std::vector<CExportRequest>& requests, const CListHeadings& headings)
 {

@@ -16,11 +16,6 @@ enum EExportExitCode
     kExportNotWritten = 3,       // a file could not be written (the others were)
 };
 
-// The document's title and the column headings, from the current resource
-// module (the program's own English ones when it is missing): the main
-// dialog's caption and its list's headings.
-CListHeadings LoadListHeadings();
-
 // Obtains the catalogue (a first start when apps.ini is missing), writes
 // every file and tells the starter what failed (StarterReport.h).
 EExportExitCode ExportList(const std::vector<CExportRequest>& requests, const CListHeadings& headings);

@@ -5,6 +5,7 @@
 #include "StarterReport.h"
 
 #include <AfxBinding.h>
+#include <CatalogueView.h>
 #include <CorvelAPI.h>
 #include <SecurityUtilities.h>
 #include <SoftwareInfoDialog.h>
@@ -122,7 +123,7 @@ int CSoftwareInfoApp::RunExport(const CSoftwareInfoCommandLine& cmdInfo, bool bR
     if (!bResourceModule)
         ReportToStarter(L"SoftInfoRes.dll is missing or has no main dialog; the files get the program's own English "
                         L"caption and headings");
-    return ExportList(cmdInfo.m_exports, LoadListHeadings());
+    return ExportList(cmdInfo.m_exports, CCatalogueView::Headings());
 }
 
 void CSoftwareInfoApp::OnShutdownAll()

@@ -1,5 +1,6 @@
 #include "CatalogueView.h"
 
+#include <DialogTemplate.h>
 #include <resource.h>
 
 #include <algorithm>
@@ -85,6 +86,15 @@ LPCWSTR CCatalogueView::CellText(int nRow, int nColumn) const
     return TextOf(Row(nRow), static_cast<CCatalogueColumn>(nColumn)).GetString();
 }
 
+CCatalogue CCatalogueView::ShownRows() const
+{
+    CCatalogue rows;
+    rows.reserve(m_shown.size());
+    for (const size_t nProduct : m_shown)
+        rows.push_back(m_catalogue[nProduct]);
+    return rows;
+}
+
 int CCatalogueView::RowOf(size_t nProduct) const
 {
     for (int nRow = 0; nRow < RowCount(); ++nRow)
@@ -98,4 +108,15 @@ CString CCatalogueView::Heading(int nColumn)
     CString strHeading;
     strHeading.LoadString(kHeadings[nColumn]);
     return strHeading;
+}
+
+CListHeadings CCatalogueView::Headings()
+{
+    CListHeadings headings;
+    // The template's caption rather than IDS_MAIN_CAPTION, which only the
+    // resource module holds; the two are the same by construction.
+    headings.m_strCaption = ReadDialogTemplate(AfxGetResourceHandle(), IDD_SOFTWAREINFO_DIALOG).caption;
+    headings.m_strName = Heading(static_cast<int>(CCatalogueColumn::Software));
+    headings.m_strDescription = Heading(static_cast<int>(CCatalogueColumn::Description));
+    return headings;
 }

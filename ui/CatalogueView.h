@@ -6,6 +6,7 @@
 // never read the catalogue file again.
 #include <Catalogue.h>
 #include <CorvelListCtrl.h>
+#include <ListHeadings.h>
 
 #include <functional>
 #include <vector>
@@ -68,9 +69,15 @@ public:
     // it does not show.
     int RowOf(size_t nProduct) const;
     size_t ProductAt(int nRow) const { return m_shown[static_cast<size_t>(nRow)]; }
+    // The shown products, in display order, as the list's files take them.
+    CCatalogue ShownRows() const;
 
     // The column's heading, from the resource module.
     static CString Heading(int nColumn);
+    // What the list's files and its copy say besides the rows: the main
+    // dialog's caption and the list's headings, from the current resource
+    // module (the program's own English ones when it is missing).
+    static CListHeadings Headings();
 
 private:
     void ShowMatching();

@@ -1,6 +1,7 @@
 #include "ListCopy.h"
 
 #include <CauseReport.h>
+#include <DelimitedText.h>
 
 #include <cstring>
 
@@ -43,30 +44,11 @@ public:
 private:
     bool m_bOpen;
 };
-
-// A cell as it stands in the copy: a tab or a line break would start
-// another cell or line there.
-CString OneCell(CString strText)
-{
-    for (LPCWSTR pszBreak : { L"\t", L"\r", L"\n" })
-        strText.Replace(pszBreak, L" ");
-    return strText;
-}
 }
 
 CString ListText(const CCatalogueView& view)
 {
-    CString strText;
-    for (int nColumn = 0; nColumn < kCatalogueColumns; ++nColumn)
-        strText += (nColumn ? L"\t" : L"") + OneCell(CCatalogueView::Heading(nColumn));
-    strText += L"\r\n";
-    for (int nRow = 0, nCount = view.RowCount(); nRow < nCount; ++nRow)
-    {
-        for (int nColumn = 0; nColumn < kCatalogueColumns; ++nColumn)
-            strText += (nColumn ? L"\t" : L"") + OneCell(view.CellText(nRow, nColumn));
-        strText += L"\r\n";
-    }
-    return strText;
+    return TabSeparatedText(CCatalogueView::Headings(), view.ShownRows());
 }
 
 bool CopyTextToClipboard(HWND hOwner, const CString& strText)

@@ -2,8 +2,9 @@
 // Copying the list: what it shows as a table of text, and the clipboard.
 #include "CatalogueView.h"
 
-// The column headings on the first line, then one line per shown row in
-// display order; cells separated by a tab, every line ended by CR LF.
+// What the list shows as the tab-separated file holds it (DelimitedText.h):
+// the column headings on the first line, then one line per shown row in
+// display order.
 CString ListText(const CCatalogueView& view);
 
 // Puts strText on the clipboard as Unicode text, owned by hOwner; false

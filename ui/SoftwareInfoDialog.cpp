@@ -1,6 +1,7 @@
 #include "SoftwareInfoDialog.h"
 #include "AboutBox.h"
 #include "ListCopy.h"
+#include "ListSave.h"
 
 #include <CatalogueLocations.h>
 #include <CataloguePreparation.h>
@@ -25,6 +26,7 @@ const CorvelAnchoredControl kAnchors[] = {
 const CDialogShortcut kShortcuts[] = {
     { 'C', IDM_COPY },
     { 'F', IDM_FIND },
+    { 'S', IDM_SAVE_AS },
 };
 
 // The search that a key interrupted goes on after it, on this timer.
@@ -121,6 +123,7 @@ ON_MESSAGE(WM_TIMER, OnTimer)
 ON_MESSAGE(WM_DESTROY, OnDestroy)
 ON_COMMAND(IDM_COPY, OnCopy)
 ON_COMMAND(IDM_FIND, OnFind)
+ON_COMMAND(IDM_SAVE_AS, OnSaveAs)
 ON_COMMAND(IDM_SORT_SOFTWARE, OnSortBySoftware)
 ON_COMMAND(IDM_SORT_DESCRIPTION, OnSortByDescription)
 ON_COMMAND(IDM_SORT_ASCENDING, OnSortAscending)
@@ -340,6 +343,7 @@ LRESULT CSoftwareInfoDialog::OnContextMenu(WPARAM wParam, LPARAM lParam)
     CString strSortBy;
     strSortBy.LoadString(IDS_SORT_BY);
     if (!menu || !sortMenu || !AppendMenuString(menu.get(), 0, IDM_COPY, IDS_COPY) ||
+        !AppendMenuString(menu.get(), 0, IDM_SAVE_AS, IDS_SAVE_AS) ||
         !AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr) ||
         !AppendMenuW(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(sortMenu.get()), strSortBy))
         return 0;
@@ -362,8 +366,12 @@ LRESULT CSoftwareInfoDialog::OnClose(WPARAM, LPARAM)
 LRESULT CSoftwareInfoDialog::OnHalt(WPARAM, LPARAM)
 {
     // Any program may post the message: only a request raised here counts.
-    if (m_pHalt && m_pHalt->IsRaised())
-        CHaltRequest::CarryOut(m_hWnd);
+    if (!m_pHalt || !m_pHalt->IsRaised())
+        return 0;
+    // The Save dialog is told as its interface asks; ended as every other
+    // dialog of the thread too, in case the shell runs its loop otherwise.
+    m_saveDialog.Close();
+    CHaltRequest::CarryOut(m_hWnd);
     return 0;
 }
 
@@ -382,6 +390,17 @@ void CSoftwareInfoDialog::OnCopy()
     }
     if (!CopyTextToClipboard(m_hWnd, ListText(m_view)))
         MessageBeep(MB_ICONWARNING);
+}
+
+void CSoftwareInfoDialog::OnSaveAs()
+{
+    // The rows as the list shows them, in its sort and as far as they hold
+    // the search text.
+    const CListHeadings headings = CCatalogueView::Headings();
+    CString strPath;
+    EListFormat format = EListFormat::CommaSeparated;
+    if (m_saveDialog.Ask(m_hWnd, DefaultListFileName(headings.m_strCaption), strPath, format))
+        SaveListFile(m_hWnd, headings.m_strCaption, strPath, ListFile(format, headings, m_view.ShownRows()));
 }
 
 void CSoftwareInfoDialog::OnFind()

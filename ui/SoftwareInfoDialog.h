@@ -5,12 +5,14 @@
 // the search box (Ctrl+F); the dialog scales with the DPI of the monitor it
 // is on, can be made larger than its layout, comes back at the place, size
 // and sort it had when it last closed, and copies the list as it shows it
-// (Ctrl+C or the list's context menu). A halt request bound to it ends it
-// with whatever it has open.
+// (Ctrl+C or the list's context menu) or saves it to a file (Ctrl+S or the
+// context menu). A halt request bound to it ends it with whatever it has
+// open.
 #include "CatalogueView.h"
 #include "DialogMemory.h"
 #include "DialogShortcuts.h"
 #include "HaltRequest.h"
+#include "ListSaveDialog.h"
 #include "SearchBox.h"
 
 #include <CorvelControls.h>
@@ -51,6 +53,7 @@ protected:
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
     void OnCopy();
+    void OnSaveAs();
     void OnFind();
     void OnSortBySoftware();
     void OnSortByDescription();
@@ -90,6 +93,7 @@ protected:
     CHaltRequest* m_pHalt;
     CorvelSizer m_sizer;
     CCatalogueView m_view;
+    CListSaveDialog m_saveDialog;
     // The frame's size: the window's less its client area's.
     SIZE m_sizeFrame = {};
     // Screen coordinates less the workspace coordinates the window's

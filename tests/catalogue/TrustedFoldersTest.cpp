@@ -131,18 +131,26 @@ TEST_P(DataFolderIn, IsMadeInATrustedParentAndUsedOnlyWhereItsNameSays)
     const CString parent = base / L"Marbek Corporation";
     const CString data = parent + L"\\Quenta Central";
     if (place.parent)
+    {
         ASSERT_TRUE(CreateDirectoryW(parent, nullptr));
+    }
     if (place.linked)
+    {
         ASSERT_TRUE(MakeHostLink(data, elsewhere.Path()));
+    }
     else if (*place.entry)
+    {
         ASSERT_TRUE(place.entry[0] == L'\\' ? CreateDirectoryW(data, nullptr) != FALSE : WriteFileBytes(data, "x", 1));
+    }
     ASSERT_TRUE(WriteFileBytes(elsewhere / L"apps.ini", "[A]\r\n", 5));
 
     const CDataFolder folder(data);
 
     EXPECT_EQ(place.trusted, folder.IsTrusted());
     if (place.trusted)
+    {
         EXPECT_EQ(0, folder.Folder().Path().CompareNoCase(data));
+    }
     EXPECT_EQ(place.parent, PathExists(parent)) << "no folder above it is made";
     EXPECT_TRUE(PathExists(elsewhere / L"apps.ini"));
 }

@@ -1,5 +1,6 @@
 // The package as a user meets it: msiexec installs, upgrades and removes it
 // in the test prefix, and the installed program starts from its shortcut.
+#include <AfxBinding.h>
 #include <JapaneseTexts.h>
 #include <ProfileFiles.h>
 #include <ProgramRunner.h>

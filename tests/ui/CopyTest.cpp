@@ -115,9 +115,10 @@ TEST_F(CopyTest, ListContextMenuHasCopyThatCopiesTheListAndTheSortEntry)
         PostMessageW(hList, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hList), MAKELPARAM(rc.left + 20, rc.top + 40));
         EXPECT_STREQ(kTwoRows, WaitForClipboardText(kTimeout));
     });
-    ASSERT_EQ(3u, g_menuItems.size());
+    ASSERT_EQ(4u, g_menuItems.size());
     EXPECT_STREQ(L"&Copy\tCtrl+C", g_menuItems[0]);
-    EXPECT_STREQ(L"Sort &by", g_menuItems[2]);
+    EXPECT_STREQ(L"&Save list as\u2026\tCtrl+S", g_menuItems[1]);
+    EXPECT_STREQ(L"Sort &by", g_menuItems[3]);
 }
 
 TEST_F(CopyTest, CopyWaitsAboutHalfASecondForAClipboardHeldByAnotherProgramThenGivesUpWithItsCause)

@@ -208,6 +208,9 @@ TEST_F(JapaneseModuleTest, TextsAreCompiledCharacterForCharacter)
                  StringOf(Japanese(), IDS_VERSION_PREFIX));
     // "コピー(&C)\tCtrl+C".
     EXPECT_STREQ(L"\u30B3\u30D4\u30FC(&C)\tCtrl+C", StringOf(Japanese(), IDS_COPY));
+    // "名前を付けて一覧を保存(&S)…\tCtrl+S".
+    EXPECT_STREQ(L"\u540D\u524D\u3092\u4ED8\u3051\u3066\u4E00\u89A7\u3092\u4FDD\u5B58(&S)\u2026\tCtrl+S",
+                 StringOf(Japanese(), IDS_SAVE_AS));
     // The search box's name (its label) and its cue text.
     const DialogTemplate main = ReadDialogTemplate(Japanese(), IDD_SOFTWAREINFO_DIALOG);
     ASSERT_GT(main.items.size(), 1u);

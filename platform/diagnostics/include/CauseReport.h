@@ -12,6 +12,11 @@
 // The source of the program's own lines, its framework's and its skin's.
 inline constexpr wchar_t kProgramSource[] = L"SoftwareInfo";
 
+// The system's text for the error, in the user's language, without the
+// line break it ends in; empty where the system has none.
+std::wstring SystemErrorText(DWORD dwError);
+// The error's code: in decimal, or in hex for an HRESULT ("0x80070005").
+std::wstring ErrorCodeText(DWORD dwError);
 // "(error <code>: <the system's text>)", the code in decimal, or in hex for
 // an HRESULT; "(error <code>)" where the system has no text for it.
 std::wstring ErrorNote(DWORD dwError);

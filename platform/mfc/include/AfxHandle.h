@@ -141,23 +141,3 @@ private:
 };
 using CClientDC = CWindowAreaDC<&::GetDC>;
 using CWindowDC = CWindowAreaDC<&::GetWindowDC>;
-
-// OLE on the calling thread from construction until the owner goes, when
-// OleInitialize succeeded.
-class COleSession
-{
-public:
-    COleSession() : m_bInitialised(SUCCEEDED(::OleInitialize(nullptr))) {}
-    ~COleSession()
-    {
-        if (m_bInitialised)
-            ::OleUninitialize();
-    }
-    COleSession(const COleSession&) = delete;
-    COleSession& operator=(const COleSession&) = delete;
-
-    bool IsInitialised() const { return m_bInitialised; }
-
-private:
-    bool m_bInitialised;
-};
