@@ -161,3 +161,55 @@ TEST_F(FindAProductTest, SortsByAHeadingSearchesAndComesBackAsLeftAtTheNextStart
     EXPECT_TRUE(EqualRect(&left, &normal))
         << normal.left << "," << normal.top << " " << normal.right << "," << normal.bottom;
 }
+
+// Ctrl+S while the list is searched: the system's Save dialog, the caption
+// as the name it offers, and the rows as the list shows them in the file
+// the user chose, in the format its type names.
+TEST_F(FindAProductTest, CtrlSSavesTheRowsAsTheListShowsThemWhereTheUserChose)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(PressKeys(m_hDlg, L"ctrl+f"));
+    ASSERT_TRUE(PressKeys(m_hDlg, L"c a m"));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return ShownNames() == L"Camera Assistant, Recovery Centre"; }))
+        << ShownNames().GetString();
+
+    ASSERT_TRUE(PressKeys(m_hDlg, L"ctrl+s"));
+    HWND hSave = nullptr;
+    ASSERT_TRUE(PumpMessagesUntil(
+        [&] {
+            for (HWND hWnd : m_program->VisibleWindows())
+                if (hWnd != m_hDlg)
+                    hSave = hWnd;
+            return hSave != nullptr;
+        },
+        kProgramTimeout));
+    EXPECT_EQ(m_hDlg, GetWindow(hSave, GW_OWNER));
+    const HWND hName = FindWindowExW(hSave, nullptr, L"Edit", nullptr);
+    ASSERT_NE(nullptr, hName);
+    EXPECT_STREQ(L"Software Information", WindowText(hName));
+
+    // The fourth type, JSON, picked as the mouse would pick it; the name
+    // then takes its extension.
+    const HWND hTypes = FindWindowExW(GetParent(hName), nullptr, L"ComboBox", nullptr);
+    ASSERT_EQ(4, SendMessageW(hTypes, CB_GETCOUNT, 0, 0));
+    SendMessageW(hTypes, CB_SETCURSEL, 3, 0);
+    SendMessageW(GetParent(hTypes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hTypes), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(hTypes));
+    const CTempFolder out;
+    SendMessageW(hName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>((out / L"found").GetString()));
+    ASSERT_TRUE(PressKeys(hSave, L"Return"));
+    const std::string expected = "[\n"
+                                 "  {\n"
+                                 "    \"name\": \"Camera Assistant\",\n"
+                                 "    \"description\": \"Takes photos\"\n"
+                                 "  },\n"
+                                 "  {\n"
+                                 "    \"name\": \"Recovery Centre\",\n"
+                                 "    \"description\": \"Restores the camera's settings too\"\n"
+                                 "  }\n"
+                                 "]\n";
+    // The file is written once the Save dialog has gone.
+    PumpMessagesUntil([&] { return ReadFileBytes(out / L"found.json") == expected; }, kProgramTimeout);
+    EXPECT_EQ(expected, ReadFileBytes(out / L"found.json"));
+    EXPECT_FALSE(IsWindow(hSave));
+}

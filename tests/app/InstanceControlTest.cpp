@@ -72,8 +72,8 @@ namespace
 {
 // A modal loop of its own that the first instance runs when /halt comes:
 // what starts it (as the keys or the mouse would), and the thread's flag
-// while it runs. A message box is not among them: the main dialog shows
-// none (the ui tests halt one).
+// while it runs (none for a dialog of its own, which is a second window). A
+// message box is not among them: the ui tests halt one.
 struct OpenLoop
 {
     const char* name;
@@ -90,6 +90,7 @@ TEST_F(InstanceControlTest, HaltEndsTheInstanceWhateverLoopItRuns)
         { "the list's context menu", WM_CONTEXTMENU, 0, -1, GUI_INMENUMODE },
         { "the system menu (Alt+Space)", WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE, GUI_INMENUMODE },
         { "the keyboard move loop (Alt+Space, M)", WM_SYSCOMMAND, SC_MOVE, 0, GUI_INMOVESIZE },
+        { "the Save dialog (Ctrl+S)", WM_COMMAND, IDM_SAVE_AS, 0, 0 },
     };
     for (const OpenLoop& loop : loops)
     {
@@ -99,7 +100,12 @@ TEST_F(InstanceControlTest, HaltEndsTheInstanceWhateverLoopItRuns)
                                   ? reinterpret_cast<WPARAM>(GetDlgItem(m_hFirst, IDC_SOFTWARE_LIST))
                                   : loop.wParam;
         PostMessageW(m_hFirst, loop.message, wParam, loop.lParam);
-        ASSERT_TRUE(PumpMessagesUntil([&] { return (GuiThreadOf(m_hFirst).flags & loop.flag) != 0; }, kProgramTimeout));
+        ASSERT_TRUE(PumpMessagesUntil(
+            [&] {
+                return loop.flag ? (GuiThreadOf(m_hFirst).flags & loop.flag) != 0
+                                 : m_first->VisibleWindows().size() >= 2;
+            },
+            kProgramTimeout));
 
         CProgramRunner halt(Program(), L"/halt");
         EXPECT_EQ(0u, halt.WaitForExit(kProgramTimeout));

@@ -110,9 +110,11 @@ bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD millisecond
 
 CString WindowText(HWND hWnd)
 {
-    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(hWnd)) + 1);
-    int nLength = GetWindowTextW(hWnd, text.data(), static_cast<int>(text.size()));
-    return CString(text.data(), nLength);
+    // Asked of the window itself: GetWindowText gives a control of another
+    // process as empty.
+    std::vector<wchar_t> text(static_cast<size_t>(SendMessageW(hWnd, WM_GETTEXTLENGTH, 0, 0)) + 1);
+    const LRESULT nLength = SendMessageW(hWnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return CString(text.data(), static_cast<int>(nLength));
 }
 
 GUITHREADINFO GuiThreadOf(HWND hWnd)

@@ -25,7 +25,7 @@ void PumpMessages();
 // or the time is up; whether it held.
 bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD milliseconds = 10000);
 
-// The text of a window.
+// The text of a window, of this process or another.
 CString WindowText(HWND hWnd);
 // The state of the GUI thread that runs the window (any process's): its
 // focus, its menu and move loops; all zero when it cannot be read.
