@@ -40,15 +40,15 @@ protected:
     }
 };
 
-// The list's context menu this thread shows, gone through with keys:
-// "Sort by", then its second entry (Description).
+// The list's context menu this thread shows, gone through with keys: past
+// Copy and Save to "Sort by", then its second entry (Description).
 void CALLBACK SortByDescriptionFromTheMenu(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
     HWND hMenuWnd = FindWindowW(L"#32768", nullptr);
     if (!hMenuWnd || !IsWindowVisible(hMenuWnd))
         return;
     KillTimer(nullptr, idEvent);
-    for (WPARAM key : { VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN })
+    for (WPARAM key : { VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN })
         PostMessageW(hMenuWnd, WM_KEYDOWN, key, 0);
 }
 }
