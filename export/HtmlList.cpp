@@ -56,6 +56,12 @@ void AppendRow(std::string& strOut, const char* pszCellTag, const CString& strNa
 std::string HtmlListFile(const CListHeadings& headings, const CCatalogue& rows)
 {
     std::string strOut = "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n";
+    // Room for a row's tags and its text as ASCII, so that the document is
+    // not copied as it grows: fresh memory costs more to touch than to fill.
+    size_t nLength = strOut.size() + 512;
+    for (const CProduct& row : rows)
+        nLength += static_cast<size_t>(row.m_strName.GetLength() + row.m_strDescription.GetLength()) + 32;
+    strOut.reserve(nLength);
     AppendElement(strOut, "title", headings.m_strCaption);
     strOut += "\r\n<style>\r\n"
               "body { font-family: sans-serif; }\r\n"

@@ -17,5 +17,7 @@ std::string JsonListFile(const CCatalogue& rows)
     }
     // The text is valid UTF-8 by now; replacing rather than throwing keeps
     // the dump from ever failing.
-    return list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+    std::string strFile = list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    strFile += '\n';
+    return strFile;
 }

@@ -59,16 +59,26 @@ void AppendCodePoint(std::string& strOut, char32_t cp)
     strOut.append(bytes, static_cast<size_t>(Encode(bytes, cp) - bytes));
 }
 
+namespace
+{
+size_t EncodedLength(char32_t cp)
+{
+    return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+}
+}
+
 void AppendUtf8(std::string& strOut, const wchar_t* pch, size_t nLength)
 {
-    // No UTF-16 unit takes more than three bytes: a pair's two take four.
+    // Counted first, so that the string takes no more memory than the bytes
+    // need: fresh memory costs more to touch than the text to read twice.
+    size_t nBytes = 0;
+    for (size_t i = 0; i < nLength;)
+        nBytes += EncodedLength(NextCodePoint(pch, nLength, i));
     const size_t nStart = strOut.size();
-    strOut.resize(nStart + 3 * nLength);
-    char* const pBegin = &strOut[0];
-    char* p = pBegin + nStart;
+    strOut.resize(nStart + nBytes);
+    char* p = &strOut[nStart];
     for (size_t i = 0; i < nLength;)
         p = Encode(p, NextCodePoint(pch, nLength, i));
-    strOut.resize(static_cast<size_t>(p - pBegin));
 }
 
 std::string Utf8Of(const CString& strText)
