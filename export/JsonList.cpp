@@ -5,19 +5,35 @@
 
 std::string JsonListFile(const CCatalogue& rows)
 {
-    // Ordered, so that each object reads name first, as the list does.
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    list.get_ref<nlohmann::ordered_json::array_t&>().reserve(rows.size());
+    // The document the array's dump with an indent of 2 would give, made an
+    // object at a time: each row's object is the library's and is written by
+    // its serializer at the depth it has in the array, so that no tree of
+    // every row stands in memory beside the text. (The serializer is the one
+    // dump uses; its interface is the library's own detail.) Ordered, so
+    // that each object reads name first, as the list does.
+    if (rows.empty())
+        return "[]\n";
+    size_t nLength = 0;
     for (const CProduct& row : rows)
-    {
-        nlohmann::ordered_json& object = list.emplace_back(nlohmann::ordered_json::object());
-        object.get_ref<nlohmann::ordered_json::object_t&>().reserve(2);
-        object.emplace("name", Utf8Of(row.m_strName));
-        object.emplace("description", Utf8Of(row.m_strDescription));
-    }
+        nLength += static_cast<size_t>(row.m_strName.GetLength() + row.m_strDescription.GetLength()) + 48;
+    std::string strFile;
+    strFile.reserve(nLength);
+    using CJson = nlohmann::ordered_json;
     // The text is valid UTF-8 by now; replacing rather than throwing keeps
     // the dump from ever failing.
-    std::string strFile = list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-    strFile += '\n';
+    nlohmann::detail::serializer<CJson> serializer(nlohmann::detail::output_adapter<char, std::string>(strFile), ' ',
+                                                   CJson::error_handler_t::replace);
+    const char* pszBefore = "[\n  ";
+    for (const CProduct& row : rows)
+    {
+        strFile += pszBefore;
+        pszBefore = ",\n  ";
+        CJson object = CJson::object();
+        object.get_ref<CJson::object_t&>().reserve(2);
+        object.emplace("name", Utf8Of(row.m_strName));
+        object.emplace("description", Utf8Of(row.m_strDescription));
+        serializer.dump(object, true, false, 2, 2);
+    }
+    strFile += "\n]\n";
     return strFile;
 }
