@@ -23,6 +23,8 @@ const CListFileType kTypes[] = {
     { EListFormat::Json, IDS_TYPE_JSON, L"json" },
 };
 
+constexpr UINT kTypeCount = std::size(kTypes);
+
 // COM on this thread from the first Save on: the shell's dialogs need a
 // single-threaded apartment, and the start of the program loads no OLE.
 const COleSession& ThreadOleSession()
@@ -50,7 +52,7 @@ public:
     CFilterSpecs(const CFilterSpecs&) = delete;
     CFilterSpecs& operator=(const CFilterSpecs&) = delete;
 
-    UINT Count() const { return static_cast<UINT>(m_specs.size()); }
+    UINT Count() const { return kTypeCount; }
     const COMDLG_FILTERSPEC* Specs() const { return m_specs.data(); }
 
 private:
@@ -149,7 +151,7 @@ bool CListSaveDialog::Ask(HWND hOwner, const CString& strName, CString& strPath,
               L"the Save dialog gave no file; the list is not saved"))
         return false;
     // The type's index counts from 1.
-    format = ListFormatOf(strPath, kTypes[nType >= 1 && nType <= std::size(kTypes) ? nType - 1 : 0].m_format);
+    format = ListFormatOf(strPath, kTypes[nType >= 1 && nType <= kTypeCount ? nType - 1 : 0].m_format);
     return true;
 }
 
