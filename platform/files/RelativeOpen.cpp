@@ -26,14 +26,31 @@ CFileHandle OpenRelative(HANDLE hFolder, const CString& strName, ACCESS_MASK acc
     return CFileHandle(hFile);
 }
 
+namespace
+{
+// Whether the object opened as it stands stands for another name: a
+// junction, a mount point or a symbolic link. Other reparse points, such as
+// the placeholders of a cloud-synchronised folder (OneDrive's Desktop and
+// Documents), lead nowhere else and are used as folders and files; a tag
+// that cannot be read counts as a link.
+bool IsLink(HANDLE hFile, DWORD dwAttributes)
+{
+    if (!(dwAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return false;
+    FILE_ATTRIBUTE_TAG_INFO tag = {};
+    return !GetFileInformationByHandleEx(hFile, FileAttributeTagInfo, &tag, sizeof(tag)) ||
+           IsReparseTagNameSurrogate(tag.ReparseTag);
+}
+}
+
 bool LeadsWhereItSays(HANDLE hFile, const CString& strExpected, BY_HANDLE_FILE_INFORMATION& info)
 {
     if (!GetFileInformationByHandle(hFile, &info))
         return false;
-    // A junction or symbolic link opened as it stands is a reparse point;
-    // wine follows a host link whatever it is asked, and then only the
-    // final path shows where it led.
-    if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || GetFinalPathOf(hFile).CompareNoCase(strExpected))
+    // A link opened as it stands is a reparse point; wine follows a host
+    // link whatever it is asked, and then only the final path shows where
+    // it led.
+    if (IsLink(hFile, info.dwFileAttributes) || GetFinalPathOf(hFile).CompareNoCase(strExpected))
     {
         SetLastError(kErrorLeadsElsewhere);
         return false;
