@@ -36,10 +36,8 @@ void MakeLines(const CListHeadings& headings, const CCatalogue& rows, wchar_t ch
 // plain cells takes, and little less than one of quoted ones.
 size_t PlainLength(const CListHeadings& headings, const CCatalogue& rows)
 {
-    size_t nLength = static_cast<size_t>(headings.m_strName.GetLength() + headings.m_strDescription.GetLength()) + 3;
-    for (const CProduct& row : rows)
-        nLength += static_cast<size_t>(row.m_strName.GetLength() + row.m_strDescription.GetLength()) + 3;
-    return nLength;
+    return static_cast<size_t>(headings.m_strName.GetLength() + headings.m_strDescription.GetLength()) + 3 +
+           RoomForRows(rows, 3);
 }
 
 std::wstring DelimitedText(const CListHeadings& headings, const CCatalogue& rows, wchar_t chSeparator,

@@ -56,12 +56,8 @@ void AppendRow(std::string& strOut, const char* pszCellTag, const CString& strNa
 std::string HtmlListFile(const CListHeadings& headings, const CCatalogue& rows)
 {
     std::string strOut = "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n";
-    // Room for a row's tags and its text as ASCII, so that the document is
-    // not copied as it grows: fresh memory costs more to touch than to fill.
-    size_t nLength = strOut.size() + 512;
-    for (const CProduct& row : rows)
-        nLength += static_cast<size_t>(row.m_strName.GetLength() + row.m_strDescription.GetLength()) + 32;
-    strOut.reserve(nLength);
+    // A row's tags take some 30 bytes.
+    strOut.reserve(strOut.size() + 512 + RoomForRows(rows, 32));
     AppendElement(strOut, "title", headings.m_strCaption);
     strOut += "\r\n<style>\r\n"
               "body { font-family: sans-serif; }\r\n"

@@ -88,3 +88,11 @@ std::string Utf8Of(const CString& strText)
     AppendUtf8(strOut, strText.GetString(), static_cast<size_t>(strText.GetLength()));
     return strOut;
 }
+
+size_t RoomForRows(const CCatalogue& rows, size_t nPerRow)
+{
+    size_t nLength = 0;
+    for (const CProduct& row : rows)
+        nLength += static_cast<size_t>(row.m_strName.GetLength() + row.m_strDescription.GetLength()) + nPerRow;
+    return nLength;
+}

@@ -3,6 +3,7 @@
 // code point at a time. A surrogate without its pair, which UTF-8 cannot
 // hold, becomes U+FFFD (the replacement character), so every file is valid
 // UTF-8 whatever the text.
+#include <Catalogue.h>
 #include <afxwin.h>
 
 #include <string>
@@ -16,3 +17,9 @@ void AppendCodePoint(std::string& strOut, char32_t cp);
 // The whole text, encoded.
 void AppendUtf8(std::string& strOut, const wchar_t* pch, size_t nLength);
 std::string Utf8Of(const CString& strText);
+
+// Room to reserve for a file of the rows: their names and descriptions as
+// they take in UTF-8 when they are ASCII, and nPerRow more for each row's
+// markup. Reserved whole, the file is never copied as it grows: fresh
+// memory costs more to touch than the text to count.
+size_t RoomForRows(const CCatalogue& rows, size_t nPerRow);

@@ -14,13 +14,15 @@ struct CListFileType
 {
     EListFormat m_format;
     UINT m_nNameID;
-    LPCWSTR m_pszExtension; // without its dot
+    LPCWSTR m_pszPattern; // "*." and the extension
+
+    LPCWSTR Extension() const { return m_pszPattern + 2; }
 };
 const CListFileType kTypes[] = {
-    { EListFormat::CommaSeparated, IDS_TYPE_COMMA_SEPARATED, L"csv" },
-    { EListFormat::TabSeparated, IDS_TYPE_TAB_SEPARATED, L"txt" },
-    { EListFormat::Html, IDS_TYPE_HTML, L"html" },
-    { EListFormat::Json, IDS_TYPE_JSON, L"json" },
+    { EListFormat::CommaSeparated, IDS_TYPE_COMMA_SEPARATED, L"*.csv" },
+    { EListFormat::TabSeparated, IDS_TYPE_TAB_SEPARATED, L"*.txt" },
+    { EListFormat::Html, IDS_TYPE_HTML, L"*.html" },
+    { EListFormat::Json, IDS_TYPE_JSON, L"*.json" },
 };
 
 constexpr UINT kTypeCount = std::size(kTypes);
@@ -41,13 +43,12 @@ public:
     {
         for (const CListFileType& type : kTypes)
         {
-            m_patterns.push_back(CString(L"*.") + type.m_pszExtension);
             m_names.push_back(CString());
             m_names.back().LoadString(type.m_nNameID);
-            m_names.back() += L" (" + m_patterns.back() + L")";
+            m_names.back() += CString(L" (") + type.m_pszPattern + L")";
         }
-        for (size_t i = 0; i < m_names.size(); ++i)
-            m_specs.push_back({ m_names[i], m_patterns[i] });
+        for (size_t i = 0; i < kTypeCount; ++i)
+            m_specs.push_back({ m_names[i], kTypes[i].m_pszPattern });
     }
     CFilterSpecs(const CFilterSpecs&) = delete;
     CFilterSpecs& operator=(const CFilterSpecs&) = delete;
@@ -57,7 +58,6 @@ public:
 
 private:
     std::vector<CString> m_names;
-    std::vector<CString> m_patterns;
     std::vector<COMDLG_FILTERSPEC> m_specs;
 };
 
@@ -77,7 +77,7 @@ HRESULT SetUp(IFileSaveDialog* pDialog, const CFilterSpecs& specs, const CString
     // Set before the dialog shows, the default extension follows the type
     // the user picks.
     if (SUCCEEDED(hr))
-        hr = pDialog->SetDefaultExtension(kTypes[0].m_pszExtension);
+        hr = pDialog->SetDefaultExtension(kTypes[0].Extension());
     if (SUCCEEDED(hr))
         hr = pDialog->SetFileName(strName);
     return hr;
@@ -116,7 +116,7 @@ EListFormat ListFormatOf(const CString& strPath, EListFormat chosen)
         return chosen;
     const CString strExtension = strPath.Mid(nDot + 1);
     for (const CListFileType& type : kTypes)
-        if (strExtension.CompareNoCase(type.m_pszExtension) == 0)
+        if (strExtension.CompareNoCase(type.Extension()) == 0)
             return type.m_format;
     return chosen;
 }

@@ -1,7 +1,6 @@
 // Finding a product in the main dialog: the list's context menu sorts it,
 // Ctrl+F and the search box narrow it, Escape brings every row back, and the
 // list says when nothing matches. (FindAProductTest clicks the headings.)
-#include <Clipboard.h>
 #include <DialogDriver.h>
 #include <ProgramRunner.h>
 #include <ResourceModule.h>
@@ -90,7 +89,7 @@ TEST_F(FindAndSortTest, CtrlFPutsTheFocusInTheSearchBoxFromAnywhereInTheDialog)
     });
 }
 
-TEST_F(FindAndSortTest, TypingShowsTheProductsThatHoldTheTextColumnsStayAndCopyTakesWhatShows)
+TEST_F(FindAndSortTest, TypingShowsTheProductsThatHoldTheTextAndTheColumnsStay)
 {
     CSoftwareInfoDialog dlg;
     RunDialog(dlg, [&](HWND hDlg) {
@@ -105,11 +104,6 @@ TEST_F(FindAndSortTest, TypingShowsTheProductsThatHoldTheTextColumnsStayAndCopyT
         EXPECT_STREQ(L"Camera Assistant, Recovery Centre", ShownNames(hDlg));
         EXPECT_EQ(widths[0], SendMessageW(hList, LVM_GETCOLUMNWIDTH, 0, 0));
         EXPECT_EQ(widths[1], SendMessageW(hList, LVM_GETCOLUMNWIDTH, 1, 0));
-        ASSERT_TRUE(EmptyTheClipboard());
-        SendMessageW(hDlg, WM_COMMAND, IDM_COPY, 0);
-        EXPECT_STREQ(L"Software\tDescription\r\nCamera Assistant\tTakes photos\r\n"
-                     L"Recovery Centre\tRestores the camera's settings too\r\n",
-                     ClipboardText());
     });
 }
 

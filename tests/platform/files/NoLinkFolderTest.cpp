@@ -8,72 +8,56 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-namespace
-{
 // a\b\c below a temporary folder, one of its components (or none) a host
-// link to a folder elsewhere that holds the same.
-struct LinkedPath
+// link to a folder elsewhere that holds the same: the walk stops at the link.
+TEST(NoLinkFolder, OpensOnlyAPathWithoutALink)
 {
-    const char* name;
-    LPCWSTR link; // "": none
-    LPCWSTR stoppedAt;
-};
-
-void PrintTo(const LinkedPath& path, std::ostream* os)
-{
-    *os << path.name;
-}
-
-class NoLinkFolderOn : public ::testing::TestWithParam<LinkedPath>
-{
-};
-}
-
-TEST_P(NoLinkFolderOn, OpensOnlyAPathWithoutALink)
-{
-    const LinkedPath& row = GetParam();
-    CTempFolder base, elsewhere;
-    ASSERT_TRUE(CreateDirectoryW(elsewhere / L"b", nullptr) && CreateDirectoryW(elsewhere / L"b\\c", nullptr));
-    ASSERT_TRUE(CreateDirectoryW(elsewhere / L"c", nullptr));
-    CString path = base.Path();
-    for (LPCWSTR component : { L"a", L"b", L"c" })
+    const struct
     {
-        path += CString(L"\\") + component;
-        if (!*row.link || CString(component) != row.link)
-            ASSERT_TRUE(CreateDirectoryW(path, nullptr));
-        else
+        const char* name;
+        LPCWSTR link; // "": none
+        LPCWSTR stoppedAt;
+    } rows[] = {
+        { "no link", L"", L"" },
+        { "the folder above its parent", L"a", L"a" },
+        { "its parent", L"b", L"a\\b" },
+        { "the folder itself", L"c", L"a\\b\\c" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CTempFolder base, elsewhere;
+        ASSERT_TRUE(CreateDirectoryW(elsewhere / L"b", nullptr) && CreateDirectoryW(elsewhere / L"b\\c", nullptr));
+        ASSERT_TRUE(CreateDirectoryW(elsewhere / L"c", nullptr));
+        CString path = base.Path();
+        for (LPCWSTR component : { L"a", L"b", L"c" })
         {
+            path += CString(L"\\") + component;
+            if (CString(component) != row.link)
+            {
+                ASSERT_TRUE(CreateDirectoryW(path, nullptr));
+                continue;
+            }
             // To a folder that holds what the path goes on with.
             ASSERT_TRUE(MakeHostLink(path, CString(component) == L"a" ? elsewhere.Path() : elsewhere / component));
             break;
         }
-    }
 
-    const CNoLinkFolder folder(base / L"a\\b\\c");
+        const CNoLinkFolder folder(base / L"a\\b\\c");
 
-    if (!*row.stoppedAt)
-    {
-        EXPECT_TRUE(folder.IsOpen());
-        const CString final = folder.FinalPath();
-        EXPECT_EQ(0, final.Mid(final.GetLength() - 6).CompareNoCase(L"\\a\\b\\c")) << final.GetString();
-        return;
+        EXPECT_EQ(!*row.stoppedAt, folder.IsOpen());
+        if (folder.IsOpen())
+        {
+            const CString final = folder.FinalPath();
+            EXPECT_EQ(0, final.Mid(final.GetLength() - 6).CompareNoCase(L"\\a\\b\\c")) << final.GetString();
+        }
+        else
+        {
+            EXPECT_EQ(kErrorLeadsElsewhere, folder.Error());
+            EXPECT_EQ(0, folder.StoppedAt().CompareNoCase(base / row.stoppedAt)) << folder.StoppedAt().GetString();
+        }
     }
-    EXPECT_FALSE(folder.IsOpen());
-    EXPECT_EQ(kErrorLeadsElsewhere, folder.Error());
-    EXPECT_EQ(0, folder.StoppedAt().CompareNoCase(base / row.stoppedAt)) << folder.StoppedAt().GetString();
 }
-
-const LinkedPath kLinkedPaths[] = {
-    { "NoLink", L"", L"" },
-    { "TheFolderAboveItsParent", L"a", L"a" },
-    { "ItsParent", L"b", L"a\\b" },
-    { "TheFolderItself", L"c", L"a\\b\\c" },
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, NoLinkFolderOn, ::testing::ValuesIn(kLinkedPaths),
-                         [](const ::testing::TestParamInfo<LinkedPath>& info) { return std::string(info.param.name); });
 
 // The folder exchanged for a link after it was opened and judged, as a
 // process watching it would: whatever is done in it afterwards is done in

@@ -1,5 +1,6 @@
 // The application's profile in the registry: entries of the right type and
 // size only, and never through a registry link.
+#include <AfxBinding.h>
 #include <TestApplication.h>
 
 #include <gtest/gtest.h>
@@ -88,8 +89,7 @@ public:
     }
     ~CLinkedApplicationKey()
     {
-        const auto deleteKey = reinterpret_cast<NtDeleteKeyFn>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey")));
+        const auto deleteKey = BoundLoadedFunction<NtDeleteKeyFn>(L"ntdll.dll", "NtDeleteKey");
         if (m_link && deleteKey)
             deleteKey(m_link.get());
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMachineTarget);
